@@ -1,0 +1,70 @@
+# Two commands do the work on a fresh Debian machine: `make run` and `make test`.
+# Each installs the Debian packages it is missing, then drives CMake.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
+              fonts-liberation2
+TEST_DEBS  := googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
+FUZZ_DEBS  := clang libclang-rt-14-dev
+
+# apt-get runs only when something is missing, so a set-up machine starts at once.
+define install_missing
+	@missing=$$(for p in $(1); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -qq && \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	fi
+endef
+
+.PHONY: run test bench exhaustive fuzz screenshots build deps test-deps clean
+
+deps:
+	$(call install_missing,$(BUILD_DEBS))
+
+test-deps: deps
+	$(call install_missing,$(TEST_DEBS))
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja
+
+build: test-deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/app/tav20
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DTAV20_GUI=OFF -DTAV20_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug \
+	    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE slow
+
+bench: build
+	$(BUILD)/bench/calc_bench
+
+exhaustive: build
+	cmake --build $(BUILD) --target calc_exhaustive
+	$(BUILD)/tests/calc/calc_exhaustive
+
+fuzz: deps
+	$(call install_missing,$(FUZZ_DEBS))
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DTAV20_GUI=OFF -DTAV20_BENCH=OFF -DTAV20_FUZZ=ON \
+	    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) --target read_field_fuzz
+	mkdir -p fuzz-corpus
+	$(FUZZ_BUILD)/tests/calc/read_field_fuzz -max_total_time=$${FUZZ_SECONDS:-600} fuzz-corpus
+
+screenshots: build
+	tools/screenshots.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
