@@ -1,0 +1,25 @@
+#include "forms/forms.h"
+
+namespace forms {
+
+namespace {
+using enum Kind;
+
+constexpr Control controls[] = {
+    {"Text1", TextField,
+     "Autor\r\n"
+     "tav20@example.org\r\n"
+     "Proracun i izrada skretnica\r\n"
+     "Namotavanje kalemova po meri\r\n"
+     "Popravka zvucnika i pojacala\r\n"
+     "Saveti za gradnju zvucnih kutija\r\n",
+     240, 600, 4095, 1935, 0, normal975, Align::Centre, multiLine | readOnly,
+     systemColour(sys::buttonFace)},
+};
+
+constexpr FormTable table{{"frmAutor", "Autor", 4680, 3090}, controls};
+}  // namespace
+
+const FormSpec frmAutor{table};
+
+}  // namespace forms

@@ -1,0 +1,110 @@
+#include "forms/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <map>
+
+#include "forms/colours.h"
+#include "forms/form_loader.h"
+#include "forms/menu.h"
+
+namespace forms {
+
+namespace {
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+}  // namespace
+
+MainWindow::MainWindow(FormContext context, QWidget* parent)
+    : QMainWindow(parent), m_context(std::move(context)), m_mdi(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("mdiTav20"));
+    setWindowTitle(QStringLiteral("Tav20"));
+    setWindowIcon(sharedIcon());
+    m_mdi->setBackground(colourOf(systemColour(sys::appWorkspace), palette()));
+    setCentralWidget(m_mdi);
+    buildMenu();
+
+    auto* closeChild = new QAction(this);
+    closeChild->setShortcuts(QKeySequence::Close);
+    connect(closeChild, &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
+    addAction(closeChild);
+
+    const auto MDIForm_Load = [this] { showForm(frmTav20); };
+    MDIForm_Load();
+}
+
+void MainWindow::buildMenu() {
+    std::map<std::string_view, QMenu*> dropDowns;
+    for (const MenuRow& row : menuRows()) {
+        QAction* action;
+        if (row.command == MenuRow::Command::DropDown) {
+            QMenu* menu = menuBar()->addMenu(qstr(row.caption));
+            menu->setObjectName(qstr(row.name));
+            dropDowns[row.name] = menu;
+            continue;
+        }
+        if (row.parent.empty())
+            action = menuBar()->addAction(qstr(row.caption));
+        else
+            action = dropDowns.at(row.parent)->addAction(qstr(row.caption));
+        action->setObjectName(qstr(row.name));
+        if (row.command == MenuRow::Command::Exit)
+            connect(action, &QAction::triggered, this, &QWidget::close);
+        else
+            connect(action, &QAction::triggered, this, [this, &row] { showForm(*row.form); });
+    }
+}
+
+QWidget* MainWindow::openForm(const QString& name) const {
+    for (QMdiSubWindow* sub : m_mdi->subWindowList())
+        if (sub->widget() && sub->widget()->objectName() == name) return sub->widget();
+    for (const QPointer<QWidget>& window : m_ownWindows)
+        if (window && window->objectName() == name) return window;
+    return nullptr;
+}
+
+QWidget* MainWindow::createForm(const FormSpec& spec) {
+    QWidget* form = loadForm(spec.table, m_context.region());
+    if (spec.attach) spec.attach(*form, m_context);
+    if (spec.table.form.child) {
+        QMdiSubWindow* sub = m_mdi->addSubWindow(form);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->setWindowIcon(form->windowIcon());
+        sub->adjustSize();
+    } else {
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        std::erase_if(m_ownWindows, [](const QPointer<QWidget>& window) { return !window; });
+        m_ownWindows.emplace_back(form);
+    }
+    return form;
+}
+
+QWidget* MainWindow::showForm(const FormSpec& spec) {
+    QWidget* form = openForm(qstr(spec.table.form.name));
+    const bool fresh = !form;
+    if (fresh) form = createForm(spec);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
+        sub->show();
+        m_mdi->setActiveSubWindow(sub);
+    } else {
+        form->show();
+        form->raise();
+        form->activateWindow();
+    }
+    if (fresh) form->setFocus(Qt::OtherFocusReason);
+    return form;
+}
+
+// The exit closes every window without a question; nothing is saved.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    m_mdi->closeAllSubWindows();
+    for (const QPointer<QWidget>& window : m_ownWindows)
+        if (window) window->close();
+    event->accept();
+}
+
+}  // namespace forms

@@ -1,0 +1,19 @@
+#include "forms/menu.h"
+
+namespace forms {
+
+namespace {
+using enum MenuRow::Command;
+
+const MenuRow rows[] = {
+    {"mnuFile", "&File", "", DropDown},
+    {"mnuIzlaz", "&Izlaz", "mnuFile", Exit},
+    {"mnuTipSkretnice", "&TipSkretnice", "", DropDown},
+    {"mnuBas", "&Bas", "mnuTipSkretnice", Show, &frmBas},
+    {"mnuAutor", "&Autor", "", Show, &frmAutor},
+};
+}  // namespace
+
+std::span<const MenuRow> menuRows() { return rows; }
+
+}  // namespace forms
