@@ -20,14 +20,18 @@ int channelRange(const Box& box, int channel) {
     return hi->rgb[channel] - lo->rgb[channel];
 }
 
-// Splits the box with the widest spread along that channel, at the median pixel.
+// Splits the box whose pixels spread furthest along one channel, weighting the spread by the
+// number of pixels so that large smooth areas get the finer steps.
 bool splitWidest(std::vector<Box>& boxes) {
-    int best = -1, bestChannel = 0, bestRange = 0;
+    int best = -1, bestChannel = 0;
+    long bestScore = 0;
     for (int i = 0; i < int(boxes.size()); ++i) {
         if (boxes[i].size() < 2) continue;
+        long pixels = 0;
+        for (const Shade& s : boxes[i]) pixels += s.count;
         for (int c = 0; c < 3; ++c) {
-            const int range = channelRange(boxes[i], c);
-            if (range > bestRange) best = i, bestChannel = c, bestRange = range;
+            const long score = channelRange(boxes[i], c) * pixels;
+            if (score > bestScore) best = i, bestChannel = c, bestScore = score;
         }
     }
     if (best < 0) return false;
@@ -44,8 +48,9 @@ bool splitWidest(std::vector<Box>& boxes) {
         seen += box[cut - 1].count;
         if (2 * seen >= total) break;
     }
-    boxes.emplace_back(box.begin() + long(cut), box.end());
+    Box upper(box.begin() + long(cut), box.end());
     box.resize(cut);
+    boxes.push_back(std::move(upper));
     return true;
 }
 
