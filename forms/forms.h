@@ -17,5 +17,7 @@ struct FormSpec {
 extern const FormSpec frmTav20;
 extern const FormSpec frmAutor;
 extern const FormSpec frmBas;
+extern const FormSpec frmSrednji;
+extern const FormSpec frmVisoki;
 
 }  // namespace forms

@@ -10,6 +10,8 @@ const MenuRow rows[] = {
     {"mnuIzlaz", "&Izlaz", "mnuFile", Exit},
     {"mnuTipSkretnice", "&TipSkretnice", "", DropDown},
     {"mnuBas", "&Bas", "mnuTipSkretnice", Show, &frmBas},
+    {"mnuSrednji", "&Srednji", "mnuTipSkretnice", Show, &frmSrednji},
+    {"mnuVisoki", "&Visoki", "mnuTipSkretnice", Show, &frmVisoki},
     {"mnuAutor", "&Autor", "", Show, &frmAutor},
 };
 }  // namespace

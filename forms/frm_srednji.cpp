@@ -1,0 +1,82 @@
+#include <QLabel>
+#include <QPushButton>
+
+#include "forms/form_loader.h"
+#include "forms/forms.h"
+#include "forms/press.h"
+
+namespace forms {
+
+namespace {
+using enum Kind;
+
+constexpr Control controls[] = {
+    {"cmdIzracunaj6db", Button, "Izracunaj", 840, 5400, 2000, 400, 16, bold975},
+    {"cmdIzracunaj12db", Button, "Izracunaj", 5760, 5400, 2000, 400, 15, bold975},
+    {"Text6", TextField, "4", 960, 4320, 2000, 300, 14, bold975, Align::Centre},
+    {"Text5", TextField, "500", 960, 3600, 2000, 300, 13, bold975, Align::Centre},
+    {"Text3", TextField, "4", 5760, 5040, 2000, 300, 12, bold975, Align::Centre},
+    {"Text2", TextField, "5000", 5760, 4320, 2000, 300, 11, bold975, Align::Centre},
+    {"Text1", TextField, "500", 5760, 3600, 2000, 300, 10, bold975, Align::Centre},
+    {"Label16", Label, "", 4680, 6600, 4005, 300, 22, bold975, Align::Centre, singleBorder},
+    {"Label15", Label, "", 4680, 6120, 4005, 300, 21, bold975, Align::Centre, singleBorder},
+    {"Label14", Label, "", 120, 6120, 4000, 300, 20, bold975, Align::Centre, singleBorder},
+    {"Label13", Label, "Z =                                       oma", 240, 4320, 3495, 300, 19,
+     bold975, Align::Centre},
+    {"Label12", Label, "impedansa zvucnika", 120, 3960, 3495, 300, 18, bold975, Align::Centre},
+    {"Label11", Label, "gornja ucestanost Fp2=4*Fp1", 120, 4800, 3495, 300, 17, bold975,
+     Align::Centre},
+    {"Image2", Picture, ":/images/srednji_12db.png", 4920, 480, 3540, 2655, noTab},
+    {"Image1", Picture, ":/images/srednji_6db.png", 240, 480, 3540, 2655, noTab},
+    {"Label10", Label, "Fp1 =                                        Hz", 240, 3600, 3495, 300, 9,
+     bold975, Align::Centre},
+    {"Label9", Label, "donja ucestanost Fp1", 240, 3240, 3495, 300, 8, bold975, Align::Centre},
+    {"Label8", Label, "6db/oct", 240, 120, 3495, 300, 7, bold975, Align::Centre},
+    {"Label7", Label, "Z =                                             oma", 4920, 5040, 3495, 300,
+     6, bold975, Align::Centre},
+    {"Label6", Label, "impedansa zvucnika", 4800, 4680, 3495, 300, 5, bold975, Align::Centre},
+    {"Label5", Label, "Fp2 =                                           Hz", 4920, 4320, 3495, 300,
+     4, bold975, Align::Centre},
+    {"Label4", Label, "gornja ucestanost", 4920, 3960, 3495, 300, 3, bold975, Align::Centre},
+    {"Label3", Label, "Fp1 =                                            Hz", 4920, 3600, 3495, 300,
+     2, bold975, Align::Centre},
+    {"Label2", Label, "donja ucestanost", 4920, 3240, 3495, 300, 1, bold975, Align::Centre},
+    {"Label1", Label, "12db/oct", 4920, 120, 3495, 300, 0, bold975, Align::Centre},
+};
+
+constexpr FormTable table{{"frmSrednji", "Srednjetonci", 9285, 7440}, controls};
+
+void attach(QWidget& form, const FormContext& context) {
+    // The left half sizes its coil for 4 x Fp1 and reads no upper frequency.
+    const std::array left{Input{control<QLineEdit>(&form, "Text5"), "Fp1"},
+                          Input{control<QLineEdit>(&form, "Text6"), "Z"}};
+    const std::array right{Input{control<QLineEdit>(&form, "Text1"), "Fp1"},
+                           Input{control<QLineEdit>(&form, "Text2"), "Fp2"},
+                           Input{control<QLineEdit>(&form, "Text3"), "Z"}};
+    auto* label14 = control<QLabel>(&form, "Label14");
+    auto* label15 = control<QLabel>(&form, "Label15");
+    auto* label16 = control<QLabel>(&form, "Label16");
+
+    const auto cmdIzracunaj6db_Click = [=] {
+        press<float>(context, left, calc::bandPass6db, [=](const auto& result, const auto& region) {
+            setCaption(label14, calc::caption(result, region));
+        });
+    };
+    const auto cmdIzracunaj12db_Click = [=] {
+        press<float>(context, right, calc::bandPass12db,
+                     [=](const auto& result, const auto& region) {
+                         const auto [first, second] = calc::captions(result, region);
+                         setCaption(label15, first);
+                         setCaption(label16, second);
+                     });
+    };
+    QObject::connect(control<QPushButton>(&form, "cmdIzracunaj6db"), &QPushButton::clicked, &form,
+                     cmdIzracunaj6db_Click);
+    QObject::connect(control<QPushButton>(&form, "cmdIzracunaj12db"), &QPushButton::clicked, &form,
+                     cmdIzracunaj12db_Click);
+}
+}  // namespace
+
+const FormSpec frmSrednji{table, attach};
+
+}  // namespace forms
