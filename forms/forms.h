@@ -19,5 +19,7 @@ extern const FormSpec frmAutor;
 extern const FormSpec frmBas;
 extern const FormSpec frmSrednji;
 extern const FormSpec frmVisoki;
+extern const FormSpec frmKalem;
+extern const FormSpec Form1;
 
 }  // namespace forms

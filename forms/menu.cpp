@@ -12,6 +12,8 @@ const MenuRow rows[] = {
     {"mnuBas", "&Bas", "mnuTipSkretnice", Show, &frmBas},
     {"mnuSrednji", "&Srednji", "mnuTipSkretnice", Show, &frmSrednji},
     {"mnuVisoki", "&Visoki", "mnuTipSkretnice", Show, &frmVisoki},
+    {"mnuKalem", "&Kalem", "", Show, &frmKalem},
+    {"mnuZica", "&Zica", "", Show, &Form1},
     {"mnuAutor", "&Autor", "", Show, &frmAutor},
 };
 }  // namespace

@@ -1,0 +1,45 @@
+#include <QLabel>
+#include <QPushButton>
+
+#include "forms/form_loader.h"
+#include "forms/forms.h"
+#include "forms/press.h"
+
+namespace forms {
+
+namespace {
+using enum Kind;
+
+constexpr Control controls[] = {
+    {"Command1", Button, "Command1", 1440, 2040, 1935, 615, 2},
+    {"Text2", TextField, "2", 1320, 1200, 1695, 495, 1},
+    {"Text1", TextField, "5", 1320, 600, 1575, 375, 0},
+    {"Label3", Label, "gustina struje A/mm kvadratnom", 3480, 1320, 1695, 495, 5},
+    {"Label2", Label, "potrebna struja A", 3120, 480, 2295, 375, 4},
+    {"Label1", Label, "Label1", 1320, 3000, 1935, 615, 3},
+};
+
+// A window of its own, with no icon.
+constexpr FormTable table{{"Form1", "Form1", 7545, 3990, standardColour, false, false}, controls};
+
+void attach(QWidget& form, const FormContext& context) {
+    // The two texts are divided directly, so each is read as a double.
+    const std::array inputs{Input{control<QLineEdit>(&form, "Text1"), "I"},
+                            Input{control<QLineEdit>(&form, "Text2"), "J"}};
+    auto* label1 = control<QLabel>(&form, "Label1");
+
+    // Only the diameter is shown: the cross-section caption would be replaced
+    // at once and never seen.
+    const auto Command1_Click = [=] {
+        press<double>(context, inputs, calc::wireSize, [=](const auto& result, const auto& region) {
+            setCaption(label1, calc::caption(result, region));
+        });
+    };
+    QObject::connect(control<QPushButton>(&form, "Command1"), &QPushButton::clicked, &form,
+                     Command1_Click);
+}
+}  // namespace
+
+const FormSpec Form1{table, attach};
+
+}  // namespace forms
