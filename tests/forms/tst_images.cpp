@@ -46,6 +46,17 @@ int inkRunsInColumn(const QImage& image, int x, int y0, int y1) {
     return runs;
 }
 
+// The colours met walking from `start` in steps of `step` to the frame, outlines (black)
+// skipped and repeats merged.
+QList<QRgb> colourSequence(const QImage& image, QPoint start, QPoint step) {
+    QList<QRgb> seen;
+    for (QPoint p = start; image.rect().adjusted(2, 2, -2, -2).contains(p); p += step) {
+        const QRgb c = image.pixel(p);
+        if (c != black && (seen.isEmpty() || seen.last() != c)) seen.append(c);
+    }
+    return seen;
+}
+
 QRect box(int x0, int y0, int x1, int y1) { return QRect(QPoint(x0, y0), QPoint(x1, y1)); }
 
 const QStringList schematics = {"bas_6db.png",      "bas_12db.png",   "srednji_6db.png",
@@ -91,7 +102,7 @@ private slots:
     // Every letter fills its box exactly, in bold strokes in the first-order pictures only.
     void letters_data();
     void letters();
-    // The coil drawing: black frame on its ground, grey flanges, orange winding.
+    // The coil drawing: black frame on its ground, grey flanges and core, orange winding.
     void coilDrawing();
     // The start form's loudspeakers are shaded pictures, one the mirror of the other.
     void startPictures();
@@ -448,20 +459,25 @@ void TestImages::coilDrawing() {
     QCOMPARE(image.pixel(5, 5), qRgb(255, 0, 102));
     QCOMPARE(image.pixel(image.width() - 6, image.height() - 6), qRgb(255, 0, 102));
 
-    QMap<QRgb, int> count;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) ++count[image.pixel(x, y)];
-    QVERIFY(count.value(qRgb(255, 102, 51)) > image.width() * image.height() / 10);
-    // The flanges run across the picture above and below the winding.
-    const int middle = image.width() / 2;
-    int greyRowsAbove = 0, greyRowsBelow = 0;
-    for (int y = 2; y < image.height() - 2; ++y) {
-        const QRgb c = image.pixel(middle, y);
-        const bool grey = qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && qRed(c) > 60;
-        (y < image.height() / 2 ? greyRowsAbove : greyRowsBelow) += grey;
+    // Across the middle: winding, core, winding; down the middle: flange, core, flange.
+    const QRgb ground = qRgb(255, 0, 102), orange = qRgb(255, 102, 51);
+    const QList<QRgb> across = colourSequence(image, QPoint(2, 100), QPoint(1, 0));
+    QCOMPARE(across.size(), 5);
+    QCOMPARE(across[0], ground);
+    QCOMPARE(across[1], orange);
+    QCOMPARE(across[3], orange);
+    QCOMPARE(across[4], ground);
+    const QList<QRgb> down = colourSequence(image, QPoint(165, 2), QPoint(0, 1));
+    QCOMPARE(down.size(), 5);
+    QCOMPARE(down[0], ground);
+    QCOMPARE(down[1], down[3]);
+    QCOMPARE(down[2], across[2]);
+    QCOMPARE(down[4], ground);
+    for (QRgb grey : {down[1], down[2]}) {
+        QVERIFY(qRed(grey) == qGreen(grey) && qGreen(grey) == qBlue(grey));
+        QVERIFY(qRed(grey) > 64);
     }
-    QVERIFY(greyRowsAbove >= 8);
-    QVERIFY(greyRowsBelow >= 8);
+    QVERIFY(qRed(down[2]) > qRed(down[1]));  // the core is the lighter grey
 }
 
 void TestImages::startPictures() {

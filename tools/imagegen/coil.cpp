@@ -7,11 +7,11 @@ namespace {
 enum Colour { ground, ink, flangeGrey, coreGrey, winding };
 
 // Flanges, core and the two winding blocks, as their outer pixel boxes.
-constexpr QRect topFlange(QPoint(60, 16), QPoint(310, 32));
-constexpr QRect bottomFlange(QPoint(60, 168), QPoint(310, 184));
-constexpr QRect core(QPoint(170, 32), QPoint(210, 168));
-constexpr QRect leftWinding(QPoint(110, 32), QPoint(170, 168));
-constexpr QRect rightWinding(QPoint(210, 32), QPoint(270, 168));
+constexpr QRect topFlange(QPoint(55, 18), QPoint(275, 34));
+constexpr QRect bottomFlange(QPoint(55, 166), QPoint(275, 182));
+constexpr QRect core(QPoint(145, 34), QPoint(185, 166));
+constexpr QRect leftWinding(QPoint(85, 34), QPoint(145, 166));
+constexpr QRect rightWinding(QPoint(185, 34), QPoint(245, 166));
 constexpr int arrowHead = 7;
 
 void outlinedBlock(QImage& image, QRect box, Colour fill) {
@@ -61,8 +61,8 @@ QImage coilImage() {
     outlinedBlock(image, topFlange, flangeGrey);
     outlinedBlock(image, bottomFlange, flangeGrey);
 
-    uprightArrow(image, 88, topFlange.bottom() + 1, bottomFlange.top() - 1);
-    drawSerifGlyph(image, ink, 'l', 72, 94);
+    uprightArrow(image, 70, topFlange.bottom() + 1, bottomFlange.top() - 1);
+    drawSerifGlyph(image, ink, 'l', 58, 94);
 
     const int hY = 64;
     levelArrow(image, leftWinding.left() + 1, leftWinding.right() - 1, hY);
@@ -72,7 +72,7 @@ QImage coilImage() {
     const int leftMid = (leftWinding.left() + leftWinding.right()) / 2;
     const int rightMid = (rightWinding.left() + rightWinding.right()) / 2;
     levelArrow(image, leftMid, rightMid, dY);
-    const int dX = core.center().x() - 8;
+    const int dX = core.center().x() - 7;
     const int dWidth = drawSerifGlyph(image, ink, 'd', dX, dY - 20);
     drawSerifGlyph(image, ink, '0', dX + dWidth + 1, dY - 16);
     return image;
