@@ -28,11 +28,6 @@ MainWindow::MainWindow(FormContext context, QWidget* parent)
     setCentralWidget(m_mdi);
     buildMenu();
 
-    auto* closeChild = new QAction(this);
-    closeChild->setShortcuts(QKeySequence::Close);
-    connect(closeChild, &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
-    addAction(closeChild);
-
     const auto MDIForm_Load = [this] { showForm(frmTav20); };
     MDIForm_Load();
 }
@@ -44,6 +39,7 @@ void MainWindow::buildMenu() {
         if (row.command == MenuRow::Command::DropDown) {
             QMenu* menu = menuBar()->addMenu(qstr(row.caption));
             menu->setObjectName(qstr(row.name));
+            menu->menuAction()->setObjectName(qstr(row.name));
             dropDowns[row.name] = menu;
             continue;
         }
