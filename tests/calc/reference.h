@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// An independent model of the number writing and rounding of calc, built from
+// exact integer arithmetic instead of the library's conversions.
+namespace reference {
+
+// The exact decimal value of a positive finite double: every digit of it, and
+// the decimal exponent of the first one.
+struct Expansion {
+    std::string digits;
+    int leading = 0;
+};
+Expansion exactDecimal(double magnitude);
+
+// numberText for a finite value written with `precision` significant digits.
+std::string numberText(double value, int precision, std::string_view decimal);
+
+// roundTo2: the product by 100 and the quotient by 100 are the IEEE steps of the
+// algorithm; the nearest whole number is settled on the product's bits.
+double roundTo2(double value);
+float roundTo2(float value);
+
+}  // namespace reference
