@@ -99,6 +99,9 @@ private slots:
     // The loudspeaker: an empty upright body in its wire and a cone opening to the right.
     void loudspeakers_data();
     void loudspeakers();
+    // In the first-order pictures nothing lies between the wires left of the loudspeaker.
+    void emptyBetweenWires_data();
+    void emptyBetweenWires();
     // Every letter fills its box exactly, in bold strokes in the first-order pictures only.
     void letters_data();
     void letters();
@@ -410,6 +413,20 @@ void TestImages::loudspeakers() {
     QVERIFY(inkBounds(image, box(mid, coneTop, mid, body.top() + 15)).isValid());
     QVERIFY(inkBounds(image, box(mid, body.bottom() - 15, mid, coneBottom)).isValid());
     QCOMPARE(inkBounds(image, box(mid, body.top() + 18, mid, body.bottom() - 18)), QRect());
+}
+
+void TestImages::emptyBetweenWires_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QRect>("region");
+    QTest::newRow("bas 6") << "bas_6db.png" << box(36, 62, 152, 141);
+    QTest::newRow("srednji 6") << "srednji_6db.png" << box(36, 62, 152, 140);
+    QTest::newRow("visoki 6") << "visoki_6db.png" << box(36, 60, 152, 139);
+}
+
+void TestImages::emptyBetweenWires() {
+    QFETCH(QString, file);
+    QFETCH(QRect, region);
+    QCOMPARE(inkBounds(load(file), region), QRect());
 }
 
 void TestImages::letters_data() {
