@@ -17,15 +17,17 @@ constexpr int gap = 4;  // pixels between a part and the field's edge
 
 FieldLabel::FieldLabel(const QString& caption, const QRect& labelRect, const QRect& fieldRect,
                        QWidget* parent)
-    : QLabel(caption, parent), m_labelRect(labelRect), m_fieldRect(fieldRect) {
-    const auto match = fieldCaption().match(caption);
-    m_symbol = match.captured(1);
-    m_unit = match.captured(2);
+    : QLabel(caption, parent),
+      m_parts(splitFieldCaption(caption).value_or(FieldCaption{})),
+      m_labelRect(labelRect),
+      m_fieldRect(fieldRect) {
     place();
 }
 
-bool FieldLabel::isFieldCaption(const QString& caption) {
-    return fieldCaption().match(caption).hasMatch();
+std::optional<FieldCaption> splitFieldCaption(const QString& caption) {
+    const auto match = fieldCaption().match(caption);
+    if (!match.hasMatch()) return std::nullopt;
+    return FieldCaption{match.captured(1), match.captured(2)};
 }
 
 void FieldLabel::changeEvent(QEvent* event) {
@@ -37,8 +39,8 @@ void FieldLabel::changeEvent(QEvent* event) {
 // stand whole on the field's line.
 void FieldLabel::place() {
     const QFontMetrics metrics(font());
-    const int symbolLeft = m_fieldRect.left() - gap - metrics.horizontalAdvance(m_symbol);
-    const int unitRight = m_fieldRect.right() + 1 + gap + metrics.horizontalAdvance(m_unit);
+    const int symbolLeft = m_fieldRect.left() - gap - metrics.horizontalAdvance(m_parts.symbol);
+    const int unitRight = m_fieldRect.right() + 1 + gap + metrics.horizontalAdvance(m_parts.unit);
     const int lineTop = m_fieldRect.center().y() - metrics.height() / 2;
     QRect box = m_labelRect;
     box.setLeft(std::min(box.left(), symbolLeft));
@@ -51,7 +53,7 @@ void FieldLabel::place() {
 QRect FieldLabel::symbolRect() const {
     const QFontMetrics metrics(font());
     const QRect field = m_fieldRect.translated(-pos());
-    const int width = metrics.horizontalAdvance(m_symbol);
+    const int width = metrics.horizontalAdvance(m_parts.symbol);
     return {field.left() - gap - width, field.center().y() - metrics.height() / 2, width,
             metrics.height()};
 }
@@ -60,14 +62,14 @@ QRect FieldLabel::unitRect() const {
     const QFontMetrics metrics(font());
     const QRect field = m_fieldRect.translated(-pos());
     return {field.right() + 1 + gap, field.center().y() - metrics.height() / 2,
-            metrics.horizontalAdvance(m_unit), metrics.height()};
+            metrics.horizontalAdvance(m_parts.unit), metrics.height()};
 }
 
 void FieldLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(symbolRect(), Qt::AlignRight | Qt::AlignVCenter, m_symbol);
-    painter.drawText(unitRect(), Qt::AlignLeft | Qt::AlignVCenter, m_unit);
+    painter.drawText(symbolRect(), Qt::AlignRight | Qt::AlignVCenter, m_parts.symbol);
+    painter.drawText(unitRect(), Qt::AlignLeft | Qt::AlignVCenter, m_parts.unit);
 }
 
 }  // namespace forms

@@ -1,8 +1,16 @@
 #pragma once
 
 #include <QLabel>
+#include <optional>
 
 namespace forms {
+
+// A field label's caption: a symbol, a run of blanks, a unit.
+struct FieldCaption {
+    QString symbol;
+    QString unit;
+};
+std::optional<FieldCaption> splitFieldCaption(const QString& caption);
 
 // A label whose caption is a symbol, a run of blanks and a unit, with a text
 // field laid over the blanks. The blanks only fit the font the form was drawn
@@ -16,9 +24,8 @@ public:
     FieldLabel(const QString& caption, const QRect& labelRect, const QRect& fieldRect,
                QWidget* parent);
 
-    static bool isFieldCaption(const QString& caption);
-    QString symbol() const { return m_symbol; }
-    QString unit() const { return m_unit; }
+    QString symbol() const { return m_parts.symbol; }
+    QString unit() const { return m_parts.unit; }
     QRect symbolRect() const;  // where each part is drawn, in the label's coordinates
     QRect unitRect() const;
 
@@ -29,8 +36,7 @@ protected:
 private:
     void place();
 
-    QString m_symbol;
-    QString m_unit;
+    FieldCaption m_parts;
     QRect m_labelRect;
     QRect m_fieldRect;
 };

@@ -8,6 +8,7 @@
 #include <ranges>
 #include <vector>
 
+#include "forms/accessible_names.h"
 #include "forms/colours.h"
 #include "forms/field_label.h"
 #include "forms/fonts.h"
@@ -52,7 +53,7 @@ Qt::Alignment horizontal(Align align) {
 
 // The text field laid over a field label's run of blanks, if any.
 const Control* fieldOver(const Control& label, const FormTable& table) {
-    if (!FieldLabel::isFieldCaption(qstr(label.text))) return nullptr;
+    if (!splitFieldCaption(qstr(label.text))) return nullptr;
     for (const Control& row : table.controls)
         if (row.kind == Kind::TextField && pixelRect(row).intersects(pixelRect(label))) return &row;
     return nullptr;
@@ -169,6 +170,7 @@ QWidget* loadForm(const FormTable& table, const calc::Region& region) {
     }
     for (auto& [tab, widget] : inputs) widget->raise();
     orderTabs(std::move(inputs), form);
+    nameForAccessibility(table, *form);
     return form;
 }
 

@@ -1,0 +1,163 @@
+#include <QTextEdit>
+
+#include "form_test_support.h"
+#include "forms/forms.h"
+
+using namespace testing_support;
+using forms::FormSpec;
+using forms::Kind;
+
+Q_DECLARE_METATYPE(const FormSpec*)
+
+// Layout rules every form's table must come out of the loader with.
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+    static std::unique_ptr<QWidget> load() {
+        QFETCH(const FormSpec*, spec);
+        std::unique_ptr<QWidget> form(forms::loadForm(spec->table, decimalComma));
+        form->show();
+        return form;
+    }
+    static void everyForm() {
+        QTest::addColumn<const FormSpec*>("spec");
+        for (const FormSpec* spec :
+             {&forms::frmTav20, &forms::frmAutor, &forms::frmBas, &forms::frmSrednji,
+              &forms::frmVisoki, &forms::frmKalem, &forms::Form1})
+            QTest::newRow(spec->table.form.name.data()) << spec;
+    }
+    static QWidget* widgetOf(const QWidget* form, const forms::Control& row) {
+        return form->findChild<QWidget*>(QString::fromLatin1(row.name.data(), row.name.size()));
+    }
+    // Where a plain label's text is drawn: from its top, wrapped at its width.
+    static QRect textRect(const QLabel* label) {
+        const QRect drawn =
+            QFontMetrics(label->font())
+                .boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap,
+                              label->text());
+        return drawn.translated(label->pos()).intersected(label->geometry());
+    }
+
+private slots:
+    void everyRowBecomesANamedWidget_data() { everyForm(); }
+    void everyRowBecomesANamedWidget() {
+        QFETCH(const FormSpec*, spec);
+        const auto form = load();
+        QCOMPARE(form->objectName().toStdString(), std::string(spec->table.form.name));
+        QCOMPARE(form->size(), QSize(forms::pixels(spec->table.form.width),
+                                     forms::pixels(spec->table.form.height)));
+        for (const forms::Control& row : spec->table.controls)
+            QVERIFY2(widgetOf(form.get(), row), row.name.data());
+    }
+
+    // Stacking: fields and buttons over labels and pictures, the first row on top.
+    void inputsLieAboveLabelsAndPictures_data() { everyForm(); }
+    void inputsLieAboveLabelsAndPictures() {
+        QFETCH(const FormSpec*, spec);
+        const auto form = load();
+        const QObjectList stack = form->children();  // bottom first
+        for (const forms::Control& upper : spec->table.controls)
+            for (const forms::Control& lower : spec->table.controls) {
+                QWidget* a = widgetOf(form.get(), upper);
+                QWidget* b = widgetOf(form.get(), lower);
+                const bool aInput = upper.kind == Kind::TextField || upper.kind == Kind::Button;
+                const bool bInput = lower.kind == Kind::TextField || lower.kind == Kind::Button;
+                if (a == b || !a->geometry().intersects(b->geometry()) || (!aInput && bInput))
+                    continue;
+                if (aInput == bInput && &upper > &lower) continue;
+                QVERIFY2(stack.indexOf(a) > stack.indexOf(b),
+                         qPrintable(QString("%1 under %2").arg(a->objectName(), b->objectName())));
+            }
+    }
+    void labelsAndPicturesNeverTakeTheFocus_data() { everyForm(); }
+    void labelsAndPicturesNeverTakeTheFocus() {
+        QFETCH(const FormSpec*, spec);
+        const auto form = load();
+        for (const forms::Control& row : spec->table.controls)
+            if (row.kind == Kind::Label || row.kind == Kind::Picture)
+                QCOMPARE(widgetOf(form.get(), row)->focusPolicy(), Qt::NoFocus);
+    }
+
+    // No title's text is hidden by a field, a button or another label's text.
+    void titlesStandClear_data() { everyForm(); }
+    void titlesStandClear() {
+        QFETCH(const FormSpec*, spec);
+        const auto form = load();
+        QList<QRect> inks;
+        for (QLabel* label : form->findChildren<QLabel*>()) {
+            if (auto* fieldLabel = qobject_cast<forms::FieldLabel*>(label)) {
+                inks << fieldLabel->symbolRect().translated(label->pos())
+                     << fieldLabel->unitRect().translated(label->pos());
+            } else if (!label->text().isEmpty()) {
+                inks << textRect(label);
+            }
+        }
+        for (int i = 0; i < inks.size(); ++i) {
+            for (int j = i + 1; j < inks.size(); ++j)
+                QVERIFY2(!inks[i].intersects(inks[j]),
+                         qPrintable(QString("text %1 and %2 overlap").arg(i).arg(j)));
+            for (QWidget* input : form->findChildren<QWidget*>())
+                if (input->focusPolicy() & Qt::TabFocus)
+                    QVERIFY2(!input->geometry().intersects(inks[i]),
+                             qPrintable(input->objectName()));
+        }
+    }
+    void fieldLabelsFlankTheirFields_data() { everyForm(); }
+    void fieldLabelsFlankTheirFields() {
+        const auto form = load();
+        for (auto* fieldLabel : form->findChildren<forms::FieldLabel*>())
+            for (auto* field : form->findChildren<QLineEdit*>())
+                if (field->geometry().intersects(fieldLabel->geometry()) &&
+                    field->geometry().center().y() > fieldLabel->geometry().top() &&
+                    field->geometry().center().y() < fieldLabel->geometry().bottom())
+                    verifyFieldLabel(form.get(), qPrintable(fieldLabel->objectName()),
+                                     qPrintable(field->objectName()));
+    }
+    void picturesShowAtNaturalSize_data() { everyForm(); }
+    void picturesShowAtNaturalSize() {
+        QFETCH(const FormSpec*, spec);
+        const auto form = load();
+        for (const forms::Control& row : spec->table.controls) {
+            if (row.kind != Kind::Picture) continue;
+            auto* picture = static_cast<QLabel*>(widgetOf(form.get(), row));
+            QVERIFY2(!picture->pixmap().isNull(), row.name.data());
+            QCOMPARE(picture->size(), picture->pixmap().size());
+            QCOMPARE(picture->size() * forms::twipsPerPixel, QSize(row.width, row.height));
+        }
+    }
+
+    // A screen reader can name every field, button and result, each differently.
+    void everyControlHasItsOwnAccessibleName_data() { everyForm(); }
+    void everyControlHasItsOwnAccessibleName() {
+        QFETCH(const FormSpec*, spec);
+        const auto form = load();
+        QStringList names;
+        for (const forms::Control& row : spec->table.controls) {
+            const bool result = row.kind == Kind::Label && row.text.empty();
+            if (row.kind != Kind::TextField && row.kind != Kind::Button && !result) continue;
+            const QString name = widgetOf(form.get(), row)->accessibleName();
+            QVERIFY2(!name.isEmpty(), row.name.data());
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names << name;
+        }
+    }
+    void namesComeFromSymbolsAndTitles() {
+        std::unique_ptr<QWidget> bas(forms::loadForm(forms::frmBas.table, decimalComma));
+        QCOMPARE(field(bas.get(), "Text1")->accessibleName(),
+                 QString("Fp, prelomna frekvencija, 6db/octavi"));
+        QCOMPARE(field(bas.get(), "Text5")->accessibleName(), QString("Z, impedansa zvucnika"));
+        QCOMPARE(bas->findChild<QWidget*>("cmdIzracunaj12db")->accessibleName(),
+                 QString("Izracunaj, 12db/oct"));
+        QCOMPARE(label(bas.get(), "Label11")->accessibleName(), QString("Rezultat, 6db/octavi"));
+        std::unique_ptr<QWidget> srednji(forms::loadForm(forms::frmSrednji.table, decimalComma));
+        QCOMPARE(label(srednji.get(), "Label16")->accessibleName(),
+                 QString("Rezultat 2, 12db/oct"));
+        QCOMPARE(field(srednji.get(), "Text2")->accessibleName(),
+                 QString("Fp2, gornja ucestanost"));
+        std::unique_ptr<QWidget> kalem(forms::loadForm(forms::frmKalem.table, decimalComma));
+        QCOMPARE(field(kalem.get(), "Text1")->accessibleName(), QString("N, namotaja"));
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "tst_layout.moc"
