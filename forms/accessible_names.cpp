@@ -98,7 +98,9 @@ void nameForAccessibility(const FormTable& table, QWidget& form) {
     for (auto& [row, name] : named) {
         const auto same =
             std::ranges::count_if(named, [&](const auto& other) { return other.second == name; });
-        const QString spoken = same > 1 ? withHeader(name, *row, table) : name;
+        // A result means little without its half, so it always names it.
+        const bool withItsHalf = same > 1 || isResult(*row);
+        const QString spoken = withItsHalf ? withHeader(name, *row, table) : name;
         form.findChild<QWidget*>(qstr(row->name))->setAccessibleName(spoken);
     }
 }
