@@ -37,10 +37,12 @@ QLinearGradient metal(double ry, int base) {
 }
 
 void drawBackground(QPainter& p) {
-    QRadialGradient g(90, 92, 125);
+    // Dark towards every edge, so that the photograph melts into the black form.
+    QRadialGradient g(90, 96, 100);
     g.setColorAt(0, QColor(58, 56, 54));
-    g.setColorAt(0.7, QColor(24, 23, 22));
-    g.setColorAt(1, QColor(4, 4, 4));
+    g.setColorAt(0.6, QColor(24, 23, 22));
+    g.setColorAt(0.95, QColor(5, 5, 5));
+    g.setColorAt(1, QColor(3, 3, 3));
     p.fillRect(QRectF(0, 0, 168, 199), g);
     QRadialGradient shadow(120, 190, 70);
     shadow.setColorAt(0, QColor(0, 0, 0, 150));
