@@ -27,6 +27,8 @@ MainWindow::MainWindow(FormContext context, QWidget* parent)
     m_mdi->setBackground(colourOf(systemColour(sys::appWorkspace), palette()));
     setCentralWidget(m_mdi);
     buildMenu();
+    // The size the frame comes back to when the user restores it.
+    resize(pixels(4680), pixels(3090) + menuBar()->sizeHint().height());
 
     const auto MDIForm_Load = [this] { showForm(frmTav20); };
     MDIForm_Load();

@@ -50,6 +50,11 @@ private slots:
         QVERIFY(!active->windowIcon().isNull());
         QCOMPARE(label(active->widget(), "Label1")->text(), QString("izaberi tip skretnice"));
     }
+    void restoredFrameHasItsDesignedClientArea() {
+        Program program;
+        program.window->showNormal();
+        QTRY_COMPARE(program.window->centralWidget()->size(), QSize(312, 206));
+    }
     void startFormIsNotReopenedOnceClosed() {
         Program program;
         program.window->mdiArea()->subWindowList().first()->close();
