@@ -67,25 +67,22 @@ std::optional<Decimal> parse(std::string_view text, const Region& region) {
     if (reader.takeOneOf("+-", c)) number.negative = c == '-';
 
     std::string digits;
-    bool anyDigit = false;
     long long fractionDigits = 0;
     while (true) {
         if (reader.take(region.decimal)) {  // before the group separator, which may look alike
             while (reader.takeDigit(c)) {
                 digits += c;
                 ++fractionDigits;
-                anyDigit = true;
             }
             break;
         }
         if (reader.takeDigit(c)) {
             digits += c;
-            anyDigit = true;
         } else if (!reader.take(region.group)) {
             break;
         }
     }
-    if (!anyDigit) return std::nullopt;
+    if (digits.empty()) return std::nullopt;
 
     long long exponent = 0;
     if (reader.takeOneOf("Ee", c)) {

@@ -49,13 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Writing<float>{"exponentFormDropsZeros", 15899999.0f, "1,59E+07"},
                     Writing<float>{"tieGoesToEvenUp", 12345675.0f, "1,234568E+07"},
                     Writing<float>{"tieGoesToEvenDown", 12345665.0f, "1,234566E+07"},
-                    Writing<float>{"tieBelowTenMillion", 8388607.5f, "8388608"},
                     Writing<float>{"roundingDecidesTheForm", 0.0001f, "0,0001"},
                     Writing<float>{"belowOneTenThousandth", 0.00001f, "1E-05"},
-                    Writing<float>{"smallWithFraction", 1.5e-7f, "1,5E-07"},
-                    Writing<float>{"largestSingle", FLT_MAX, "3,402823E+38"},
-                    Writing<float>{"smallestSubnormal", std::numeric_limits<float>::denorm_min(),
-                                   "1,401298E-45"}),
+                    Writing<float>{"smallWithFraction", 1.5e-7f, "1,5E-07"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Fifteen significant digits for a double.
@@ -71,7 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Writing<double>{"roundedToFifteenDigits", 123456789012345.6, "123456789012346"},
                     Writing<double>{"carryReachesExponentForm", 999999999999999.5, "1E+15"},
                     Writing<double>{"threeDigitExponent", 1.5e300, "1,5E+300"},
-                    Writing<double>{"negativeSmall", -2.5e-10, "-2,5E-10"},
                     Writing<double>{"negativeZero", -0.0, "0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
