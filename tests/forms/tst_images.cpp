@@ -32,17 +32,13 @@ bool hasInkSquare(const QImage& image, QRect region) {
     return false;
 }
 
-int inkRunsInRow(const QImage& image, int y, int x0, int x1) {
+// Separate stretches of black met walking `count` pixels from `start` in steps of `step`.
+int inkRuns(const QImage& image, QPoint start, QPoint step, int count) {
     int runs = 0;
-    for (int x = x0; x <= x1; ++x)
-        if (ink(image, x, y) && !ink(image, x - 1, y)) ++runs;
-    return runs;
-}
-
-int inkRunsInColumn(const QImage& image, int x, int y0, int y1) {
-    int runs = 0;
-    for (int y = y0; y <= y1; ++y)
-        if (ink(image, x, y) && !ink(image, x, y - 1)) ++runs;
+    for (int i = 0; i < count; ++i)
+        if (ink(image, start.x() + i * step.x(), start.y() + i * step.y()) &&
+            (i == 0 || !ink(image, start.x() + (i - 1) * step.x(), start.y() + (i - 1) * step.y())))
+            ++runs;
     return runs;
 }
 
@@ -255,7 +251,7 @@ void TestImages::coilsAlong() {
     const QImage image = load(file);
     QCOMPARE(inkBounds(image, box(x0 - 4, topY - 4, x1 + 4, wireY - 1)),
              box(x0, topY, x1, wireY - 1));
-    QCOMPARE(inkRunsInRow(image, topY, x0, x1), 3);
+    QCOMPARE(inkRuns(image, QPoint(x0, topY), QPoint(1, 0), x1 - x0 + 1), 3);
 }
 
 void TestImages::coilsDown_data() {
@@ -277,7 +273,7 @@ void TestImages::coilsDown() {
     const QImage image = load(file);
     QCOMPARE(inkBounds(image, box(leftX - 4, y0 - 4, wireX - 1, y1 + 4)),
              box(leftX, y0, wireX - 1, y1));
-    QCOMPARE(inkRunsInColumn(image, leftX, y0, y1), 3);
+    QCOMPARE(inkRuns(image, QPoint(leftX, y0), QPoint(0, 1), y1 - y0 + 1), 3);
     QVERIFY(ink(image, wireX, y0 - 2));
     QVERIFY(ink(image, wireX, y1 + 2));
 }

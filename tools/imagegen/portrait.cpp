@@ -2,6 +2,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+#include <numbers>
 
 #include "images.h"
 #include "palette.h"
@@ -105,7 +106,7 @@ void drawEyebrows(QPainter& p) {
     for (double side : {-1.0, 1.0}) {
         const double cx = 73 + side * 20;
         auto arch = [&](double t) {
-            return QPointF(cx - side * 15 + side * 30 * t, 67 - 7 * std::sin(M_PI * t));
+            return QPointF(cx - side * 15 + side * 30 * t, 67 - 7 * std::sin(std::numbers::pi * t));
         };
         QPainterPath base;
         base.moveTo(arch(0));

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <numbers>
 
 #include "glyphs.h"
 #include "images.h"
@@ -35,7 +36,7 @@ public:
         for (int arch = 0; arch < 3; ++arch) {
             std::vector<QPoint> points;
             for (int i = 0; i <= archSteps; ++i) {
-                const double phi = M_PI * i / archSteps;
+                const double phi = std::numbers::pi * i / archSteps;
                 points.emplace_back(int(std::lround(x0 + span * (arch + (1 - std::cos(phi)) / 2))),
                                     int(std::lround(wireY - (wireY - topY) * std::sin(phi))));
             }
@@ -49,7 +50,7 @@ public:
         for (int arch = 0; arch < 3; ++arch) {
             std::vector<QPoint> points;
             for (int i = 0; i <= archSteps; ++i) {
-                const double phi = M_PI * i / archSteps;
+                const double phi = std::numbers::pi * i / archSteps;
                 points.emplace_back(int(std::lround(wireX - (wireX - leftX) * std::sin(phi))),
                                     int(std::lround(y0 + span * (arch + (1 - std::cos(phi)) / 2))));
             }

@@ -2,8 +2,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 
 #include "images.h"
 #include "palette.h"
@@ -113,7 +115,7 @@ void drawRim(QPainter& p) {
     p.drawArc(ring(frontX, 94.5), 100 * 16, 70 * 16);
     p.setPen(Qt::NoPen);
     for (double angle : {45.0, 135.0, 225.0, 315.0}) {
-        const double a = angle * M_PI / 180;
+        const double a = angle * std::numbers::pi / 180;
         const QPointF hole(frontX + 91 * narrow * std::cos(a), axisY - 91 * std::sin(a));
         p.setBrush(QColor(200, 200, 205));
         p.drawEllipse(hole + QPointF(0.6, 0.6), 2.2, 3.2);
