@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 #include "calc/calc.h"
 
@@ -19,34 +21,37 @@ std::string write(T value, const Region& region) {
     char buffer[64];
     if (!std::isfinite(value)) return {buffer, std::to_chars(buffer, std::end(buffer), value).ptr};
 
+    // "d.ddde+XX": the leading digit, the P-1 others, and the exponent X.
     const char* end = std::to_chars(buffer, std::end(buffer), std::fabs(value),
                                     std::chars_format::scientific, P - 1)
                           .ptr;
-    std::string digits(1, buffer[0]);
-    const char* exponent = buffer + 1;
-    if (P > 1) {
-        digits.append(buffer + 2, P - 1);
-        exponent = buffer + 1 + P;
-    }
+    char digits[P];
+    digits[0] = buffer[0];
+    std::copy(buffer + 2, buffer + P + 1, digits + 1);
+    std::size_t count = P;
+    while (digits[count - 1] == '0') --count;  // the leading digit is never 0
+    const std::string_view significant(digits, count);
+    const char* exponent = buffer + P + 1;
     int X = 0;
-    std::from_chars(exponent + 2, end, X);  // after the 'e' and its sign
+    std::from_chars(exponent + 2, end, X);
     if (exponent[1] == '-') X = -X;
-    digits.erase(digits.find_last_not_of('0') + 1);
 
     std::string text = value < 0 ? "-" : "";
     if (X >= P || X < -4) {
-        text += digits[0];
-        if (digits.size() > 1) text += region.decimal + digits.substr(1);
+        text += significant[0];
+        if (count > 1) (text += region.decimal) += significant.substr(1);
         text += X < 0 ? "E-" : "E+";
         if (std::abs(X) < 10) text += '0';
         text += std::to_string(std::abs(X));
     } else if (X >= 0) {
         const std::size_t whole = X + 1;
-        if (digits.size() < whole) digits.resize(whole, '0');
-        text += digits.substr(0, whole);
-        if (digits.size() > whole) text += region.decimal + digits.substr(whole);
+        text += significant.substr(0, whole);
+        if (count < whole) text.append(whole - count, '0');
+        if (count > whole) (text += region.decimal) += significant.substr(whole);
     } else {
-        text += "0" + region.decimal + std::string(-X - 1, '0') + digits;
+        (text += '0') += region.decimal;
+        text.append(-X - 1, '0');
+        text += significant;
     }
     return text;
 }
