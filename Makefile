@@ -63,8 +63,9 @@ fuzz: deps
 	mkdir -p fuzz-corpus
 	$(FUZZ_BUILD)/tests/calc/read_field_fuzz -max_total_time=$${FUZZ_SECONDS:-600} fuzz-corpus
 
+# make screenshots SCALE=2 takes them at twice the pixel density.
 screenshots: build
-	tools/screenshots.sh $(BUILD)
+	SCALE=$(or $(SCALE),1) tools/screenshots.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -87,6 +87,9 @@ QWidget* MainWindow::showForm(const FormSpec& spec) {
     if (fresh) form = createForm(spec);
     if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
         sub->show();
+        // The area centres a child larger than itself, which would push its
+        // title bar out of reach: a new child starts no further left or up than the corner.
+        if (fresh) sub->move(std::max(0, sub->x()), std::max(0, sub->y()));
         m_mdi->setActiveSubWindow(sub);
     } else {
         form->show();

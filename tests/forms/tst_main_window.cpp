@@ -49,6 +49,7 @@ private slots:
         QCOMPARE(active->windowTitle(), QString("Tav20"));
         QVERIFY(!active->windowIcon().isNull());
         QCOMPARE(label(active->widget(), "Label1")->text(), QString("izaberi tip skretnice"));
+        QCOMPARE(active->pos(), QPoint(0, 0));
     }
     void restoredFrameHasItsDesignedClientArea() {
         Program program;

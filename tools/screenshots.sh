@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Screenshots of the main window with each form open and its buttons pressed,
+# as a user sees them, under decimal-comma settings: build/screenshots/*.png.
+# With SCALE=2 they are taken at twice the pixel density, into screenshots/scale2.
+set -euo pipefail
+
+build=${1:-build}
+scale=${SCALE:-1}
+out="$build/screenshots"
+[ "$scale" = 1 ] || out="$out/scale$scale"
+mkdir -p "$out"
+width=$((1280 * scale))
+height=$((1000 * scale))
+
+if [ -z "${TAV20_SCREENSHOTS_INSIDE:-}" ]; then
+    TAV20_SCREENSHOTS_INSIDE=1 exec xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$0" "$@"
+fi
+
+keys() { for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.15; done; }
+shot() { sleep 0.5; import -window root "$out/$1.png"; echo "$out/$1.png"; }
+
+LC_ALL=C QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$build/app/tav20" &
+app=$!
+trap 'kill $app 2>/dev/null || true' EXIT
+
+# No window manager maximizes or focuses under Xvfb: do both by hand.
+main=$(xdotool search --sync --name '^Tav20$' | head -1)
+xdotool windowsize --sync "$main" "$width" "$height"
+xdotool windowfocus --sync "$main"
+shot tav20
+
+keys alt+t b Tab Tab space Tab Tab Tab space
+shot bas
+keys ctrl+w alt+t s Tab Tab Tab Tab Tab space Tab space
+shot srednji
+keys ctrl+w alt+t v Tab Tab Tab Tab space Tab space
+shot visoki
+keys ctrl+w alt+k Tab Tab Tab Tab space
+shot kalem
+keys ctrl+w alt+a
+shot autor
+keys ctrl+w alt+z
+form1=$(xdotool search --sync --name '^Form1$' | head -1)
+xdotool windowfocus --sync "$form1"
+keys Tab Tab space
+shot form1
