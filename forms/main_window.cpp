@@ -100,11 +100,18 @@ QWidget* MainWindow::showForm(const FormSpec& spec) {
     return form;
 }
 
+// Windows of their own have no parent to take them along.
+MainWindow::~MainWindow() { closeOwnWindows(); }
+
+void MainWindow::closeOwnWindows() {
+    for (const QPointer<QWidget>& window : m_ownWindows)
+        if (window) window->close();
+}
+
 // The exit closes every window without a question; nothing is saved.
 void MainWindow::closeEvent(QCloseEvent* event) {
     m_mdi->closeAllSubWindows();
-    for (const QPointer<QWidget>& window : m_ownWindows)
-        if (window) window->close();
+    closeOwnWindows();
     event->accept();
 }
 

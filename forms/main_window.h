@@ -16,6 +16,7 @@ namespace forms {
 class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(FormContext context, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     QWidget* showForm(const FormSpec& spec);
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -27,6 +28,7 @@ private:
     void buildMenu();
     QWidget* openForm(const QString& name) const;
     QWidget* createForm(const FormSpec& spec);
+    void closeOwnWindows();
 
     FormContext m_context;
     QMdiArea* m_mdi;

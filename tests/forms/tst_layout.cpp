@@ -1,6 +1,7 @@
 #include <QTextEdit>
 
 #include "form_test_support.h"
+#include "forms/fonts.h"
 #include "forms/forms.h"
 
 using namespace testing_support;
@@ -124,6 +125,20 @@ private slots:
             QCOMPARE(picture->size(), picture->pixmap().size());
             QCOMPARE(picture->size() * forms::twipsPerPixel, QSize(row.width, row.height));
         }
+    }
+
+    // Table fonts come out in the stand-in face at their sizes and weights.
+    void tableFontsUseTheStandInFace() {
+        std::unique_ptr<QWidget> bas(forms::loadForm(forms::frmBas.table, decimalComma));
+        const QFontInfo header(label(bas.get(), "Label1")->font());
+        QCOMPARE(header.family(), QString(forms::standInFace));
+        QCOMPARE(header.pixelSize(), 16);
+        QVERIFY(header.bold());
+        std::unique_ptr<QWidget> autor(forms::loadForm(forms::frmAutor.table, decimalComma));
+        const QFontInfo text(autor->findChild<QWidget*>("Text1")->font());
+        QCOMPARE(text.family(), QString(forms::standInFace));
+        QCOMPARE(text.pixelSize(), 13);
+        QVERIFY(!text.bold());
     }
 
     // A screen reader can name every field, button and result, each differently.
