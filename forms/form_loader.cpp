@@ -12,6 +12,7 @@
 #include "forms/colours.h"
 #include "forms/field_label.h"
 #include "forms/fonts.h"
+#include "forms/framed_label.h"
 #include "forms/region.h"
 
 namespace forms {
@@ -62,11 +63,11 @@ const Control* fieldOver(const Control& label, const FormTable& table) {
 QWidget* makeLabel(const Control& row, const FormTable& table, QWidget* form) {
     if (const Control* field = fieldOver(row, table))
         return new FieldLabel(qstr(row.text), pixelRect(row), pixelRect(*field), form);
-    auto* label = new QLabel(qstr(row.text), form);
+    auto* label = (row.style & singleBorder) ? new FramedLabel(qstr(row.text), form)
+                                             : new QLabel(qstr(row.text), form);
     // Labels draw their text from the top, leaving any blank margin below it.
     label->setAlignment(Qt::AlignTop | horizontal(row.align));
     if (row.style & singleBorder) {
-        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         if (row.text.empty()) {
             // A result label: its caption can be selected and copied.
             label->setTextInteractionFlags(Qt::TextSelectableByMouse);
