@@ -72,6 +72,14 @@ inline void retype(QLineEdit* field, const QString& text) {
     if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
 }
 
+// A failed press told the user once and left the field as typed, selected for retyping.
+inline void verifyToldAbout(const Program& program, QLineEdit* field, const QString& text) {
+    QCOMPARE(field->text(), text);
+    QCOMPARE(program.presenter.messages.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), field);
+    QCOMPARE(field->selectedText(), text);
+}
+
 // The form's controls that Tab visits from the first, in order, until it comes back.
 inline QStringList tabOrder(QWidget* first) {
     const QWidget* form = first->parentWidget();

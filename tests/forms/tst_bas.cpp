@@ -174,12 +174,9 @@ private slots:
         press(bas, qPrintable(button));
         QCOMPARE(label(bas, "Label11")->text(), QString(" L = 1,27mH"));
         QCOMPARE(label(bas, "Label12")->text(), QString(" L = 1,8mH    C = 56uF"));
-        QCOMPARE(field(bas, qPrintable(fieldName))->text(), text);
-        QCOMPARE(program.presenter.messages.size(), 1);
+        verifyToldAbout(program, field(bas, qPrintable(fieldName)), text);
         QVERIFY2(program.presenter.messages.first().contains(symbol),
                  qPrintable(program.presenter.messages.first()));
-        QCOMPARE(QApplication::focusWidget(), field(bas, qPrintable(fieldName)));
-        QCOMPARE(field(bas, qPrintable(fieldName))->selectedText(), text);
     }
 };
 

@@ -167,9 +167,7 @@ private slots:
         press(visoki, qPrintable(button));
         QCOMPARE(label(visoki, "Label14")->text(), QString("    C = 7,95uF"));
         QCOMPARE(label(visoki, "Label11")->text(), QString(" L = 0,2mH    C = 4,98uF"));
-        QCOMPARE(field(visoki, qPrintable(fieldName))->text(), text);
-        QCOMPARE(program.presenter.messages.size(), 1);
-        QCOMPARE(QApplication::focusWidget(), field(visoki, qPrintable(fieldName)));
+        verifyToldAbout(program, field(visoki, qPrintable(fieldName)), text);
     }
 };
 
