@@ -127,6 +127,19 @@ private slots:
         }
     }
 
+    // A result can be selected and copied with the mouse, but takes no focus.
+    void resultLabelsAreSelectable_data() { everyForm(); }
+    void resultLabelsAreSelectable() {
+        QFETCH(const FormSpec*, spec);
+        const auto form = load();
+        for (const forms::Control& row : spec->table.controls) {
+            if (row.kind != Kind::Label || !row.text.empty()) continue;
+            auto* result = static_cast<QLabel*>(widgetOf(form.get(), row));
+            QVERIFY2(result->textInteractionFlags() & Qt::TextSelectableByMouse, row.name.data());
+            QCOMPARE(result->focusPolicy(), Qt::NoFocus);
+        }
+    }
+
     // Table fonts come out in the stand-in face at their sizes and weights.
     void tableFontsUseTheStandInFace() {
         std::unique_ptr<QWidget> bas(forms::loadForm(forms::frmBas.table, decimalComma));
