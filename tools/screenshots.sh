@@ -17,7 +17,12 @@ if [ -z "${TAV20_SCREENSHOTS_INSIDE:-}" ]; then
 fi
 
 keys() { for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.15; done; }
-shot() { sleep 0.5; import -window root "$out/$1.png"; echo "$out/$1.png"; }
+# Trimmed of the empty workspace below the windows, in a 256-colour palette.
+shot() {
+    sleep 0.5
+    import -window root png:- | convert - -trim +repage -colors 256 "PNG8:$out/$1.png"
+    echo "$out/$1.png"
+}
 
 LC_ALL=C QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$build/app/tav20" &
 app=$!
