@@ -103,17 +103,6 @@ private slots:
                              qPrintable(input->objectName()));
         }
     }
-    void fieldLabelsFlankTheirFields_data() { everyForm(); }
-    void fieldLabelsFlankTheirFields() {
-        const auto form = load();
-        for (auto* fieldLabel : form->findChildren<forms::FieldLabel*>())
-            for (auto* field : form->findChildren<QLineEdit*>())
-                if (field->geometry().intersects(fieldLabel->geometry()) &&
-                    field->geometry().center().y() > fieldLabel->geometry().top() &&
-                    field->geometry().center().y() < fieldLabel->geometry().bottom())
-                    verifyFieldLabel(form.get(), qPrintable(fieldLabel->objectName()),
-                                     qPrintable(field->objectName()));
-    }
     void picturesShowAtNaturalSize_data() { everyForm(); }
     void picturesShowAtNaturalSize() {
         QFETCH(const FormSpec*, spec);
