@@ -9,7 +9,9 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
               fonts-liberation2
-TEST_DEBS  := googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick
+TEST_DEBS  := googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
+              dpkg-dev file desktop-file-utils appstream \
+              python3-pyatspi at-spi2-core dbus-daemon dbus-bin
 FUZZ_DEBS  := clang libclang-rt-14-dev
 
 # apt-get runs only when something is missing, so a set-up machine starts at once.
@@ -24,7 +26,7 @@ define install_missing
 	fi
 endef
 
-.PHONY: run test bench exhaustive fuzz screenshots build deps test-deps clean
+.PHONY: run display package test bench exhaustive fuzz screenshots build deps test-deps clean
 
 deps:
 	$(call install_missing,$(BUILD_DEBS))
@@ -38,8 +40,16 @@ $(BUILD)/build.ninja:
 build: test-deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: display build
 	$(BUILD)/app/tav20
+
+# Without a display Qt stops with a toolkit error; say instead what to do.
+display:
+	$(if $(DISPLAY)$(WAYLAND_DISPLAY)$(QT_QPA_PLATFORM),,$(error tav20: nema ekrana (DISPLAY nije postavljen); pokrenite pod Xvfb: xvfb-run -a make run))
+
+# tav20_1.00_<arch>.deb in $(BUILD); a user installs it with apt-get install ./tav20_1.00_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

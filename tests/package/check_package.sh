@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# What the package declares and ships: its name, version and run-time
+# dependencies, exactly the four files a user needs, and the shared icon.
+set -euo pipefail
+deb=$1/tav20_1.00_$(dpkg --print-architecture).deb
+icon=$2
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+field() { dpkg-deb -f "$deb" "$1"; }
+
+# --- control fields
+[ "$(field Package)" = tav20 ] || fail "package name is '$(field Package)'"
+[ "$(field Version)" = 1.00 ] || fail "version is '$(field Version)'"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture"
+depends=$(field Depends)
+names=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }')
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 qt6-qpa-plugins fonts-liberation2; do
+    grep -qxF "$needed" <<<"$names" || fail "Depends lacks $needed: $depends"
+done
+
+# --- shipped files: nothing more, nothing less
+expected="./usr/bin/tav20
+./usr/share/applications/tav20.desktop
+./usr/share/icons/hicolor/32x32/apps/tav20.png
+./usr/share/metainfo/rs.tav20.tav20.metainfo.xml"
+listing=$(dpkg-deb -c "$deb")
+shipped=$(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | sort)
+[ "$shipped" = "$expected" ] || fail "files differ:"$'\n'"$shipped"
+grep -q '^-rwxr-xr-x root/root .* ./usr/bin/tav20$' <<<"$listing" || fail "program mode or owner"
+
+# --- the icon is the program's own
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/icons/hicolor/32x32/apps/tav20.png | cmp - "$icon" ||
+    fail "icon differs from $icon"
+
+# --- apt resolves every dependency from what the archive offers
+if ! apt=$(apt-get install --simulate "$(realpath "$deb")" 2>&1); then
+    echo "$apt" >&2
+    fail "apt cannot install the package"
+fi
+echo "package ok: $depends"
