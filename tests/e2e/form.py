@@ -1,0 +1,110 @@
+"""One open form, worked from the keyboard: Tab to a control, retype a
+field, press the focused button, and read what every label and field shows."""
+
+import re
+
+import pyatspi
+
+from ui import shown, wait_for, walk, xdotool
+
+INPUTS = (pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON)
+SHOWN = (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT)
+
+
+class Form:
+    def __init__(self, program, node, x_window):
+        self.program = program
+        self.node = node
+        self.x_window = x_window  # the X window that takes this form's keys
+
+    def keys(self, *keys):
+        self.program.keys(self.x_window, *keys)
+
+    def tab(self, count=1):
+        self.keys(*["Tab"] * count)
+
+    def focused(self):
+        for node in walk(self.node):
+            if node.getRole() in INPUTS and node.getState().contains(pyatspi.STATE_FOCUSED):
+                return node
+        return None
+
+    def expect_focus(self, name, text=None):
+        """The control with the keyboard focus: its accessible name begins
+        with name, and a field holds text."""
+        def probe():
+            node = self.focused()
+            return node if node is not None and node.name.startswith(name) else None
+        node = wait_for(f"the focus on '{name}' in {self.node.name}", probe)
+        if text is not None:
+            actual = shown(node)
+            assert actual == text, f"'{node.name}' shows {actual!r}, expected {text!r}"
+        return node
+
+    def retype(self, text):
+        """Selects the focused field's whole text and types over it."""
+        self.keys("ctrl+a", "BackSpace")
+        if text:
+            self.program.type(self.x_window, text)
+        wait_for(f"{text!r} in the field", lambda: shown(self.focused()) == text)
+
+    def texts(self):
+        """Every label and field with what it shows, in a fixed order."""
+        return [(node, shown(node)) for node in walk(self.node) if node.getRole() in SHOWN]
+
+    def press(self, *captions):
+        """Presses the focused button with the space bar. The labels that
+        change are exactly those that must, top to bottom, each under the
+        button pressed; every other label and every field keeps its text."""
+        button = self.expect_focus("")
+        assert button.getRole() == pyatspi.ROLE_PUSH_BUTTON, f"'{button.name}' is no button"
+        before = self.texts()
+        self.keys("space")
+
+        def changed():
+            now = self.texts()
+            moved = [(node, text) for (node, text), (_, old) in zip(now, before) if text != old]
+            return moved if [text for _, text in by_top(moved)] == list(captions) else None
+        try:
+            moved = wait_for(f"{list(captions)} after '{button.name}'", changed, timeout=5)
+        except AssertionError:
+            now = [text for _, text in self.texts()]
+            raise AssertionError(f"'{button.name}' left {now}, expected {list(captions)}")
+        left, width = extent(button)[0], extent(button)[2]
+        for node, text in moved:
+            x, _, w, _ = extent(node)
+            assert left <= x + w // 2 <= left + width, f"{text!r} is not under '{button.name}'"
+
+    def press_failing(self, symbol, field):
+        """A press that cannot compute: a warning names the field's symbol and
+        holds the keyboard until Enter; no label or field changes, and the
+        field at fault (its name beginning with field) has the focus again."""
+        before = [text for _, text in self.texts()]
+        button = self.expect_focus("")
+        self.keys("space")
+        box = wait_for("the warning", lambda: self.program.top_level("Tav20", pyatspi.ROLE_ALERT))
+        message = " ".join(shown(node) for node in walk(box)
+                           if node.getRole() == pyatspi.ROLE_LABEL)
+        assert re.search(rf"(^|\W){re.escape(symbol)}(\W|$)", message), \
+            f"the warning after '{button.name}' does not name {symbol}: {message!r}"
+        focus = xdotool("getwindowfocus").strip()
+        assert focus != self.x_window, "the warning does not hold the keyboard"
+        self.program.keys(None, "Return")
+        wait_for("the warning to close",
+                 lambda: self.program.top_level("Tav20", pyatspi.ROLE_ALERT) is None)
+        after = [text for _, text in self.texts()]
+        assert after == before, f"a failed press changed the form: {before} -> {after}"
+        self.program.focus(self.x_window)  # as a window manager would, once the box is gone
+        self.expect_focus(field)
+
+    def close(self):
+        """Closes a child window with the desktop's close shortcut."""
+        self.keys("ctrl+w")
+
+
+def extent(node):
+    return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+
+
+def by_top(labels):
+    return sorted(labels, key=lambda item: extent(item[0])[1])

@@ -1,0 +1,143 @@
+"""The running program as a user meets it: keys go in through the X server,
+and what the windows show comes back over the accessibility bus."""
+
+import re
+import subprocess
+import time
+
+import pyatspi
+from gi.repository import Atspi, GLib
+
+TIMEOUT = 15.0
+
+
+def wait_for(what, probe, timeout=TIMEOUT):
+    """Polls probe until it gives something true; windows come and go while
+    they are read, so a vanished object only means "not yet"."""
+    deadline = time.monotonic() + timeout
+    while True:
+        try:
+            value = probe()
+        except (GLib.GError, LookupError):
+            value = None
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.05)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
+
+
+def shown(node):
+    """The text a control shows. Qt's labels offer no Text interface: their
+    text is their name or, where the program names a label itself (a result
+    label), their description."""
+    if "Text" in node.get_interfaces():
+        text = node.queryText()
+        return text.getText(0, text.characterCount)
+    return node.description or node.name
+
+
+def walk(node):
+    for child in node:
+        if child is not None:
+            yield child
+            yield from walk(child)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+class Program:
+    """The program started from its installed path, seen as one application."""
+
+    def __init__(self, path, env):
+        enable_accessibility()
+        self.process = subprocess.Popen([path], env=env)
+        self.app = wait_for("the program on the accessibility bus", self._find_app)
+        # No event loop runs here to keep a cache fresh: ask the program every time.
+        self.app.set_cache_mask(Atspi.Cache.NONE)
+        self.main = wait_for("the main window on the X server", lambda: self.x_window("Tav20"))
+
+    def _find_app(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.process.pid:
+                return app
+        return None
+
+    def x_window(self, caption):
+        found = subprocess.run(
+            ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
+             "--name", f"^{re.escape(caption)}$"],
+            capture_output=True, text=True).stdout.split()
+        return found[0] if len(found) == 1 else None
+
+    def top_level(self, caption, role=pyatspi.ROLE_FRAME):
+        """A window of its own, by its title (and role, unless None)."""
+        for node in self.app:
+            if (node is not None and node.name == caption and showing(node)
+                    and role in (None, node.getRole())):
+                return node
+        return None
+
+    def child_window(self, caption):
+        """A form inside the main window, by its title. (Qt marks no child
+        window as showing; a closed one leaves the tree.)"""
+        frame = self.top_level("Tav20")
+        for node in walk(frame):
+            if node.getRole() == pyatspi.ROLE_FRAME and node.name == caption:
+                return node
+        return None
+
+    def keys(self, window, *keys):
+        """Gives the X window the input focus first: without a window manager
+        nobody else does. With no window the keys go wherever the focus is,
+        as they must into an open drop-down or a message box."""
+        if window is not None:
+            self.focus(window)
+        xdotool("key", "--delay", "40", *keys)
+
+    def focus(self, window):
+        xdotool("windowfocus", "--sync", window)
+
+    def type(self, window, text):
+        self.focus(window)
+        xdotool("type", "--delay", "40", text)
+
+    def menu(self, *letters):
+        """Alt with the menu-bar letter, then the item's letter in its drop-down."""
+        self.keys(self.main, f"alt+{letters[0]}")
+        if len(letters) > 1:
+            wait_for(f"the drop-down of alt+{letters[0]}", self._open_drop_down)
+            self.keys(None, *letters[1:])
+
+    def _open_drop_down(self):
+        bar = next(node for node in self.top_level("Tav20")
+                   if node.getRole() == pyatspi.ROLE_MENU_BAR)
+        return any(node.getRole() == pyatspi.ROLE_POPUP_MENU and showing(node)
+                   for node in walk(bar))
+
+    def exit_code(self, timeout=TIMEOUT):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+def enable_accessibility():
+    """What a screen reader does on a desktop: switch the accessibility bus on,
+    so toolkits that start afterwards publish their windows on it."""
+    subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+         "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
+         "variant:boolean:true"],
+        check=True, capture_output=True)
