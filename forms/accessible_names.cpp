@@ -6,14 +6,11 @@
 #include <optional>
 
 #include "forms/field_label.h"
+#include "forms/text.h"
 
 namespace forms {
 
 namespace {
-
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size())).trimmed();
-}
 
 QRect box(const Control& row) { return {row.left, row.top, row.width, row.height}; }
 
@@ -22,7 +19,7 @@ bool overlapsAcross(const QRect& a, const QRect& b) {
 }
 
 bool isFieldLabel(const Control& row) {
-    return row.kind == Kind::Label && splitFieldCaption(qstr(row.text));
+    return row.kind == Kind::Label && splitFieldCaption(toQString(row.text).trimmed());
 }
 
 bool isTitle(const Control& row) {
@@ -42,7 +39,7 @@ std::optional<QString> headerOf(const Control& control, const FormTable& table) 
             (!header || row.top < header->top))
             header = &row;
     if (!header) return std::nullopt;
-    return qstr(header->text);
+    return toQString(header->text).trimmed();
 }
 
 QString withHeader(const QString& name, const Control& control, const FormTable& table) {
@@ -53,7 +50,7 @@ QString withHeader(const QString& name, const Control& control, const FormTable&
 QString fieldName(const Control& field, const FormTable& table) {
     for (const Control& label : table.controls) {
         if (!isFieldLabel(label) || !box(label).intersects(box(field))) continue;
-        const FieldCaption parts = *splitFieldCaption(qstr(label.text));
+        const FieldCaption parts = *splitFieldCaption(toQString(label.text).trimmed());
         const QString symbol =
             QString(parts.symbol).remove(QRegularExpression(QStringLiteral("\\s*=$")));
         // The title just above the field label, else the unit.
@@ -62,14 +59,15 @@ QString fieldName(const Control& field, const FormTable& table) {
             if (isTitle(row) && row.top < label.top && label.top - row.top <= 480 &&
                 overlapsAcross(box(row), box(label)) && (!title || row.top > title->top))
                 title = &row;
-        return symbol + QStringLiteral(", ") + (title ? qstr(title->text) : parts.unit);
+        return symbol + QStringLiteral(", ") +
+               (title ? toQString(title->text).trimmed() : parts.unit);
     }
     // A field without a field label is named by the label beside it on its row.
     for (const Control& row : table.controls)
         if (isTitle(row) && row.left >= field.left + field.width &&
             std::abs(row.top - field.top) <= field.height)
-            return qstr(row.text);
-    return qstr(table.form.caption);
+            return toQString(row.text).trimmed();
+    return toQString(table.form.caption);
 }
 
 QString resultName(const Control& result, const FormTable& table) {
@@ -90,7 +88,7 @@ void nameForAccessibility(const FormTable& table, QWidget& form) {
         if (row.kind == Kind::TextField)
             named.emplace_back(&row, fieldName(row, table));
         else if (row.kind == Kind::Button)
-            named.emplace_back(&row, qstr(row.text));
+            named.emplace_back(&row, toQString(row.text).trimmed());
         else if (isResult(row))
             named.emplace_back(&row, resultName(row, table));
     }
@@ -101,7 +99,7 @@ void nameForAccessibility(const FormTable& table, QWidget& form) {
         // A result means little without its half, so it always names it.
         const bool withItsHalf = same > 1 || isResult(*row);
         const QString spoken = withItsHalf ? withHeader(name, *row, table) : name;
-        form.findChild<QWidget*>(qstr(row->name))->setAccessibleName(spoken);
+        form.findChild<QWidget*>(toQString(row->name))->setAccessibleName(spoken);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "forms/fonts.h"
 #include "forms/framed_label.h"
 #include "forms/region.h"
+#include "forms/text.h"
 
 namespace forms {
 
@@ -29,10 +30,6 @@ public:
 private:
     QSize m_design;
 };
-
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QRect pixelRect(const Control& row) {
     return {pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height)};
@@ -54,7 +51,7 @@ Qt::Alignment horizontal(Align align) {
 
 // The text field laid over a field label's run of blanks, if any.
 const Control* fieldOver(const Control& label, const FormTable& table) {
-    if (!splitFieldCaption(qstr(label.text))) return nullptr;
+    if (!splitFieldCaption(toQString(label.text))) return nullptr;
     for (const Control& row : table.controls)
         if (row.kind == Kind::TextField && pixelRect(row).intersects(pixelRect(label))) return &row;
     return nullptr;
@@ -62,16 +59,15 @@ const Control* fieldOver(const Control& label, const FormTable& table) {
 
 QWidget* makeLabel(const Control& row, const FormTable& table, QWidget* form) {
     if (const Control* field = fieldOver(row, table))
-        return new FieldLabel(qstr(row.text), pixelRect(row), pixelRect(*field), form);
-    auto* label = (row.style & singleBorder) ? new FramedLabel(qstr(row.text), form)
-                                             : new QLabel(qstr(row.text), form);
+        return new FieldLabel(toQString(row.text), pixelRect(row), pixelRect(*field), form);
+    auto* label = (row.style & singleBorder) ? new FramedLabel(toQString(row.text), form)
+                                             : new QLabel(toQString(row.text), form);
     // Labels draw their text from the top, leaving any blank margin below it.
     label->setAlignment(Qt::AlignTop | horizontal(row.align));
     if (row.style & singleBorder) {
         if (row.text.empty()) {
             // A result label: its caption can be selected and copied.
             label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            label->setContextMenuPolicy(Qt::DefaultContextMenu);
         }
     } else {
         label->setWordWrap(true);
@@ -82,7 +78,7 @@ QWidget* makeLabel(const Control& row, const FormTable& table, QWidget* form) {
 
 QWidget* makePicture(const Control& row, QWidget* form) {
     auto* picture = new QLabel(form);
-    const QPixmap pixmap(qstr(row.text));
+    const QPixmap pixmap(toQString(row.text));
     picture->setPixmap(pixmap);
     picture->resize(pixmap.size());  // natural size, never scaled
     return picture;
@@ -113,7 +109,7 @@ QWidget* makeTextField(const Control& row, const calc::Region& region, QWidget* 
 }
 
 QWidget* makeButton(const Control& row, QWidget* form) {
-    auto* button = new QPushButton(qstr(row.text), form);
+    auto* button = new QPushButton(toQString(row.text), form);
     button->setAutoDefault(false);  // Enter in a field presses nothing
     return button;
 }
@@ -147,8 +143,8 @@ QIcon sharedIcon() { return QIcon(QStringLiteral(":/images/icon.png")); }
 QWidget* loadForm(const FormTable& table, const calc::Region& region) {
     const FormLine& line = table.form;
     auto* form = new FormWidget({pixels(line.width), pixels(line.height)});
-    form->setObjectName(qstr(line.name));
-    form->setWindowTitle(qstr(line.caption));
+    form->setObjectName(toQString(line.name));
+    form->setWindowTitle(toQString(line.caption));
     if (line.icon) form->setWindowIcon(sharedIcon());
     paintBackground(form, line.background, QPalette::Window);
     form->resize(form->sizeHint());
@@ -157,7 +153,7 @@ QWidget* loadForm(const FormTable& table, const calc::Region& region) {
     // The last row lies lowest: create bottom-up so each widget covers the ones before it.
     for (const Control& row : std::views::reverse(table.controls)) {
         QWidget* widget = makeControl(row, table, region, form);
-        widget->setObjectName(qstr(row.name));
+        widget->setObjectName(toQString(row.name));
         widget->setFont(tableFont(row.font, form->font()));
         if (!qobject_cast<FieldLabel*>(widget)) {  // a field label places itself
             const QRect box = pixelRect(row);

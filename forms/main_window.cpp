@@ -10,14 +10,9 @@
 #include "forms/colours.h"
 #include "forms/form_loader.h"
 #include "forms/menu.h"
+#include "forms/text.h"
 
 namespace forms {
-
-namespace {
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-}  // namespace
 
 MainWindow::MainWindow(FormContext context, QWidget* parent)
     : QMainWindow(parent), m_context(std::move(context)), m_mdi(new QMdiArea(this)) {
@@ -39,17 +34,17 @@ void MainWindow::buildMenu() {
     for (const MenuRow& row : menuRows()) {
         QAction* action;
         if (row.command == MenuRow::Command::DropDown) {
-            QMenu* menu = menuBar()->addMenu(qstr(row.caption));
-            menu->setObjectName(qstr(row.name));
-            menu->menuAction()->setObjectName(qstr(row.name));
+            QMenu* menu = menuBar()->addMenu(toQString(row.caption));
+            menu->setObjectName(toQString(row.name));
+            menu->menuAction()->setObjectName(toQString(row.name));
             dropDowns[row.name] = menu;
             continue;
         }
         if (row.parent.empty())
-            action = menuBar()->addAction(qstr(row.caption));
+            action = menuBar()->addAction(toQString(row.caption));
         else
-            action = dropDowns.at(row.parent)->addAction(qstr(row.caption));
-        action->setObjectName(qstr(row.name));
+            action = dropDowns.at(row.parent)->addAction(toQString(row.caption));
+        action->setObjectName(toQString(row.name));
         if (row.command == MenuRow::Command::Exit)
             connect(action, &QAction::triggered, this, &QWidget::close);
         else
@@ -82,7 +77,7 @@ QWidget* MainWindow::createForm(const FormSpec& spec) {
 }
 
 QWidget* MainWindow::showForm(const FormSpec& spec) {
-    QWidget* form = openForm(qstr(spec.table.form.name));
+    QWidget* form = openForm(toQString(spec.table.form.name));
     const bool fresh = !form;
     if (fresh) form = createForm(spec);
     if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <tuple>
+#include <type_traits>
 
 #include "calc/calc.h"
 #include "forms/failure.h"
