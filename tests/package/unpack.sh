@@ -4,7 +4,7 @@
 # (and the dpkg lock that parallel runs would fight over) alone.
 set -euo pipefail
 build=$1
-root=$2
+root=$(realpath -m "$2")
 
 cd "$build"
 rm -f tav20_*.deb
