@@ -11,7 +11,7 @@ BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins
               fonts-liberation2
 TEST_DEBS  := googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
               dpkg-dev file desktop-file-utils appstream \
-              python3-pyatspi at-spi2-core dbus-daemon dbus-bin
+              python3-pyatspi at-spi2-core dbus-daemon dbus-bin libxcb1-dev
 FUZZ_DEBS  := clang libclang-rt-14-dev
 
 # apt-get runs only when something is missing, so a set-up machine starts at once.
@@ -58,8 +58,12 @@ test: build
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE slow
 
+# The start-up benchmark starts the packaged program and two bare Qt MDI frames in turn.
 bench: build
 	$(BUILD)/bench/calc_bench
+	tests/package/unpack.sh $(BUILD) $(BUILD)/installed >/dev/null
+	tests/e2e/session.sh $(BUILD)/bench/startup/startup_bench 20 $(BUILD)/installed/usr/bin/tav20 \
+	    $(BUILD)/bench/startup/minimal_mdi $(BUILD)/bench/startup/minimal_mdi_menu
 
 exhaustive: build
 	cmake --build $(BUILD) --target calc_exhaustive
