@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <ranges>
 #include <stdexcept>
 #include <string>
-#include <ranges>
 #include <thread>
 #include <vector>
 
@@ -98,9 +98,10 @@ Sample measure(XWatch& x, const std::string& path) {
 }
 
 void report(const std::vector<Program>& programs, int runs) {
-    std::printf("Start-up until the main window is mapped, and peak resident memory;\n"
-                "median of %d runs each, the programs taking turns.\n\n",
-                runs);
+    std::printf(
+        "Start-up until the main window is mapped, and peak resident memory;\n"
+        "median of %d runs each, the programs taking turns.\n\n",
+        runs);
     std::printf("| Program | Start-up | Peak RSS |\n|---|---|---|\n");
     for (const Program& program : programs)
         std::printf("| %s | %.0f ms | %.1f MiB |\n", program.name().c_str(), program.start(),

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <sys/types.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
 #include <optional>
-#include <sys/types.h>
 
 // Watches the X server for top-level windows being mapped, as a window
 // manager would, and asks them to close as a window manager would.
@@ -16,7 +16,8 @@ public:
     XWatch& operator=(const XWatch&) = delete;
 
     // The first top-level window of process pid that is mapped before the deadline.
-    std::optional<xcb_window_t> waitForMap(pid_t pid, std::chrono::steady_clock::time_point deadline);
+    std::optional<xcb_window_t> waitForMap(pid_t pid,
+                                           std::chrono::steady_clock::time_point deadline);
     // Sends WM_DELETE_WINDOW, the close button's message.
     void close(xcb_window_t window);
 
