@@ -35,6 +35,8 @@ void setCaption(QLabel* label, const std::string& caption) {
     const QString text = QString::fromStdString(caption);
     label->setText(text);
     label->setToolTip(text);
+    // A screen reader names the label by its role; the caption is what it holds.
+    label->setAccessibleDescription(text);
 }
 
 }  // namespace forms

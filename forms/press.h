@@ -32,7 +32,8 @@ void reportFailure(const FormContext& context, calc::Failure failure, const Inpu
 std::size_t culpritOf(calc::Failure failure, std::span<const double> values);
 
 // Replaces a result label's whole text; the tooltip carries the whole caption
-// for when it is wider than the label.
+// for when it is wider than the label, the accessible description for a
+// screen reader.
 void setCaption(QLabel* label, const std::string& caption);
 
 template <class Value>

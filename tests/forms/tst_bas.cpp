@@ -109,6 +109,7 @@ private slots:
         QCOMPARE(label(bas, left ? "Label11" : "Label12")->text(), caption);
         QVERIFY(label(bas, left ? "Label12" : "Label11")->text().isEmpty());
         QCOMPARE(label(bas, left ? "Label11" : "Label12")->toolTip(), caption);
+        QCOMPARE(label(bas, left ? "Label11" : "Label12")->accessibleDescription(), caption);
         QVERIFY(program.presenter.messages.isEmpty());
     }
     void halvesAreIndependent() {
