@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QPushButton>
 
 #include "forms/form_loader.h"
 #include "forms/forms.h"
@@ -35,8 +34,7 @@ void attach(QWidget& form, const FormContext& context) {
             setCaption(label1, calc::caption(result, region));
         });
     };
-    QObject::connect(control<QPushButton>(&form, "Command1"), &QPushButton::clicked, &form,
-                     Command1_Click);
+    onClick(form, "Command1", Command1_Click);
 }
 }  // namespace
 

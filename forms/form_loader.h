@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPushButton>
 #include <QWidget>
 #include <string_view>
 
@@ -22,6 +23,12 @@ T* control(const QWidget* form, std::string_view name) {
     T* found = form->findChild<T*>(QString::fromLatin1(name.data(), qsizetype(name.size())));
     Q_ASSERT_X(found, "forms::control", name.data());
     return found;
+}
+
+// Runs a handler each time the named button is pressed.
+template <class Handler>
+void onClick(QWidget& form, std::string_view button, Handler handler) {
+    QObject::connect(control<QPushButton>(&form, button), &QPushButton::clicked, &form, handler);
 }
 
 }  // namespace forms

@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QPushButton>
 
 #include "forms/form_loader.h"
 #include "forms/forms.h"
@@ -58,10 +57,8 @@ void attach(QWidget& form, const FormContext& context) {
                          setCaption(label12, calc::caption(result, region));
                      });
     };
-    QObject::connect(control<QPushButton>(&form, "cmdIzracunaj6db"), &QPushButton::clicked, &form,
-                     cmdIzracunaj6db_Click);
-    QObject::connect(control<QPushButton>(&form, "cmdIzracunaj12db"), &QPushButton::clicked, &form,
-                     cmdIzracunaj12db_Click);
+    onClick(form, "cmdIzracunaj6db", cmdIzracunaj6db_Click);
+    onClick(form, "cmdIzracunaj12db", cmdIzracunaj12db_Click);
 }
 }  // namespace
 

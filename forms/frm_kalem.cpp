@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QPushButton>
 
 #include "forms/form_loader.h"
 #include "forms/forms.h"
@@ -68,8 +67,7 @@ void attach(QWidget& form, const FormContext& context) {
                          setCaption(label5, calc::caption(result, region));
                      });
     };
-    QObject::connect(control<QPushButton>(&form, "cmdIzracunajL"), &QPushButton::clicked, &form,
-                     cmdIzracunajL_Click);
+    onClick(form, "cmdIzracunajL", cmdIzracunajL_Click);
 }
 }  // namespace
 

@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QPushButton>
 
 #include "forms/form_loader.h"
 #include "forms/forms.h"
@@ -70,10 +69,8 @@ void attach(QWidget& form, const FormContext& context) {
                          setCaption(label16, second);
                      });
     };
-    QObject::connect(control<QPushButton>(&form, "cmdIzracunaj6db"), &QPushButton::clicked, &form,
-                     cmdIzracunaj6db_Click);
-    QObject::connect(control<QPushButton>(&form, "cmdIzracunaj12db"), &QPushButton::clicked, &form,
-                     cmdIzracunaj12db_Click);
+    onClick(form, "cmdIzracunaj6db", cmdIzracunaj6db_Click);
+    onClick(form, "cmdIzracunaj12db", cmdIzracunaj12db_Click);
 }
 }  // namespace
 
