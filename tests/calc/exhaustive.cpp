@@ -57,7 +57,7 @@ int main() {
     for (unsigned t = 0; t < threads; ++t) workers.emplace_back(checkShare, t, threads);
     for (auto& worker : workers) worker.join();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    std::printf("checked 4294967296 single bit patterns on %u threads in %.0f s: %llu mismatches\n",
-                threads, elapsed.count(), static_cast<unsigned long long>(mismatches.load()));
+    std::printf("checked 4294967296 single bit patterns on %u threads in %.0f s: %llu mismatches\n", threads,
+                elapsed.count(), static_cast<unsigned long long>(mismatches.load()));
     return mismatches == 0 ? 0 : 1;
 }

@@ -30,45 +30,40 @@ class WritesSingle : public testing::TestWithParam<Writing<float>> {};
 class WritesDouble : public testing::TestWithParam<Writing<double>> {};
 
 // Seven significant digits for a single, with a decimal comma.
-TEST_P(WritesSingle, WithSevenDigits) {
-    EXPECT_EQ(numberText(GetParam().value, decimalComma), GetParam().text);
-}
+TEST_P(WritesSingle, WithSevenDigits) { EXPECT_EQ(numberText(GetParam().value, decimalComma), GetParam().text); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Singles, WritesSingle,
-    testing::Values(Writing<float>{"fraction", 1.27f, "1,27"},
-                    Writing<float>{"trailingZerosDropped", 1.8f, "1,8"},
-                    Writing<float>{"wholeNumberHasNoSeparator", 56.0f, "56"},
-                    Writing<float>{"belowOneKeepsLeadingZero", 0.32f, "0,32"},
-                    Writing<float>{"negative", -1.27f, "-1,27"},
-                    Writing<float>{"positiveZero", 0.0f, "0"},
-                    Writing<float>{"negativeZero", -0.0f, "0"},
-                    Writing<float>{"roundedToSevenDigits", 123456.78f, "123456,8"},
-                    Writing<float>{"largestFixed", 9999999.0f, "9999999"},
-                    Writing<float>{"tenMillionIsExponentForm", 1e7f, "1E+07"},
-                    Writing<float>{"exponentFormDropsZeros", 15899999.0f, "1,59E+07"},
-                    Writing<float>{"tieGoesToEvenUp", 12345675.0f, "1,234568E+07"},
-                    Writing<float>{"tieGoesToEvenDown", 12345665.0f, "1,234566E+07"},
-                    Writing<float>{"roundingDecidesTheForm", 0.0001f, "0,0001"},
-                    Writing<float>{"belowOneTenThousandth", 0.00001f, "1E-05"},
-                    Writing<float>{"smallWithFraction", 1.5e-7f, "1,5E-07"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Singles, WritesSingle,
+                         testing::Values(Writing<float>{"fraction", 1.27f, "1,27"},
+                                         Writing<float>{"trailingZerosDropped", 1.8f, "1,8"},
+                                         Writing<float>{"wholeNumberHasNoSeparator", 56.0f, "56"},
+                                         Writing<float>{"belowOneKeepsLeadingZero", 0.32f, "0,32"},
+                                         Writing<float>{"negative", -1.27f, "-1,27"},
+                                         Writing<float>{"positiveZero", 0.0f, "0"},
+                                         Writing<float>{"negativeZero", -0.0f, "0"},
+                                         Writing<float>{"roundedToSevenDigits", 123456.78f, "123456,8"},
+                                         Writing<float>{"largestFixed", 9999999.0f, "9999999"},
+                                         Writing<float>{"tenMillionIsExponentForm", 1e7f, "1E+07"},
+                                         Writing<float>{"exponentFormDropsZeros", 15899999.0f, "1,59E+07"},
+                                         Writing<float>{"tieGoesToEvenUp", 12345675.0f, "1,234568E+07"},
+                                         Writing<float>{"tieGoesToEvenDown", 12345665.0f, "1,234566E+07"},
+                                         Writing<float>{"roundingDecidesTheForm", 0.0001f, "0,0001"},
+                                         Writing<float>{"belowOneTenThousandth", 0.00001f, "1E-05"},
+                                         Writing<float>{"smallWithFraction", 1.5e-7f, "1,5E-07"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Fifteen significant digits for a double.
-TEST_P(WritesDouble, WithFifteenDigits) {
-    EXPECT_EQ(numberText(GetParam().value, decimalComma), GetParam().text);
-}
+TEST_P(WritesDouble, WithFifteenDigits) { EXPECT_EQ(numberText(GetParam().value, decimalComma), GetParam().text); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Doubles, WritesDouble,
-    testing::Values(Writing<double>{"wholeNumber", 56.0, "56"},
-                    Writing<double>{"shortestDecimalNotBinaryTail", 0.1, "0,1"},
-                    Writing<double>{"keepsFifteenDigits", 111999994.68, "111999994,68"},
-                    Writing<double>{"roundedToFifteenDigits", 123456789012345.6, "123456789012346"},
-                    Writing<double>{"carryReachesExponentForm", 999999999999999.5, "1E+15"},
-                    Writing<double>{"threeDigitExponent", 1.5e300, "1,5E+300"},
-                    Writing<double>{"negativeZero", -0.0, "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Doubles, WritesDouble,
+                         testing::Values(Writing<double>{"wholeNumber", 56.0, "56"},
+                                         Writing<double>{"shortestDecimalNotBinaryTail", 0.1, "0,1"},
+                                         Writing<double>{"keepsFifteenDigits", 111999994.68, "111999994,68"},
+                                         Writing<double>{"roundedToFifteenDigits", 123456789012345.6,
+                                                         "123456789012346"},
+                                         Writing<double>{"carryReachesExponentForm", 999999999999999.5, "1E+15"},
+                                         Writing<double>{"threeDigitExponent", 1.5e300, "1,5E+300"},
+                                         Writing<double>{"negativeZero", -0.0, "0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The regional decimal separator, of any length, and never a group separator.
 TEST(NumberText, RegionalSeparators) {

@@ -66,8 +66,7 @@ public:
         ++checked_;
         if (agree) return;
         if (++mismatches_ <= 5) {
-            ADD_FAILURE() << std::hexfloat << value << ": got \"" << got << "\", want \"" << want
-                          << '"';
+            ADD_FAILURE() << std::hexfloat << value << ": got \"" << got << "\", want \"" << want << '"';
         }
     }
 
@@ -137,8 +136,7 @@ TEST(Property, RoundTo2MatchesExactTieDecision) {
 template <class T>
 void checkRoundTrip(int digits, int minExponent, int maxExponent, Tally& tally) {
     std::mt19937_64 engine(7);
-    std::uniform_int_distribution<long long> mantissa(
-        1, static_cast<long long>(std::pow(10, digits)) - 1);
+    std::uniform_int_distribution<long long> mantissa(1, static_cast<long long>(std::pow(10, digits)) - 1);
     std::uniform_int_distribution<int> exponent(minExponent, maxExponent);
     const Region* regions[] = {&test::decimalComma, &test::decimalPoint, &test::narrowSpaceGroups};
     const auto read = [](std::string_view text, const Region& region) {
@@ -150,8 +148,8 @@ void checkRoundTrip(int digits, int minExponent, int maxExponent, Tally& tally) 
     };
     for (long long i = 0; i < cases / 2; ++i) {
         const Region& region = *regions[i % 3];
-        const std::string typed = (i % 2 ? "-" : "") + std::to_string(mantissa(engine)) + "E" +
-                                  std::to_string(exponent(engine));
+        const std::string typed =
+            (i % 2 ? "-" : "") + std::to_string(mantissa(engine)) + "E" + std::to_string(exponent(engine));
         const T x = read(typed, region).value();
         const std::string written = numberText(x, region);
         const auto back = read(written, region);

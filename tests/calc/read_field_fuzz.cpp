@@ -52,8 +52,8 @@ void check(std::string_view text, const calc::Region& region, Read read) {
     require(again && sameBits(*again, *value));
     // Fifteen digits round the very largest doubles up past the double range.
     const auto written = read(calc::numberText(*value, region), region);
-    require(written || (written.error() == calc::Failure::OutOfRange &&
-                        std::fabs(double{*value}) >= 1.797693134862315e308));
+    require(written ||
+            (written.error() == calc::Failure::OutOfRange && std::fabs(double{*value}) >= 1.797693134862315e308));
     require(std::isfinite(calc::roundTo2(*value)));
 }
 

@@ -30,8 +30,7 @@ public:
 // One running program: the main window with its start form, maximized.
 struct Program {
     explicit Program(calc::Region region = decimalComma)
-        : window(std::make_unique<forms::MainWindow>(
-              forms::FormContext{presenter, [region] { return region; }})) {
+        : window(std::make_unique<forms::MainWindow>(forms::FormContext{presenter, [region] { return region; }})) {
         window->showMaximized();
         // Under Xvfb no window manager activates a window: those tests focus it themselves.
         if (QGuiApplication::platformName() == QLatin1String("xcb"))
@@ -43,13 +42,11 @@ struct Program {
     QAction* menu(const char* name) const { return window->findChild<QAction*>(name); }
     QWidget* choose(const char* menuName) const {
         menu(menuName)->trigger();
-        return window->mdiArea()->activeSubWindow() ? window->mdiArea()->activeSubWindow()->widget()
-                                                    : nullptr;
+        return window->mdiArea()->activeSubWindow() ? window->mdiArea()->activeSubWindow()->widget() : nullptr;
     }
     QStringList openForms() const {
         QStringList names;
-        for (QMdiSubWindow* sub : window->mdiArea()->subWindowList())
-            names << sub->widget()->objectName();
+        for (QMdiSubWindow* sub : window->mdiArea()->subWindowList()) names << sub->widget()->objectName();
         return names;
     }
 
@@ -57,12 +54,8 @@ struct Program {
     std::unique_ptr<forms::MainWindow> window;
 };
 
-inline QLineEdit* field(const QWidget* form, const char* name) {
-    return forms::control<QLineEdit>(form, name);
-}
-inline QLabel* label(const QWidget* form, const char* name) {
-    return forms::control<QLabel>(form, name);
-}
+inline QLineEdit* field(const QWidget* form, const char* name) { return forms::control<QLineEdit>(form, name); }
+inline QLabel* label(const QWidget* form, const char* name) { return forms::control<QLabel>(form, name); }
 inline void press(const QWidget* form, const char* button) {
     QTest::mouseClick(forms::control<QPushButton>(form, button), Qt::LeftButton);
 }
@@ -89,8 +82,8 @@ inline QStringList tabOrder(QWidget* first) {
         names << widget->objectName();
         do {
             widget = widget->nextInFocusChain();
-        } while (widget != first && (widget->parentWidget() != form ||
-                                     (widget->focusPolicy() & Qt::TabFocus) != Qt::TabFocus));
+        } while (widget != first &&
+                 (widget->parentWidget() != form || (widget->focusPolicy() & Qt::TabFocus) != Qt::TabFocus));
     } while (widget != first && names.size() < 50);
     return names;
 }
@@ -103,8 +96,7 @@ inline void verifyFieldLabel(const QWidget* form, const char* labelName, const c
     const QRect unit = fieldLabel->unitRect().translated(fieldLabel->pos());
     QVERIFY2(symbol.right() < fieldBox.left(), labelName);
     QVERIFY2(unit.left() > fieldBox.right(), labelName);
-    QVERIFY2(fieldLabel->geometry().contains(symbol) && fieldLabel->geometry().contains(unit),
-             labelName);
+    QVERIFY2(fieldLabel->geometry().contains(symbol) && fieldLabel->geometry().contains(unit), labelName);
     QVERIFY2(fieldBox.contains(QPoint(fieldBox.center().x(), unit.center().y())), labelName);
     const QFontMetrics metrics(fieldLabel->font());
     QVERIFY2(symbol.width() >= metrics.horizontalAdvance(fieldLabel->symbol()), labelName);

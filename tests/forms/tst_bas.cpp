@@ -13,10 +13,8 @@ private slots:
         Program program;
         QWidget* bas = openBas(program);
         QCOMPARE(bas->windowTitle(), QString("bas"));
-        for (const char* name : {"Text1", "Text4"})
-            QCOMPARE(field(bas, name)->text(), QString("500"));
-        for (const char* name : {"Text2", "Text5"})
-            QCOMPARE(field(bas, name)->text(), QString("4"));
+        for (const char* name : {"Text1", "Text4"}) QCOMPARE(field(bas, name)->text(), QString("500"));
+        for (const char* name : {"Text2", "Text5"}) QCOMPARE(field(bas, name)->text(), QString("4"));
         QVERIFY(label(bas, "Label11")->text().isEmpty());
         QVERIFY(label(bas, "Label12")->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), field(bas, "Text1"));
@@ -26,8 +24,7 @@ private slots:
         Program program;
         QWidget* bas = openBas(program);
         QCOMPARE(tabOrder(field(bas, "Text1")),
-                 (QStringList{"Text1", "Text2", "cmdIzracunaj6db", "Text4", "Text5",
-                              "cmdIzracunaj12db"}));
+                 (QStringList{"Text1", "Text2", "cmdIzracunaj6db", "Text4", "Text5", "cmdIzracunaj12db"}));
         auto* last = forms::control<QPushButton>(bas, "cmdIzracunaj12db");
         last->setFocus();
         QTest::keyClick(last, Qt::Key_Tab);
@@ -49,50 +46,19 @@ private slots:
         QTest::addColumn<QString>("fp");
         QTest::addColumn<QString>("z");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("left defaults, comma") << false << "cmdIzracunaj6db"
-                                              << "500"
-                                              << "4"
-                                              << " L = 1,27mH";
-        QTest::newRow("left defaults, point") << true << "cmdIzracunaj6db"
-                                              << "500"
-                                              << "4"
-                                              << " L = 1.27mH";
-        QTest::newRow("right defaults, comma") << false << "cmdIzracunaj12db"
-                                               << "500"
-                                               << "4"
-                                               << " L = 1,8mH    C = 56uF";
-        QTest::newRow("right defaults, point") << true << "cmdIzracunaj12db"
-                                               << "500"
-                                               << "4"
-                                               << " L = 1.8mH    C = 56uF";
-        QTest::newRow("comma reads as decimal under comma") << false << "cmdIzracunaj6db"
-                                                            << "500"
-                                                            << "4,5"
-                                                            << " L = 1,43mH";
-        QTest::newRow("comma groups under point") << true << "cmdIzracunaj6db"
-                                                  << "500"
-                                                  << "4,5"
-                                                  << " L = 14.31mH";
-        QTest::newRow("grouped thousands") << false << "cmdIzracunaj6db"
-                                           << "1.272"
-                                           << "1"
-                                           << " L = 0,12mH";
-        QTest::newRow("blanks around") << false << "cmdIzracunaj6db"
-                                       << " 424 "
-                                       << "1"
-                                       << " L = 0,38mH";
-        QTest::newRow("zero impedance on the left") << false << "cmdIzracunaj6db"
-                                                    << "500"
-                                                    << "0"
-                                                    << " L = 0mH";
-        QTest::newRow("negative frequency") << false << "cmdIzracunaj6db"
-                                            << "-500"
-                                            << "4"
-                                            << " L = -1,27mH";
-        QTest::newRow("exponent form") << false << "cmdIzracunaj6db"
-                                       << "0,001"
-                                       << "100"
-                                       << " L = 1,59E+07mH";
+        // clang-format off
+        QTest::newRow("left defaults, comma") << false << "cmdIzracunaj6db" << "500" << "4" << " L = 1,27mH";
+        QTest::newRow("left defaults, point") << true << "cmdIzracunaj6db" << "500" << "4" << " L = 1.27mH";
+        QTest::newRow("right defaults, comma") << false << "cmdIzracunaj12db" << "500" << "4" << " L = 1,8mH    C = 56uF";
+        QTest::newRow("right defaults, point") << true << "cmdIzracunaj12db" << "500" << "4" << " L = 1.8mH    C = 56uF";
+        QTest::newRow("comma reads as decimal under comma") << false << "cmdIzracunaj6db" << "500" << "4,5" << " L = 1,43mH";
+        QTest::newRow("comma groups under point") << true << "cmdIzracunaj6db" << "500" << "4,5" << " L = 14.31mH";
+        QTest::newRow("grouped thousands") << false << "cmdIzracunaj6db" << "1.272" << "1" << " L = 0,12mH";
+        QTest::newRow("blanks around") << false << "cmdIzracunaj6db" << " 424 " << "1" << " L = 0,38mH";
+        QTest::newRow("zero impedance on the left") << false << "cmdIzracunaj6db" << "500" << "0" << " L = 0mH";
+        QTest::newRow("negative frequency") << false << "cmdIzracunaj6db" << "-500" << "4" << " L = -1,27mH";
+        QTest::newRow("exponent form") << false << "cmdIzracunaj6db" << "0,001" << "100" << " L = 1,59E+07mH";
+        // clang-format on
     }
     void pressWritesItsCaption() {
         QFETCH(bool, pointDecimal);
@@ -133,34 +99,15 @@ private slots:
         QTest::addColumn<QString>("fieldName");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("symbol");
-        QTest::newRow("empty Fp") << "cmdIzracunaj6db"
-                                  << "Text1"
-                                  << ""
-                                  << "Fp";
-        QTest::newRow("letters in Z") << "cmdIzracunaj6db"
-                                      << "Text2"
-                                      << "cetiri"
-                                      << "Z";
-        QTest::newRow("zero Fp") << "cmdIzracunaj6db"
-                                 << "Text1"
-                                 << "0"
-                                 << "Fp";
-        QTest::newRow("beyond single range") << "cmdIzracunaj6db"
-                                             << "Text1"
-                                             << "1E39"
-                                             << "Fp";
-        QTest::newRow("overflowing coil") << "cmdIzracunaj6db"
-                                          << "Text2"
-                                          << "1E37"
-                                          << "Z";
-        QTest::newRow("zero Z on the right") << "cmdIzracunaj12db"
-                                             << "Text5"
-                                             << "0"
-                                             << "Z";
-        QTest::newRow("two decimal commas") << "cmdIzracunaj12db"
-                                            << "Text4"
-                                            << "5,0,0"
-                                            << "Fp";
+        // clang-format off
+        QTest::newRow("empty Fp") << "cmdIzracunaj6db" << "Text1" << "" << "Fp";
+        QTest::newRow("letters in Z") << "cmdIzracunaj6db" << "Text2" << "cetiri" << "Z";
+        QTest::newRow("zero Fp") << "cmdIzracunaj6db" << "Text1" << "0" << "Fp";
+        QTest::newRow("beyond single range") << "cmdIzracunaj6db" << "Text1" << "1E39" << "Fp";
+        QTest::newRow("overflowing coil") << "cmdIzracunaj6db" << "Text2" << "1E37" << "Z";
+        QTest::newRow("zero Z on the right") << "cmdIzracunaj12db" << "Text5" << "0" << "Z";
+        QTest::newRow("two decimal commas") << "cmdIzracunaj12db" << "Text4" << "5,0,0" << "Fp";
+        // clang-format on
     }
     void failureLeavesEverythingAsItWas() {
         QFETCH(QString, button);
@@ -176,8 +123,7 @@ private slots:
         QCOMPARE(label(bas, "Label11")->text(), QString(" L = 1,27mH"));
         QCOMPARE(label(bas, "Label12")->text(), QString(" L = 1,8mH    C = 56uF"));
         verifyToldAbout(program, field(bas, qPrintable(fieldName)), text);
-        QVERIFY2(program.presenter.messages.first().contains(symbol),
-                 qPrintable(program.presenter.messages.first()));
+        QVERIFY2(program.presenter.messages.first().contains(symbol), qPrintable(program.presenter.messages.first()));
     }
 };
 

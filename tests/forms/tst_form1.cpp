@@ -59,8 +59,10 @@ private slots:
     }
     void exitClosesItToo_data() {
         QTest::addColumn<bool>("byIzlaz");
+        // clang-format off
         QTest::newRow("&Izlaz") << true;
         QTest::newRow("main window's close") << false;
+        // clang-format on
     }
     void exitClosesItToo() {
         QFETCH(bool, byIzlaz);
@@ -89,30 +91,16 @@ private slots:
         QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("density");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("defaults, comma") << false << "5"
-                                         << "2"
-                                         << "1,78 mm debljuna zice";
-        QTest::newRow("defaults, point") << true << "5"
-                                         << "2"
-                                         << "1.78 mm debljuna zice";
-        QTest::newRow("rule of thumb, cross-section narrowed") << false << "5"
-                                                               << "3"
-                                                               << "1,46 mm debljuna zice";
-        QTest::newRow("3.14, not pi") << false << "50"
-                                      << "1,5"
-                                      << "6,52 mm debljuna zice";
-        QTest::newRow("3.14, not pi, point") << true << "50"
-                                             << "1.5"
-                                             << "6.52 mm debljuna zice";
-        QTest::newRow("no current") << false << "0"
-                                    << "2"
-                                    << "0 mm debljuna zice";
-        QTest::newRow("both negative") << false << "-5"
-                                       << "-2"
-                                       << "1,78 mm debljuna zice";
-        QTest::newRow("texts beyond single range divide as doubles") << false << "1E39"
-                                                                     << "1E38"
-                                                                     << "3,57 mm debljuna zice";
+        // clang-format off
+        QTest::newRow("defaults, comma") << false << "5" << "2" << "1,78 mm debljuna zice";
+        QTest::newRow("defaults, point") << true << "5" << "2" << "1.78 mm debljuna zice";
+        QTest::newRow("rule of thumb, cross-section narrowed") << false << "5" << "3" << "1,46 mm debljuna zice";
+        QTest::newRow("3.14, not pi") << false << "50" << "1,5" << "6,52 mm debljuna zice";
+        QTest::newRow("3.14, not pi, point") << true << "50" << "1.5" << "6.52 mm debljuna zice";
+        QTest::newRow("no current") << false << "0" << "2" << "0 mm debljuna zice";
+        QTest::newRow("both negative") << false << "-5" << "-2" << "1,78 mm debljuna zice";
+        QTest::newRow("texts beyond single range divide as doubles") << false << "1E39" << "1E38" << "3,57 mm debljuna zice";
+        // clang-format on
     }
     void pressShowsTheDiameter() {
         QFETCH(bool, pointDecimal);
@@ -133,21 +121,13 @@ private slots:
         QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("density");
         QTest::addColumn<QString>("culprit");
-        QTest::newRow("empty density") << "5"
-                                       << ""
-                                       << "Text2";
-        QTest::newRow("letters in current") << "pet"
-                                            << "2"
-                                            << "Text1";
-        QTest::newRow("zero density") << "5"
-                                      << "0"
-                                      << "Text2";
-        QTest::newRow("opposite signs, no cross-section shown") << "5"
-                                                                << "-2"
-                                                                << "Text2";
-        QTest::newRow("quotient beyond single range") << "1E39"
-                                                      << "1"
-                                                      << "Text1";
+        // clang-format off
+        QTest::newRow("empty density") << "5" << "" << "Text2";
+        QTest::newRow("letters in current") << "pet" << "2" << "Text1";
+        QTest::newRow("zero density") << "5" << "0" << "Text2";
+        QTest::newRow("opposite signs, no cross-section shown") << "5" << "-2" << "Text2";
+        QTest::newRow("quotient beyond single range") << "1E39" << "1" << "Text1";
+        // clang-format on
     }
     void failureWritesNothing() {
         QFETCH(QString, current);

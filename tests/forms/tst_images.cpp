@@ -26,8 +26,7 @@ QRect inkBounds(const QImage& image, QRect region) {
 bool hasInkSquare(const QImage& image, QRect region) {
     for (int y = region.top(); y < region.bottom(); ++y)
         for (int x = region.left(); x < region.right(); ++x)
-            if (ink(image, x, y) && ink(image, x + 1, y) && ink(image, x, y + 1) &&
-                ink(image, x + 1, y + 1))
+            if (ink(image, x, y) && ink(image, x + 1, y) && ink(image, x, y + 1) && ink(image, x + 1, y + 1))
                 return true;
     return false;
 }
@@ -115,8 +114,7 @@ void TestImages::paletteBitmaps_data() {
     QTest::newRow("speaker left") << "speaker_left.png" << QSize(168, 199);
     QTest::newRow("portrait") << "portrait.png" << QSize(145, 151);
     QTest::newRow("coil") << "kalem.png" << QSize(330, 200);
-    for (const QString& file : schematics)
-        QTest::newRow(qPrintable(file)) << file << QSize(236, 177);
+    for (const QString& file : schematics) QTest::newRow(qPrintable(file)) << file << QSize(236, 177);
 }
 
 void TestImages::paletteBitmaps() {
@@ -138,11 +136,10 @@ void TestImages::paletteBitmaps() {
 void TestImages::iconPixels() {
     const QImage icon = load("icon.png");
     QVERIFY(icon.colorCount() <= 16);
-    const QSet<QRgb> windows16 = {
-        qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-        qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-        qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+    const QSet<QRgb> windows16 = {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+                                  qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+                                  qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+                                  qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
     for (QRgb entry : icon.colorTable()) QVERIFY(windows16.contains(entry));
 
     const std::array<int, 20> triangleEnd = {11, 12, 14, 15, 16, 18, 19, 23, 23, 31,
@@ -154,8 +151,7 @@ void TestImages::iconPixels() {
             const bool bar = body && (x == 22 || x == 23);
             const bool triangle = body && x >= 9 && x <= triangleEnd[y - 6];
             const QRgb expected = wire || bar || triangle ? black : iconYellow;
-            QVERIFY2(icon.pixel(x, y) == expected,
-                     qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
+            QVERIFY2(icon.pixel(x, y) == expected, qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
             QCOMPARE(qAlpha(icon.pixel(x, y)), 255);
         }
 }
@@ -197,18 +193,12 @@ void TestImages::wires_data() {
         const char* file;
         int startX, y, endX;
     } rows[] = {
-        {"bas 6 upper", "bas_6db.png", 36, 45, 177},
-        {"bas 6 lower", "bas_6db.png", 36, 144, 177},
-        {"bas 12 upper", "bas_12db.png", 36, 45, 177},
-        {"bas 12 lower", "bas_12db.png", 36, 143, 177},
-        {"srednji 6 upper", "srednji_6db.png", 36, 45, 177},
-        {"srednji 6 lower", "srednji_6db.png", 36, 143, 177},
-        {"srednji 12 upper", "srednji_12db.png", 12, 44, 202},
-        {"srednji 12 lower", "srednji_12db.png", 11, 143, 202},
-        {"visoki 6 upper", "visoki_6db.png", 36, 43, 177},
-        {"visoki 6 lower", "visoki_6db.png", 36, 142, 177},
-        {"visoki 12 upper", "visoki_12db.png", 36, 43, 177},
-        {"visoki 12 lower", "visoki_12db.png", 36, 141, 177},
+        {"bas 6 upper", "bas_6db.png", 36, 45, 177},           {"bas 6 lower", "bas_6db.png", 36, 144, 177},
+        {"bas 12 upper", "bas_12db.png", 36, 45, 177},         {"bas 12 lower", "bas_12db.png", 36, 143, 177},
+        {"srednji 6 upper", "srednji_6db.png", 36, 45, 177},   {"srednji 6 lower", "srednji_6db.png", 36, 143, 177},
+        {"srednji 12 upper", "srednji_12db.png", 12, 44, 202}, {"srednji 12 lower", "srednji_12db.png", 11, 143, 202},
+        {"visoki 6 upper", "visoki_6db.png", 36, 43, 177},     {"visoki 6 lower", "visoki_6db.png", 36, 142, 177},
+        {"visoki 12 upper", "visoki_12db.png", 36, 43, 177},   {"visoki 12 lower", "visoki_12db.png", 36, 141, 177},
     };
     for (const auto& r : rows) QTest::newRow(r.name) << r.file << r.startX << r.y << r.endX;
 }
@@ -249,8 +239,7 @@ void TestImages::coilsAlong() {
     QFETCH(int, wireY);
     QFETCH(int, topY);
     const QImage image = load(file);
-    QCOMPARE(inkBounds(image, box(x0 - 4, topY - 4, x1 + 4, wireY - 1)),
-             box(x0, topY, x1, wireY - 1));
+    QCOMPARE(inkBounds(image, box(x0 - 4, topY - 4, x1 + 4, wireY - 1)), box(x0, topY, x1, wireY - 1));
     QCOMPARE(inkRuns(image, QPoint(x0, topY), QPoint(1, 0), x1 - x0 + 1), 3);
 }
 
@@ -271,8 +260,7 @@ void TestImages::coilsDown() {
     QFETCH(int, y1);
     QFETCH(int, leftX);
     const QImage image = load(file);
-    QCOMPARE(inkBounds(image, box(leftX - 4, y0 - 4, wireX - 1, y1 + 4)),
-             box(leftX, y0, wireX - 1, y1));
+    QCOMPARE(inkBounds(image, box(leftX - 4, y0 - 4, wireX - 1, y1 + 4)), box(leftX, y0, wireX - 1, y1));
     QCOMPARE(inkRuns(image, QPoint(leftX, y0), QPoint(0, 1), y1 - y0 + 1), 3);
     QVERIFY(ink(image, wireX, y0 - 2));
     QVERIFY(ink(image, wireX, y1 + 2));
@@ -301,10 +289,8 @@ void TestImages::seriesCapacitors() {
     const QImage image = load(file);
     const int pen = penOf(file);
     for (int plate : {leftPlate, rightPlate}) {
-        QCOMPARE(inkBounds(image, box(plate, y0 - 3, plate + pen - 1, y1 + 3)),
-                 box(plate, y0, plate + pen - 1, y1));
-        for (int y = y0; y <= y1; ++y)
-            QVERIFY(ink(image, plate, y) && ink(image, plate + pen - 1, y));
+        QCOMPARE(inkBounds(image, box(plate, y0 - 3, plate + pen - 1, y1 + 3)), box(plate, y0, plate + pen - 1, y1));
+        for (int y = y0; y <= y1; ++y) QVERIFY(ink(image, plate, y) && ink(image, plate + pen - 1, y));
     }
     for (int x = leftPlate + pen; x < rightPlate; ++x) QVERIFY(!ink(image, x, wireY));
     QVERIFY(ink(image, leftPlate - 1, wireY));
@@ -371,14 +357,10 @@ void TestImages::loudspeakers_data() {
     QTest::addColumn<int>("coneBottom");
     QTest::newRow("bas 6") << "bas_6db.png" << box(170, 73, 184, 115) << 177 << 198 << 74 << 115;
     QTest::newRow("bas 12") << "bas_12db.png" << box(170, 73, 184, 115) << 177 << 198 << 74 << 115;
-    QTest::newRow("srednji 6") << "srednji_6db.png" << box(169, 73, 185, 116) << 177 << 198 << 74
-                               << 116;
-    QTest::newRow("srednji 12") << "srednji_12db.png" << box(195, 72, 209, 115) << 202 << 223 << 73
-                                << 115;
-    QTest::newRow("visoki 6") << "visoki_6db.png" << box(170, 71, 184, 115) << 177 << 198 << 72
-                              << 115;
-    QTest::newRow("visoki 12") << "visoki_12db.png" << box(170, 71, 184, 113) << 177 << 198 << 72
-                               << 113;
+    QTest::newRow("srednji 6") << "srednji_6db.png" << box(169, 73, 185, 116) << 177 << 198 << 74 << 116;
+    QTest::newRow("srednji 12") << "srednji_12db.png" << box(195, 72, 209, 115) << 202 << 223 << 73 << 115;
+    QTest::newRow("visoki 6") << "visoki_6db.png" << box(170, 71, 184, 115) << 177 << 198 << 72 << 115;
+    QTest::newRow("visoki 12") << "visoki_12db.png" << box(170, 71, 184, 113) << 177 << 198 << 72 << 113;
 }
 
 void TestImages::loudspeakers() {
@@ -395,14 +377,11 @@ void TestImages::loudspeakers() {
     for (int y = body.top(); y <= body.bottom(); ++y)
         QVERIFY(ink(image, body.left(), y) && ink(image, body.right(), y));
     QCOMPARE(inkBounds(image, body.adjusted(pen, pen, -pen, -pen)), QRect());
-    QCOMPARE(
-        inkBounds(image, box(body.left() - 2, body.top() + 2, body.left() - 1, body.bottom() - 2)),
-        QRect());
+    QCOMPARE(inkBounds(image, box(body.left() - 2, body.top() + 2, body.left() - 1, body.bottom() - 2)), QRect());
     QVERIFY(ink(image, wireX, body.top() - 3));
     QVERIFY(ink(image, wireX, body.bottom() + 3));
 
-    QCOMPARE(inkBounds(image, box(coneX, coneTop - 3, coneX, coneBottom + 3)),
-             box(coneX, coneTop, coneX, coneBottom));
+    QCOMPARE(inkBounds(image, box(coneX, coneTop - 3, coneX, coneBottom + 3)), box(coneX, coneTop, coneX, coneBottom));
     QCOMPARE(inkBounds(image, box(coneX + pen, coneTop - 3, coneX + 6, coneBottom + 3)), QRect());
     // Halfway out, the cone's two sides are still apart: it opens to the right.
     const int mid = (body.right() + coneX) / 2;
@@ -465,10 +444,8 @@ void TestImages::letters() {
 
 void TestImages::coilDrawing() {
     const QImage image = load("kalem.png");
-    for (int x = 0; x < image.width(); ++x)
-        QVERIFY(ink(image, x, 0) && ink(image, x, image.height() - 1));
-    for (int y = 0; y < image.height(); ++y)
-        QVERIFY(ink(image, 0, y) && ink(image, image.width() - 1, y));
+    for (int x = 0; x < image.width(); ++x) QVERIFY(ink(image, x, 0) && ink(image, x, image.height() - 1));
+    for (int y = 0; y < image.height(); ++y) QVERIFY(ink(image, 0, y) && ink(image, image.width() - 1, y));
     QCOMPARE(image.pixel(5, 5), qRgb(255, 0, 102));
     QCOMPARE(image.pixel(image.width() - 6, image.height() - 6), qRgb(255, 0, 102));
 

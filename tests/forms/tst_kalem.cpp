@@ -9,9 +9,7 @@ class KalemTest : public QObject {
     Q_OBJECT
 
     static QWidget* openKalem(Program& program) { return program.choose("mnuKalem"); }
-    static QTextEdit* explanation(const QWidget* kalem) {
-        return forms::control<QTextEdit>(kalem, "Text5");
-    }
+    static QTextEdit* explanation(const QWidget* kalem) { return forms::control<QTextEdit>(kalem, "Text5"); }
 
 private slots:
     // Opening: the example coil, an empty result, the explanatory text last in the tab order.
@@ -30,14 +28,12 @@ private slots:
     void unitsStandBesideTheirFields_data() {
         QTest::addColumn<QString>("labelName");
         QTest::addColumn<QString>("fieldName");
-        QTest::newRow("N in namotaja") << "Label1"
-                                       << "Text1";
-        QTest::newRow("do in mm") << "Label2"
-                                  << "Text2";
-        QTest::newRow("l in mm") << "Label3"
-                                 << "Text3";
-        QTest::newRow("h in mm") << "Label4"
-                                 << "Text4";
+        // clang-format off
+        QTest::newRow("N in namotaja") << "Label1" << "Text1";
+        QTest::newRow("do in mm") << "Label2" << "Text2";
+        QTest::newRow("l in mm") << "Label3" << "Text3";
+        QTest::newRow("h in mm") << "Label4" << "Text4";
+        // clang-format on
     }
     void unitsStandBesideTheirFields() {
         QFETCH(QString, labelName);
@@ -50,12 +46,13 @@ private slots:
     void explanationKeepsItsBlanksAndLines_data() {
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("text");
+        // clang-format off
         QTest::newRow("triple blank inside line 1") << 0 << "Induktivitet   je tesko unapred ";
         QTest::newRow("double blank inside line 7") << 6 << "4 sloja po 20  namotaja = 80";
         QTest::newRow("no trailing blank on line 8") << 7 << "2. zica Fi 1mm";
         QTest::newRow("trailing blank on line 16") << 15 << "izracunas ";
-        QTest::newRow("decimal comma of line 19 kept under any region")
-            << 18 << "I=5A ide zica Fi=1,5mm pri gustini struje 3A/mm kvadratnom";
+        QTest::newRow("decimal comma of line 19 kept under any region") << 18 << "I=5A ide zica Fi=1,5mm pri gustini struje 3A/mm kvadratnom";
+        // clang-format on
     }
     void explanationKeepsItsBlanksAndLines() {
         QFETCH(int, line);
@@ -92,19 +89,16 @@ private slots:
         QTest::addColumn<QStringList>("texts");  // N, do, l, h
         QTest::addColumn<QString>("caption");
         const QStringList example{"80", "34", "20", "4"};
+        // clang-format off
         QTest::newRow("example, comma") << false << example << "L = 0,18mH";
         QTest::newRow("example, point") << true << example << "L = 0.18mH";
-        QTest::newRow("factor 7.86, not 7.874")
-            << false << QStringList{"60", "60", "5", "4"} << "L = 0,38mH";
-        QTest::newRow("large coil")
-            << false << QStringList{"1000", "100", "50", "20"} << "L = 82,74mH";
+        QTest::newRow("factor 7.86, not 7.874") << false << QStringList{"60", "60", "5", "4"} << "L = 0,38mH";
+        QTest::newRow("large coil") << false << QStringList{"1000", "100", "50", "20"} << "L = 82,74mH";
         QTest::newRow("no turns") << false << QStringList{"0", "34", "20", "4"} << "L = 0mH";
-        QTest::newRow("turns enter squared")
-            << false << QStringList{"-80", "34", "20", "4"} << "L = 0,18mH";
-        QTest::newRow("fractional turns")
-            << false << QStringList{"80,5", "34", "20", "4"} << "L = 0,18mH";
-        QTest::newRow("negative denominator")
-            << false << QStringList{"80", "34", "-20", "4"} << "L = -1,53mH";
+        QTest::newRow("turns enter squared") << false << QStringList{"-80", "34", "20", "4"} << "L = 0,18mH";
+        QTest::newRow("fractional turns") << false << QStringList{"80,5", "34", "20", "4"} << "L = 0,18mH";
+        QTest::newRow("negative denominator") << false << QStringList{"80", "34", "-20", "4"} << "L = -1,53mH";
+        // clang-format on
     }
     void pressWritesTheInductance() {
         QFETCH(bool, pointDecimal);
@@ -112,8 +106,7 @@ private slots:
         QFETCH(QString, caption);
         Program program(pointDecimal ? decimalPoint : decimalComma);
         QWidget* kalem = openKalem(program);
-        for (int i = 0; i < 4; ++i)
-            retype(field(kalem, qPrintable(QString("Text%1").arg(i + 1))), texts[i]);
+        for (int i = 0; i < 4; ++i) retype(field(kalem, qPrintable(QString("Text%1").arg(i + 1))), texts[i]);
         press(kalem, "cmdIzracunajL");
         QCOMPARE(label(kalem, "Label5")->text(), caption);
         QVERIFY(program.presenter.messages.isEmpty());
@@ -124,12 +117,11 @@ private slots:
         QTest::addColumn<QString>("fieldName");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("others");  // Text1, Text2, Text3, Text4 before it
-        QTest::newRow("empty l after good N and do") << "Text3"
-                                                     << "" << QStringList{"80", "34", "20", "4"};
-        QTest::newRow("letters in N") << "Text1"
-                                      << "osam" << QStringList{"80", "34", "20", "4"};
-        QTest::newRow("zero denominator") << "Text2"
-                                          << "0" << QStringList{"80", "34", "0", "0"};
+        // clang-format off
+        QTest::newRow("empty l after good N and do") << "Text3" << "" << QStringList{"80", "34", "20", "4"};
+        QTest::newRow("letters in N") << "Text1" << "osam" << QStringList{"80", "34", "20", "4"};
+        QTest::newRow("zero denominator") << "Text2" << "0" << QStringList{"80", "34", "0", "0"};
+        // clang-format on
     }
     void failureLeavesTheResultAsItWas() {
         QFETCH(QString, fieldName);
@@ -138,8 +130,7 @@ private slots:
         Program program;
         QWidget* kalem = openKalem(program);
         press(kalem, "cmdIzracunajL");
-        for (int i = 0; i < 4; ++i)
-            retype(field(kalem, qPrintable(QString("Text%1").arg(i + 1))), others[i]);
+        for (int i = 0; i < 4; ++i) retype(field(kalem, qPrintable(QString("Text%1").arg(i + 1))), others[i]);
         retype(field(kalem, qPrintable(fieldName)), text);
         press(kalem, "cmdIzracunajL");
         QCOMPARE(label(kalem, "Label5")->text(), QString("L = 0,18mH"));

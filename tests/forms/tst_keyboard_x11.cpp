@@ -16,9 +16,7 @@ class KeyboardTest : public QObject {
     }
     static void focusX11(QWidget* window) {
         // Xvfb has no window manager to give a mapped window the input focus.
-        QCOMPARE(QProcess::execute("xdotool",
-                                   {"windowfocus", "--sync", QString::number(window->winId())}),
-                 0);
+        QCOMPARE(QProcess::execute("xdotool", {"windowfocus", "--sync", QString::number(window->winId())}), 0);
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
     static QString activeForm(const Program& program) {

@@ -22,9 +22,8 @@ class LayoutTest : public QObject {
     }
     static void everyForm() {
         QTest::addColumn<const FormSpec*>("spec");
-        for (const FormSpec* spec :
-             {&forms::frmTav20, &forms::frmAutor, &forms::frmBas, &forms::frmSrednji,
-              &forms::frmVisoki, &forms::frmKalem, &forms::Form1})
+        for (const FormSpec* spec : {&forms::frmTav20, &forms::frmAutor, &forms::frmBas, &forms::frmSrednji,
+                                     &forms::frmVisoki, &forms::frmKalem, &forms::Form1})
             QTest::newRow(spec->table.form.name.data()) << spec;
     }
     static QWidget* widgetOf(const QWidget* form, const forms::Control& row) {
@@ -34,8 +33,7 @@ class LayoutTest : public QObject {
     static QRect textRect(const QLabel* label) {
         const QRect drawn =
             QFontMetrics(label->font())
-                .boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap,
-                              label->text());
+                .boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
         return drawn.translated(label->pos()).intersected(label->geometry());
     }
 
@@ -45,10 +43,8 @@ private slots:
         QFETCH(const FormSpec*, spec);
         const auto form = load();
         QCOMPARE(form->objectName().toStdString(), std::string(spec->table.form.name));
-        QCOMPARE(form->size(), QSize(forms::pixels(spec->table.form.width),
-                                     forms::pixels(spec->table.form.height)));
-        for (const forms::Control& row : spec->table.controls)
-            QVERIFY2(widgetOf(form.get(), row), row.name.data());
+        QCOMPARE(form->size(), QSize(forms::pixels(spec->table.form.width), forms::pixels(spec->table.form.height)));
+        for (const forms::Control& row : spec->table.controls) QVERIFY2(widgetOf(form.get(), row), row.name.data());
     }
 
     // Stacking: fields and buttons over labels and pictures, the first row on top.
@@ -63,8 +59,7 @@ private slots:
                 QWidget* b = widgetOf(form.get(), lower);
                 const bool aInput = upper.kind == Kind::TextField || upper.kind == Kind::Button;
                 const bool bInput = lower.kind == Kind::TextField || lower.kind == Kind::Button;
-                if (a == b || !a->geometry().intersects(b->geometry()) || (!aInput && bInput))
-                    continue;
+                if (a == b || !a->geometry().intersects(b->geometry()) || (!aInput && bInput)) continue;
                 if (aInput == bInput && &upper > &lower) continue;
                 QVERIFY2(stack.indexOf(a) > stack.indexOf(b),
                          qPrintable(QString("%1 under %2").arg(a->objectName(), b->objectName())));
@@ -95,12 +90,10 @@ private slots:
         }
         for (int i = 0; i < inks.size(); ++i) {
             for (int j = i + 1; j < inks.size(); ++j)
-                QVERIFY2(!inks[i].intersects(inks[j]),
-                         qPrintable(QString("text %1 and %2 overlap").arg(i).arg(j)));
+                QVERIFY2(!inks[i].intersects(inks[j]), qPrintable(QString("text %1 and %2 overlap").arg(i).arg(j)));
             for (QWidget* input : form->findChildren<QWidget*>())
                 if (input->focusPolicy() & Qt::TabFocus)
-                    QVERIFY2(!input->geometry().intersects(inks[i]),
-                             qPrintable(input->objectName()));
+                    QVERIFY2(!input->geometry().intersects(inks[i]), qPrintable(input->objectName()));
         }
     }
     void picturesShowAtNaturalSize_data() { everyForm(); }
@@ -160,17 +153,13 @@ private slots:
     }
     void namesComeFromSymbolsAndTitles() {
         std::unique_ptr<QWidget> bas(forms::loadForm(forms::frmBas.table, decimalComma));
-        QCOMPARE(field(bas.get(), "Text1")->accessibleName(),
-                 QString("Fp, prelomna frekvencija, 6db/octavi"));
+        QCOMPARE(field(bas.get(), "Text1")->accessibleName(), QString("Fp, prelomna frekvencija, 6db/octavi"));
         QCOMPARE(field(bas.get(), "Text5")->accessibleName(), QString("Z, impedansa zvucnika"));
-        QCOMPARE(bas->findChild<QWidget*>("cmdIzracunaj12db")->accessibleName(),
-                 QString("Izracunaj, 12db/oct"));
+        QCOMPARE(bas->findChild<QWidget*>("cmdIzracunaj12db")->accessibleName(), QString("Izracunaj, 12db/oct"));
         QCOMPARE(label(bas.get(), "Label11")->accessibleName(), QString("Rezultat, 6db/octavi"));
         std::unique_ptr<QWidget> srednji(forms::loadForm(forms::frmSrednji.table, decimalComma));
-        QCOMPARE(label(srednji.get(), "Label16")->accessibleName(),
-                 QString("Rezultat 2, 12db/oct"));
-        QCOMPARE(field(srednji.get(), "Text2")->accessibleName(),
-                 QString("Fp2, gornja ucestanost"));
+        QCOMPARE(label(srednji.get(), "Label16")->accessibleName(), QString("Rezultat 2, 12db/oct"));
+        QCOMPARE(field(srednji.get(), "Text2")->accessibleName(), QString("Fp2, gornja ucestanost"));
         std::unique_ptr<QWidget> kalem(forms::loadForm(forms::frmKalem.table, decimalComma));
         QCOMPARE(field(kalem.get(), "Text1")->accessibleName(), QString("N, namotaja"));
     }

@@ -16,13 +16,11 @@ private slots:
         for (QAction* top : program.window->menuBar()->actions()) {
             seen << top->objectName() + "=" + top->text();
             if (top->menu())
-                for (QAction* item : top->menu()->actions())
-                    seen << "  " + item->objectName() + "=" + item->text();
+                for (QAction* item : top->menu()->actions()) seen << "  " + item->objectName() + "=" + item->text();
         }
-        const QStringList expected{
-            "mnuFile=&File",   "  mnuIzlaz=&Izlaz",     "mnuTipSkretnice=&TipSkretnice",
-            "  mnuBas=&Bas",   "  mnuSrednji=&Srednji", "  mnuVisoki=&Visoki",
-            "mnuKalem=&Kalem", "mnuZica=&Zica",         "mnuAutor=&Autor"};
+        const QStringList expected{"mnuFile=&File",   "  mnuIzlaz=&Izlaz",     "mnuTipSkretnice=&TipSkretnice",
+                                   "  mnuBas=&Bas",   "  mnuSrednji=&Srednji", "  mnuVisoki=&Visoki",
+                                   "mnuKalem=&Kalem", "mnuZica=&Zica",         "mnuAutor=&Autor"};
         QCOMPARE(seen, expected);
     }
     void menuItemsHaveNoShortcutsChecksOrSeparators() {
@@ -61,8 +59,7 @@ private slots:
         program.window->mdiArea()->subWindowList().first()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QAction* action : program.window->findChildren<QAction*>())
-            if (action->objectName().startsWith("mnu") && action->objectName() != "mnuIzlaz" &&
-                !action->menu())
+            if (action->objectName().startsWith("mnu") && action->objectName() != "mnuIzlaz" && !action->menu())
                 action->trigger();
         QVERIFY(!program.openForms().contains("frmTav20"));
     }

@@ -11,17 +11,12 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("decimal");
         QTest::addColumn<QString>("group");
-        QTest::newRow("no regional settings: the defaults' comma") << "C"
-                                                                   << ","
-                                                                   << ".";
-        QTest::newRow("Serbian") << "sr_Latn_RS"
-                                 << ","
-                                 << ".";
-        QTest::newRow("English") << "en_US"
-                                 << "."
-                                 << ",";
-        QTest::newRow("French, multi-byte group") << "fr_FR"
-                                                  << "," << QString(QChar(0x202F));
+        // clang-format off
+        QTest::newRow("no regional settings: the defaults' comma") << "C" << "," << ".";
+        QTest::newRow("Serbian") << "sr_Latn_RS" << "," << ".";
+        QTest::newRow("English") << "en_US" << "." << ",";
+        QTest::newRow("French, multi-byte group") << "fr_FR" << "," << QString(QChar(0x202F));
+        // clang-format on
     }
     void separatorsComeFromTheLocale() {
         QFETCH(QString, locale);
@@ -36,14 +31,12 @@ private slots:
     void defaultTextsFollowTheDecimalSeparator_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("underPoint");
-        QTest::newRow("decimal comma") << "4,5"
-                                       << "4.5";
-        QTest::newRow("whole number") << "5000"
-                                      << "5000";
-        QTest::newRow("words with a comma") << "Autor, tekst"
-                                            << "Autor, tekst";
-        QTest::newRow("several lines") << "1,5\r\n2,5"
-                                       << "1,5\r\n2,5";
+        // clang-format off
+        QTest::newRow("decimal comma") << "4,5" << "4.5";
+        QTest::newRow("whole number") << "5000" << "5000";
+        QTest::newRow("words with a comma") << "Autor, tekst" << "Autor, tekst";
+        QTest::newRow("several lines") << "1,5\r\n2,5" << "1,5\r\n2,5";
+        // clang-format on
     }
     void defaultTextsFollowTheDecimalSeparator() {
         QFETCH(QString, text);

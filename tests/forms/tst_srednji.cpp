@@ -7,8 +7,7 @@ class SrednjiTest : public QObject {
 
     static QWidget* openSrednji(Program& program) { return program.choose("mnuSrednji"); }
     static QStringList results(const QWidget* form) {
-        return {label(form, "Label14")->text(), label(form, "Label15")->text(),
-                label(form, "Label16")->text()};
+        return {label(form, "Label14")->text(), label(form, "Label15")->text(), label(form, "Label16")->text()};
     }
 
 private slots:
@@ -24,22 +23,18 @@ private slots:
         QCOMPARE(results(srednji), (QStringList{"", "", ""}));
         QCOMPARE(QApplication::focusWidget(), field(srednji, "Text1"));
         QCOMPARE(tabOrder(field(srednji, "Text1")),
-                 (QStringList{"Text1", "Text2", "Text3", "Text5", "Text6", "cmdIzracunaj12db",
-                              "cmdIzracunaj6db"}));
+                 (QStringList{"Text1", "Text2", "Text3", "Text5", "Text6", "cmdIzracunaj12db", "cmdIzracunaj6db"}));
     }
     void unitsStandBesideTheirFields_data() {
         QTest::addColumn<QString>("labelName");
         QTest::addColumn<QString>("fieldName");
-        QTest::newRow("left Fp1 in Hz") << "Label10"
-                                        << "Text5";
-        QTest::newRow("left Z in oma") << "Label13"
-                                       << "Text6";
-        QTest::newRow("right Fp1 in Hz") << "Label3"
-                                         << "Text1";
-        QTest::newRow("right Fp2 in Hz") << "Label5"
-                                         << "Text2";
-        QTest::newRow("right Z in oma") << "Label7"
-                                        << "Text3";
+        // clang-format off
+        QTest::newRow("left Fp1 in Hz") << "Label10" << "Text5";
+        QTest::newRow("left Z in oma") << "Label13" << "Text6";
+        QTest::newRow("right Fp1 in Hz") << "Label3" << "Text1";
+        QTest::newRow("right Fp2 in Hz") << "Label5" << "Text2";
+        QTest::newRow("right Z in oma") << "Label7" << "Text3";
+        // clang-format on
     }
     void unitsStandBesideTheirFields() {
         QFETCH(QString, labelName);
@@ -54,27 +49,15 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("texts");  // Text5, Text6 or Text1, Text2, Text3
         QTest::addColumn<QStringList>("captions");
-        QTest::newRow("left defaults, comma")
-            << false << "cmdIzracunaj6db" << QStringList{"500", "4"}
-            << QStringList{" L = 0,32mH    C = 79,5uF", "", ""};
-        QTest::newRow("left defaults, point")
-            << true << "cmdIzracunaj6db" << QStringList{"500", "4"}
-            << QStringList{" L = 0.32mH    C = 79.5uF", "", ""};
-        QTest::newRow("left exact half goes to even")
-            << false << "cmdIzracunaj6db" << QStringList{"1000", "8"}
-            << QStringList{" L = 0,32mH    C = 19,88uF", "", ""};
-        QTest::newRow("right defaults, comma")
-            << false << "cmdIzracunaj12db" << QStringList{"500", "5000", "4"}
-            << QStringList{"", "L1 = 1,8mH  C1 = 56uF", "L2 = 0,18mH  C2 = 5,6uF"};
-        QTest::newRow("right defaults, point")
-            << true << "cmdIzracunaj12db" << QStringList{"500", "5000", "4"}
-            << QStringList{"", "L1 = 1.8mH  C1 = 56uF", "L2 = 0.18mH  C2 = 5.6uF"};
-        QTest::newRow("swapped frequencies accepted")
-            << false << "cmdIzracunaj12db" << QStringList{"5000", "500", "4"}
-            << QStringList{"", "L1 = 0,18mH  C1 = 5,6uF", "L2 = 1,8mH  C2 = 56uF"};
-        QTest::newRow("equal frequencies accepted")
-            << false << "cmdIzracunaj12db" << QStringList{"500", "500", "4"}
-            << QStringList{"", "L1 = 1,8mH  C1 = 56uF", "L2 = 1,8mH  C2 = 56uF"};
+        // clang-format off
+        QTest::newRow("left defaults, comma") << false << "cmdIzracunaj6db" << QStringList{"500", "4"} << QStringList{" L = 0,32mH    C = 79,5uF", "", ""};
+        QTest::newRow("left defaults, point") << true << "cmdIzracunaj6db" << QStringList{"500", "4"} << QStringList{" L = 0.32mH    C = 79.5uF", "", ""};
+        QTest::newRow("left exact half goes to even") << false << "cmdIzracunaj6db" << QStringList{"1000", "8"} << QStringList{" L = 0,32mH    C = 19,88uF", "", ""};
+        QTest::newRow("right defaults, comma") << false << "cmdIzracunaj12db" << QStringList{"500", "5000", "4"} << QStringList{"", "L1 = 1,8mH  C1 = 56uF", "L2 = 0,18mH  C2 = 5,6uF"};
+        QTest::newRow("right defaults, point") << true << "cmdIzracunaj12db" << QStringList{"500", "5000", "4"} << QStringList{"", "L1 = 1.8mH  C1 = 56uF", "L2 = 0.18mH  C2 = 5.6uF"};
+        QTest::newRow("swapped frequencies accepted") << false << "cmdIzracunaj12db" << QStringList{"5000", "500", "4"} << QStringList{"", "L1 = 0,18mH  C1 = 5,6uF", "L2 = 1,8mH  C2 = 56uF"};
+        QTest::newRow("equal frequencies accepted") << false << "cmdIzracunaj12db" << QStringList{"500", "500", "4"} << QStringList{"", "L1 = 1,8mH  C1 = 56uF", "L2 = 1,8mH  C2 = 56uF"};
+        // clang-format on
     }
     void pressWritesItsCaptions() {
         QFETCH(bool, pointDecimal);
@@ -83,10 +66,9 @@ private slots:
         QFETCH(QStringList, captions);
         Program program(pointDecimal ? decimalPoint : decimalComma);
         QWidget* srednji = openSrednji(program);
-        const QStringList names = texts.size() == 2 ? QStringList{"Text5", "Text6"}
-                                                    : QStringList{"Text1", "Text2", "Text3"};
-        for (int i = 0; i < texts.size(); ++i)
-            retype(field(srednji, qPrintable(names[i])), texts[i]);
+        const QStringList names =
+            texts.size() == 2 ? QStringList{"Text5", "Text6"} : QStringList{"Text1", "Text2", "Text3"};
+        for (int i = 0; i < texts.size(); ++i) retype(field(srednji, qPrintable(names[i])), texts[i]);
         press(srednji, qPrintable(button));
         QCOMPARE(results(srednji), captions);
         QVERIFY(program.presenter.messages.isEmpty());
@@ -95,10 +77,12 @@ private slots:
     // Independence: the left half never reads Text2, and the two Fp1 fields are separate.
     void leftResultIgnoresTheUpperFrequency_data() {
         QTest::addColumn<QString>("text2");
+        // clang-format off
         QTest::newRow("another upper frequency") << "20000";
         QTest::newRow("empty upper frequency") << "";
         QTest::newRow("no number in upper frequency") << "pet";
         QTest::newRow("zero upper frequency") << "0";
+        // clang-format on
     }
     void leftResultIgnoresTheUpperFrequency() {
         QFETCH(QString, text2);
@@ -123,8 +107,7 @@ private slots:
         QCOMPARE(field(srednji, "Text1")->text(), QString("1000"));
         press(srednji, "cmdIzracunaj12db");
         QCOMPARE(results(srednji),
-                 (QStringList{" L = 0,32mH    C = 79,5uF", "L1 = 0,9mH  C1 = 28uF",
-                              "L2 = 0,18mH  C2 = 5,6uF"}));
+                 (QStringList{" L = 0,32mH    C = 79,5uF", "L1 = 0,9mH  C1 = 28uF", "L2 = 0,18mH  C2 = 5,6uF"}));
     }
 
     // Failures: every result label stays, the user is told once, the field is ready to retype.
@@ -132,30 +115,16 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("fieldName");
         QTest::addColumn<QString>("text");
-        QTest::newRow("left empty Fp1") << "cmdIzracunaj6db"
-                                        << "Text5"
-                                        << "";
-        QTest::newRow("left zero Fp1") << "cmdIzracunaj6db"
-                                       << "Text5"
-                                       << "0";
-        QTest::newRow("left zero Z") << "cmdIzracunaj6db"
-                                     << "Text6"
-                                     << "0";
-        QTest::newRow("right letters in Fp1") << "cmdIzracunaj12db"
-                                              << "Text1"
-                                              << "pet";
-        QTest::newRow("right empty Fp2 though L1, C1 need none") << "cmdIzracunaj12db"
-                                                                 << "Text2"
-                                                                 << "";
-        QTest::newRow("right zero Fp2") << "cmdIzracunaj12db"
-                                        << "Text2"
-                                        << "0";
-        QTest::newRow("right empty Z") << "cmdIzracunaj12db"
-                                       << "Text3"
-                                       << "";
-        QTest::newRow("right zero Z") << "cmdIzracunaj12db"
-                                      << "Text3"
-                                      << "0";
+        // clang-format off
+        QTest::newRow("left empty Fp1") << "cmdIzracunaj6db" << "Text5" << "";
+        QTest::newRow("left zero Fp1") << "cmdIzracunaj6db" << "Text5" << "0";
+        QTest::newRow("left zero Z") << "cmdIzracunaj6db" << "Text6" << "0";
+        QTest::newRow("right letters in Fp1") << "cmdIzracunaj12db" << "Text1" << "pet";
+        QTest::newRow("right empty Fp2 though L1, C1 need none") << "cmdIzracunaj12db" << "Text2" << "";
+        QTest::newRow("right zero Fp2") << "cmdIzracunaj12db" << "Text2" << "0";
+        QTest::newRow("right empty Z") << "cmdIzracunaj12db" << "Text3" << "";
+        QTest::newRow("right zero Z") << "cmdIzracunaj12db" << "Text3" << "0";
+        // clang-format on
     }
     void failureLeavesEveryResultAsItWas() {
         QFETCH(QString, button);
@@ -180,8 +149,7 @@ private slots:
         retype(field(srednji, "Text3"), "x");
         press(srednji, "cmdIzracunaj12db");
         QCOMPARE(program.presenter.messages.size(), 1);
-        QVERIFY2(program.presenter.messages.first().contains("Fp2"),
-                 qPrintable(program.presenter.messages.first()));
+        QVERIFY2(program.presenter.messages.first().contains("Fp2"), qPrintable(program.presenter.messages.first()));
         QCOMPARE(QApplication::focusWidget(), field(srednji, "Text2"));
     }
 };

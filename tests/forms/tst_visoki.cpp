@@ -12,8 +12,10 @@ private slots:
     void opensWithRegionalDefaults_data() {
         QTest::addColumn<bool>("pointDecimal");
         QTest::addColumn<QString>("rightZ");
+        // clang-format off
         QTest::newRow("decimal comma keeps 4,5") << false << "4,5";
         QTest::newRow("decimal point shows 4.5") << true << "4.5";
+        // clang-format on
     }
     void opensWithRegionalDefaults() {
         QFETCH(bool, pointDecimal);
@@ -27,9 +29,8 @@ private slots:
         QVERIFY(label(visoki, "Label14")->text().isEmpty());
         QVERIFY(label(visoki, "Label11")->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), field(visoki, "Text1"));
-        QCOMPARE(
-            tabOrder(field(visoki, "Text1")),
-            (QStringList{"Text1", "Text2", "Text4", "Text5", "cmdIzracunaj6db", "cmdIzracunaj12"}));
+        QCOMPARE(tabOrder(field(visoki, "Text1")),
+                 (QStringList{"Text1", "Text2", "Text4", "Text5", "cmdIzracunaj6db", "cmdIzracunaj12"}));
     }
 
     // Field labels: the symbol left and the unit right of each field, "Fp" without "=".
@@ -37,18 +38,12 @@ private slots:
         QTest::addColumn<QString>("labelName");
         QTest::addColumn<QString>("fieldName");
         QTest::addColumn<QString>("symbol");
-        QTest::newRow("left Fp in Hz") << "Label3"
-                                       << "Text1"
-                                       << "Fp";
-        QTest::newRow("left Z in oma") << "Label5"
-                                       << "Text2"
-                                       << "Z =";
-        QTest::newRow("right Fp in Hz") << "Label8"
-                                        << "Text4"
-                                        << "Fp";
-        QTest::newRow("right Z in oma") << "Label10"
-                                        << "Text5"
-                                        << "Z =";
+        // clang-format off
+        QTest::newRow("left Fp in Hz") << "Label3" << "Text1" << "Fp";
+        QTest::newRow("left Z in oma") << "Label5" << "Text2" << "Z =";
+        QTest::newRow("right Fp in Hz") << "Label8" << "Text4" << "Fp";
+        QTest::newRow("right Z in oma") << "Label10" << "Text5" << "Z =";
+        // clang-format on
     }
     void unitsStandBesideTheirFields() {
         QFETCH(QString, labelName);
@@ -57,8 +52,7 @@ private slots:
         Program program;
         QWidget* visoki = openVisoki(program);
         verifyFieldLabel(visoki, qPrintable(labelName), qPrintable(fieldName));
-        QCOMPARE(forms::control<forms::FieldLabel>(visoki, qPrintable(labelName))->symbol(),
-                 symbol);
+        QCOMPARE(forms::control<forms::FieldLabel>(visoki, qPrintable(labelName))->symbol(), symbol);
     }
 
     // Presses: each button writes its own label from its own two fields.
@@ -68,38 +62,16 @@ private slots:
         QTest::addColumn<QString>("fp");  // empty: keep the default texts
         QTest::addColumn<QString>("z");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("left defaults, comma") << false << "cmdIzracunaj6db"
-                                              << ""
-                                              << ""
-                                              << "    C = 7,95uF";
-        QTest::newRow("left defaults, point") << true << "cmdIzracunaj6db"
-                                              << ""
-                                              << ""
-                                              << "    C = 7.95uF";
-        QTest::newRow("right defaults, comma") << false << "cmdIzracunaj12"
-                                               << ""
-                                               << ""
-                                               << " L = 0,2mH    C = 4,98uF";
-        QTest::newRow("right defaults, point: shown 4.5 reads 4.5") << true << "cmdIzracunaj12"
-                                                                    << ""
-                                                                    << ""
-                                                                    << " L = 0.2mH    C = 4.98uF";
-        QTest::newRow("typed 4,5 under point reads 45") << true << "cmdIzracunaj12"
-                                                        << "5000"
-                                                        << "4,5"
-                                                        << " L = 2.03mH    C = 0.5uF";
-        QTest::newRow("single value decides the rounding") << false << "cmdIzracunaj12"
-                                                           << "5000"
-                                                           << "45"
-                                                           << " L = 2,03mH    C = 0,5uF";
-        QTest::newRow("double capacitor keeps 15 digits") << false << "cmdIzracunaj12"
-                                                          << "0,001"
-                                                          << "1"
-                                                          << " L = 225000mH    C = 111999994,68uF";
-        QTest::newRow("left exact half goes to even") << false << "cmdIzracunaj6db"
-                                                      << "1000"
-                                                      << "8"
-                                                      << "    C = 19,88uF";
+        // clang-format off
+        QTest::newRow("left defaults, comma") << false << "cmdIzracunaj6db" << "" << "" << "    C = 7,95uF";
+        QTest::newRow("left defaults, point") << true << "cmdIzracunaj6db" << "" << "" << "    C = 7.95uF";
+        QTest::newRow("right defaults, comma") << false << "cmdIzracunaj12" << "" << "" << " L = 0,2mH    C = 4,98uF";
+        QTest::newRow("right defaults, point: shown 4.5 reads 4.5") << true << "cmdIzracunaj12" << "" << "" << " L = 0.2mH    C = 4.98uF";
+        QTest::newRow("typed 4,5 under point reads 45") << true << "cmdIzracunaj12" << "5000" << "4,5" << " L = 2.03mH    C = 0.5uF";
+        QTest::newRow("single value decides the rounding") << false << "cmdIzracunaj12" << "5000" << "45" << " L = 2,03mH    C = 0,5uF";
+        QTest::newRow("double capacitor keeps 15 digits") << false << "cmdIzracunaj12" << "0,001" << "1" << " L = 225000mH    C = 111999994,68uF";
+        QTest::newRow("left exact half goes to even") << false << "cmdIzracunaj6db" << "1000" << "8" << "    C = 19,88uF";
+        // clang-format on
     }
     void pressWritesItsCaption() {
         QFETCH(bool, pointDecimal);
@@ -139,21 +111,13 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("fieldName");
         QTest::addColumn<QString>("text");
-        QTest::newRow("left empty Z") << "cmdIzracunaj6db"
-                                      << "Text2"
-                                      << "";
-        QTest::newRow("left zero Z") << "cmdIzracunaj6db"
-                                     << "Text2"
-                                     << "0";
-        QTest::newRow("left zero Fp") << "cmdIzracunaj6db"
-                                      << "Text1"
-                                      << "0";
-        QTest::newRow("right letters in Fp") << "cmdIzracunaj12"
-                                             << "Text4"
-                                             << "pet";
-        QTest::newRow("right zero Z") << "cmdIzracunaj12"
-                                      << "Text5"
-                                      << "0";
+        // clang-format off
+        QTest::newRow("left empty Z") << "cmdIzracunaj6db" << "Text2" << "";
+        QTest::newRow("left zero Z") << "cmdIzracunaj6db" << "Text2" << "0";
+        QTest::newRow("left zero Fp") << "cmdIzracunaj6db" << "Text1" << "0";
+        QTest::newRow("right letters in Fp") << "cmdIzracunaj12" << "Text4" << "pet";
+        QTest::newRow("right zero Z") << "cmdIzracunaj12" << "Text5" << "0";
+        // clang-format on
     }
     void failureLeavesResultsAsTheyWere() {
         QFETCH(QString, button);
