@@ -22,7 +22,7 @@ done
 expected="./usr/bin/tav20
 ./usr/share/applications/tav20.desktop
 ./usr/share/icons/hicolor/32x32/apps/tav20.png
-./usr/share/metainfo/rs.tav20.tav20.metainfo.xml"
+./usr/share/metainfo/org.example.tav20.metainfo.xml"
 listing=$(dpkg-deb -c "$deb")
 shipped=$(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | sort)
 [ "$shipped" = "$expected" ] || fail "files differ:"$'\n'"$shipped"
