@@ -22,8 +22,8 @@ QString failureMessage(calc::Failure failure, const QString& symbol, const QStri
             return QStringLiteral("Rezultat je van opsega. Proverite %1.").arg(symbol);
         case calc::Failure::NegativeRoot:
             return QStringLiteral(
-                       "%1 mora imati isti znak kao struja: presek ne moze biti "
-                       "negativan.")
+                       "Presek ne moze biti negativan: %1 mora imati isti znak kao "
+                       "drugo polje.")
                 .arg(symbol);
     }
     return {};

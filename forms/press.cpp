@@ -18,6 +18,10 @@ std::size_t culpritOf(calc::Failure failure, std::span<const double> values) {
         for (std::size_t i = 0; i < values.size(); ++i)
             if (values[i] == 0) return i;
     }
+    if (failure == calc::Failure::NegativeRoot) {
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if (values[i] < 0) return i;
+    }
     if (failure == calc::Failure::Overflow) {
         std::size_t farthest = 0;
         double distance = -1;

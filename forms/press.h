@@ -28,7 +28,8 @@ struct Input {
 void reportFailure(const FormContext& context, calc::Failure failure, const Input& input);
 
 // The input an operation's failure points at: the first zero for a zero
-// divisor, the value farthest from 1 for an overflow, else the last input.
+// divisor, the first negative value for a negative root, the value farthest
+// from 1 for an overflow, else the last input.
 std::size_t culpritOf(calc::Failure failure, std::span<const double> values);
 
 // Replaces a result label's whole text; the tooltip carries the whole caption

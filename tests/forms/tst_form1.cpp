@@ -126,6 +126,7 @@ private slots:
         QTest::newRow("letters in current") << "pet" << "2" << "Text1";
         QTest::newRow("zero density") << "5" << "0" << "Text2";
         QTest::newRow("opposite signs, no cross-section shown") << "5" << "-2" << "Text2";
+        QTest::newRow("negative current blamed") << "-5" << "2" << "Text1";
         QTest::newRow("quotient beyond single range") << "1E39" << "1" << "Text1";
         // clang-format on
     }
