@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
 #include <algorithm>
 #include <ranges>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "forms/field_label.h"
 #include "forms/fonts.h"
 #include "forms/framed_label.h"
+#include "forms/multi_line_field.h"
 #include "forms/region.h"
 #include "forms/text.h"
 
@@ -88,7 +88,7 @@ QWidget* makeTextField(const Control& row, const calc::Region& region, QWidget* 
     const QString text = regionalDefault(row.text, region);
     QWidget* field;
     if (row.style & multiLine) {
-        auto* edit = new QTextEdit(form);
+        auto* edit = new MultiLineField(form);
         edit->setAcceptRichText(false);
         edit->setTabChangesFocus(true);
         edit->document()->setDefaultTextOption(QTextOption(horizontal(row.align)));

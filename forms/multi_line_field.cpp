@@ -1,0 +1,18 @@
+#include "forms/multi_line_field.h"
+
+#include <QMimeData>
+
+namespace forms {
+
+bool MultiLineField::canInsertFromMimeData(const QMimeData* source) const {
+    return source && source->hasText();
+}
+
+// Called for a paste, a drop and the middle-button selection paste alike.
+void MultiLineField::insertFromMimeData(const QMimeData* source) {
+    if (isReadOnly() || !canInsertFromMimeData(source)) return;
+    insertPlainText(source->text());
+    ensureCursorVisible();
+}
+
+}  // namespace forms
