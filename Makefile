@@ -4,6 +4,7 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+MONKEY_ASAN_BUILD ?= build-monkey-asan
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -13,6 +14,7 @@ TEST_DEBS  := googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagem
               dpkg-dev file desktop-file-utils appstream \
               python3-pyatspi at-spi2-core dbus-daemon dbus-bin libxcb1-dev
 FUZZ_DEBS  := clang libclang-rt-14-dev
+MONKEY_DEBS := gdb xvfb xdotool
 
 # apt-get runs only when something is missing, so a set-up machine starts at once.
 define install_missing
@@ -26,7 +28,7 @@ define install_missing
 	fi
 endef
 
-.PHONY: run display package test bench exhaustive fuzz screenshots build deps test-deps clean
+.PHONY: run display package test bench exhaustive fuzz monkey monkey-asan screenshots build deps test-deps clean
 
 deps:
 	$(call install_missing,$(BUILD_DEBS))
@@ -77,9 +79,26 @@ fuzz: deps
 	mkdir -p fuzz-corpus
 	$(FUZZ_BUILD)/tests/calc/read_field_fuzz -max_total_time=$${FUZZ_SECONDS:-600} fuzz-corpus
 
+# Random keys against the program under both regional settings at once, until
+# MONKEY_MINUTES have passed (default 10); the same MONKEY_SEED sends the same keys.
+# Crashes, with their keys and backtraces, go to <build>/monkey; any crash fails.
+MONKEY = tools/monkey.py --minutes $${MONKEY_MINUTES:-10} --seed $${MONKEY_SEED:-1}
+
+monkey: build
+	$(call install_missing,$(MONKEY_DEBS))
+	$(MONKEY) --out $(BUILD)/monkey $(BUILD)/app/tav20
+
+# The same against a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+monkey-asan: test-deps
+	$(call install_missing,$(MONKEY_DEBS))
+	cmake -S . -B $(MONKEY_ASAN_BUILD) -G Ninja -DTAV20_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug \
+	    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	cmake --build $(MONKEY_ASAN_BUILD) -j $(JOBS) --target tav20
+	$(MONKEY) --out $(MONKEY_ASAN_BUILD)/monkey $(MONKEY_ASAN_BUILD)/app/tav20
+
 # make screenshots SCALE=2 takes them at twice the pixel density.
 screenshots: build
 	SCALE=$(or $(SCALE),1) tools/screenshots.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MONKEY_ASAN_BUILD)
