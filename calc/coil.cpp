@@ -6,20 +6,21 @@
 
 namespace calc {
 
-Result<CoilInductance> coilInductance(float N, float d0, float l, float h) {
+Outcome<CoilInductance> coilInductance(float N, float d0, float l, float h) {
     Steps s;
-    const float a = s.step(d0 * d0);
-    const double b = s.step(7.86 * double{a});
-    const float c = s.step(N * N);
-    const double numerator = s.step(b * double{c});
-    const float t = s.step(3.0f * d0);
-    const float u = s.step(9.0f * l);
-    const float sum = s.step(t + u);
-    const float v = s.step(10.0f * h);
-    const float denominator = s.step(sum + v);
-    const float q = s.narrow(s.quotient(numerator, double{denominator}));
-    const float L = s.narrow(double{q} * 0.000001);
-    return s.give(CoilInductance{L});
+    const auto n = s.input(N), d = s.input(d0), len = s.input(l), depth = s.input(h);
+    const auto a = s.product(d, d);
+    const auto b = s.times(7.86, a);
+    const auto c = s.product(n, n);
+    const auto numerator = s.product(b, Steps::widened(c));
+    const auto t = s.times(3, d);
+    const auto u = s.times(9, len);
+    const auto sum = s.sum(t, u);
+    const auto v = s.times(10, depth);
+    const auto denominator = s.sum(sum, v);
+    const auto q = s.narrow(s.quotient(numerator, Steps::widened(denominator)));
+    const auto L = s.narrow(s.times(0.000001, q));
+    return s.give(CoilInductance{L.value});
 }
 
 }  // namespace calc

@@ -6,57 +6,63 @@
 
 namespace calc {
 
-Result<LowPass6db> lowPass6db(float Fp, float Z) {
+Outcome<LowPass6db> lowPass6db(float Fp, float Z) {
     Steps s;
-    const float a = s.step(159.0f * Z);
-    const float L = s.quotient(a, Fp);
-    return s.give(LowPass6db{L});
+    const auto fp = s.input(Fp), z = s.input(Z);
+    const auto a = s.times(159, z);
+    const auto L = s.quotient(a, fp);
+    return s.give(LowPass6db{L.value});
 }
 
-Result<LowPass12db> lowPass12db(float Fp, float Z) {
+Outcome<LowPass12db> lowPass12db(float Fp, float Z) {
     Steps s;
-    const float a = s.step(225.0f * Z);
-    const float L = s.quotient(a, Fp);
-    const float b = s.step(Fp * Z);
-    const float C = s.narrow(s.quotient(112000.0, double{b}));
-    return s.give(LowPass12db{L, C});
+    const auto fp = s.input(Fp), z = s.input(Z);
+    const auto a = s.times(225, z);
+    const auto L = s.quotient(a, fp);
+    const auto b = s.product(fp, z);
+    const auto C = s.narrow(s.quotient(112000.0, b));
+    return s.give(LowPass12db{L.value, C.value});
 }
 
-Result<BandPass6db> bandPass6db(float Fp1, float Z) {
+Outcome<BandPass6db> bandPass6db(float Fp1, float Z) {
     Steps s;
-    const float a = s.step(40.0f * Z);
-    const float L = s.quotient(a, Fp1);
-    const float b = s.step(Fp1 * Z);
-    const float C = s.narrow(s.quotient(159000.0, double{b}));
-    return s.give(BandPass6db{L, C});
+    const auto fp1 = s.input(Fp1), z = s.input(Z);
+    const auto a = s.times(40, z);
+    const auto L = s.quotient(a, fp1);
+    const auto b = s.product(fp1, z);
+    const auto C = s.narrow(s.quotient(159000.0, b));
+    return s.give(BandPass6db{L.value, C.value});
 }
 
-Result<BandPass12db> bandPass12db(float Fp1, float Fp2, float Z) {
+Outcome<BandPass12db> bandPass12db(float Fp1, float Fp2, float Z) {
     Steps s;
-    const float a = s.step(225.0f * Z);
-    const float L1 = s.quotient(a, Fp1);
-    const float L2 = s.quotient(a, Fp2);
-    const float b1 = s.step(Fp1 * Z);
-    const double C1 = s.quotient(112000.0, double{b1});
-    const float b2 = s.step(Fp2 * Z);
-    const double C2 = s.quotient(112000.0, double{b2});
-    return s.give(BandPass12db{L1, L2, C1, C2});
+    const auto fp1 = s.input(Fp1), fp2 = s.input(Fp2), z = s.input(Z);
+    const auto a = s.times(225, z);
+    const auto L1 = s.quotient(a, fp1);
+    const auto L2 = s.quotient(a, fp2);
+    const auto b1 = s.product(fp1, z);
+    const auto C1 = s.quotient(112000.0, b1);
+    const auto b2 = s.product(fp2, z);
+    const auto C2 = s.quotient(112000.0, b2);
+    return s.give(BandPass12db{L1.value, L2.value, C1.value, C2.value});
 }
 
-Result<HighPass6db> highPass6db(float Fp, float Z) {
+Outcome<HighPass6db> highPass6db(float Fp, float Z) {
     Steps s;
-    const float b = s.step(Fp * Z);
-    const float C = s.narrow(s.quotient(159000.0, double{b}));
-    return s.give(HighPass6db{C});
+    const auto fp = s.input(Fp), z = s.input(Z);
+    const auto b = s.product(fp, z);
+    const auto C = s.narrow(s.quotient(159000.0, b));
+    return s.give(HighPass6db{C.value});
 }
 
-Result<HighPass12db> highPass12db(float Fp, float Z) {
+Outcome<HighPass12db> highPass12db(float Fp, float Z) {
     Steps s;
-    const float b = s.step(Fp * Z);
-    const double C = s.quotient(112000.0, double{b});
-    const float a = s.step(225.0f * Z);
-    const float L = s.quotient(a, Fp);
-    return s.give(HighPass12db{C, L});
+    const auto fp = s.input(Fp), z = s.input(Z);
+    const auto b = s.product(fp, z);
+    const auto C = s.quotient(112000.0, b);
+    const auto a = s.times(225, z);
+    const auto L = s.quotient(a, fp);
+    return s.give(HighPass12db{C.value, L.value});
 }
 
 }  // namespace calc

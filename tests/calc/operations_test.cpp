@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/calc.h"
 #include "tests/calc/regions.h"
@@ -119,57 +120,119 @@ INSTANTIATE_TEST_SUITE_P(
                             "1.666667 mm kvadratnbih"}),
     byName);
 
+// A divisor as a message would name it, in the operation's own symbols.
+std::string shown(const Expression& divisor, std::vector<std::string> symbols) {
+    std::string text;
+    for (int i = 0; i < divisor.count; ++i) {
+        const Term& term = divisor.terms[i];
+        if (i > 0) text += " + ";
+        if (term.coefficient != 1) text += std::to_string(term.coefficient) + "*";
+        std::string product;
+        for (std::size_t k = 0; k < symbols.size(); ++k)
+            if (term.inputs & (1u << k)) product += (product.empty() ? "" : "*") + symbols[k];
+        text += product;
+    }
+    return text;
+}
+
 struct Stop {
     const char* name;
-    std::function<std::optional<Failure>()> press;
+    std::function<std::optional<Fault>()> press;
+    std::vector<std::string> symbols;  // the operation's inputs, in order
     Failure failure;
+    std::string input;    // the input the fault points at
+    std::string divisor;  // a zero divisor as formed, else empty
+    bool underflow = false;
 };
 
 void PrintTo(const Stop& s, std::ostream* os) { *os << s.name; }
 
 template <class T>
-std::optional<Failure> failureOf(const Result<T>& result) {
-    if (result) return std::nullopt;
-    return result.error();
+std::optional<Fault> faultOf(const Outcome<T>& outcome) {
+    if (outcome) return std::nullopt;
+    return outcome.error();
 }
 
 class Stops : public testing::TestWithParam<Stop> {};
 
-TEST_P(Stops, WithItsFailure) { EXPECT_EQ(GetParam().press(), GetParam().failure); }
+TEST_P(Stops, AtTheStepThatFails) {
+    const Stop& stop = GetParam();
+    const std::optional<Fault> fault = stop.press();
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->kind, stop.failure);
+    EXPECT_EQ(stop.symbols.at(fault->input), stop.input);
+    EXPECT_EQ(shown(fault->divisor, stop.symbols), stop.divisor);
+    EXPECT_EQ(fault->underflow, stop.underflow);
+}
 
+const std::vector<std::string> crossover{"Fp", "Z"};
+const std::vector<std::string> midrange12{"Fp1", "Fp2", "Z"};
+const std::vector<std::string> coilInputs{"N", "do", "l", "h"};
+const std::vector<std::string> wireInputs{"I", "J"};
 constexpr float tiny = 1e-40f;  // subnormal single
 
-// A zero divisor, a step beyond the single range (of either kind) or a
-// negative root ends the operation with no values at all.
+// A zero divisor names the field that is zero, or the expression that is;
+// a product of non-zero fields too small to hold is named as a product.
 INSTANTIATE_TEST_SUITE_P(
-    Failures, Stops,
+    ZeroDivisors, Stops,
     testing::Values(
-        Stop{"zeroFrequency", [] { return failureOf(lowPass6db(0, 4)); }, Failure::DivisionByZero},
-        Stop{"zeroOverZero", [] { return failureOf(lowPass6db(0, 0)); }, Failure::DivisionByZero},
-        Stop{"zeroImpedanceWithCapacitor", [] { return failureOf(lowPass12db(500, 0)); }, Failure::DivisionByZero},
-        Stop{"midrangeZeroImpedance", [] { return failureOf(bandPass6db(500, 0)); }, Failure::DivisionByZero},
-        Stop{"midrangeZeroUpperFrequency", [] { return failureOf(bandPass12db(500, 0, 4)); }, Failure::DivisionByZero},
-        Stop{"tweeterZeroFrequency", [] { return failureOf(highPass6db(0, 4)); }, Failure::DivisionByZero},
-        Stop{"tweeterZeroImpedance", [] { return failureOf(highPass12db(5000, 0)); }, Failure::DivisionByZero},
-        Stop{"productUnderflowsToZeroDivisor", [] { return failureOf(highPass6db(1e-30f, 1e-30f)); },
-             Failure::DivisionByZero},
-        Stop{"singleProductOverflows", [] { return failureOf(lowPass6db(500, 3e38f)); }, Failure::Overflow},
-        Stop{"singleQuotientOverflows", [] { return failureOf(lowPass6db(1e-30f, 1e10f)); }, Failure::Overflow},
-        Stop{"narrowedCapacitorOverflows", [] { return failureOf(lowPass12db(1, tiny)); }, Failure::Overflow},
-        Stop{"doubleCapacitorBeyondSingleRange", [] { return failureOf(bandPass12db(tiny, 5000, 1)); },
-             Failure::Overflow},
-        Stop{"tweeterDoubleCapacitorBeyondSingleRange", [] { return failureOf(highPass12db(tiny, 1)); },
-             Failure::Overflow},
-        Stop{"coilZeroDenominator", [] { return failureOf(coilInductance(80, 0, 0, 0)); }, Failure::DivisionByZero},
-        Stop{"coilTurnsSquaredOverflow", [] { return failureOf(coilInductance(1e20f, 34, 20, 4)); }, Failure::Overflow},
-        Stop{"coilDoubleNumeratorBeyondSingleRange", [] { return failureOf(coilInductance(100, 1e18f, 20, 4)); },
-             Failure::Overflow},
-        Stop{"wireZeroDensity", [] { return failureOf(wireSize(5, 0)); }, Failure::DivisionByZero},
-        Stop{"wireZeroOverZero", [] { return failureOf(wireSize(0, 0)); }, Failure::DivisionByZero},
-        Stop{"wireSectionBeyondSingleRange", [] { return failureOf(wireSize(1e39, 1)); }, Failure::Overflow},
-        Stop{"wireFourSectionsOverflow", [] { return failureOf(wireSize(1e38, 1)); }, Failure::Overflow},
-        Stop{"wireOppositeSigns", [] { return failureOf(wireSize(-5, 2)); }, Failure::NegativeRoot}),
+        Stop{"zeroFrequency", [] { return faultOf(lowPass6db(0, 4)); }, crossover, Failure::DivisionByZero, "Fp", "Fp"},
+        Stop{"zeroOverZero", [] { return faultOf(lowPass6db(0, 0)); }, crossover, Failure::DivisionByZero, "Fp", "Fp"},
+        Stop{"zeroImpedanceWithCapacitor", [] { return faultOf(lowPass12db(500, 0)); }, crossover,
+             Failure::DivisionByZero, "Z", "Fp*Z"},
+        Stop{"midrangeZeroImpedance", [] { return faultOf(bandPass6db(500, 0)); }, crossover, Failure::DivisionByZero,
+             "Z", "Fp*Z"},
+        Stop{"midrangeZeroUpperFrequency", [] { return faultOf(bandPass12db(500, 0, 4)); }, midrange12,
+             Failure::DivisionByZero, "Fp2", "Fp2"},
+        Stop{"tweeterZeroFrequency", [] { return faultOf(highPass6db(0, 4)); }, crossover, Failure::DivisionByZero,
+             "Fp", "Fp*Z"},
+        Stop{"tweeterZeroImpedance", [] { return faultOf(highPass12db(5000, 0)); }, crossover, Failure::DivisionByZero,
+             "Z", "Fp*Z"},
+        Stop{"productTooSmallToHold", [] { return faultOf(highPass12db(1e-30f, 1e-20f)); }, crossover,
+             Failure::DivisionByZero, "Fp", "Fp*Z", true},
+        Stop{"coilAllZero", [] { return faultOf(coilInductance(0, 0, 0, 0)); }, coilInputs, Failure::DivisionByZero,
+             "do", "3*do + 9*l + 10*h"},
+        Stop{"coilSumCancels", [] { return faultOf(coilInductance(80, 10, 0, -3)); }, coilInputs,
+             Failure::DivisionByZero, "do", "3*do + 9*l + 10*h"},
+        Stop{"wireZeroDensity", [] { return faultOf(wireSize(5, 0)); }, wireInputs, Failure::DivisionByZero, "J", "J"},
+        Stop{"wireZeroOverZero", [] { return faultOf(wireSize(0, 0)); }, wireInputs, Failure::DivisionByZero, "J",
+             "J"}),
     byName);
+
+// A step beyond the single range, of either kind, names the input that
+// drives it there: by being large in a product, small as a divisor.
+INSTANTIATE_TEST_SUITE_P(
+    Overflows, Stops,
+    testing::Values(
+        Stop{"singleProduct", [] { return faultOf(lowPass6db(500, 3e38f)); }, crossover, Failure::Overflow, "Z", ""},
+        Stop{"singleQuotientBySmallFrequency", [] { return faultOf(lowPass6db(1e-30f, 1e10f)); }, crossover,
+             Failure::Overflow, "Fp", ""},
+        Stop{"singleQuotientByLargeImpedance", [] { return faultOf(lowPass6db(1e-5f, 1e36f)); }, crossover,
+             Failure::Overflow, "Z", ""},
+        Stop{"narrowedCapacitor", [] { return faultOf(lowPass12db(1, tiny)); }, crossover, Failure::Overflow, "Z", ""},
+        Stop{"doubleCapacitorBeyondSingleRange", [] { return faultOf(bandPass12db(tiny, 5000, 1)); }, midrange12,
+             Failure::Overflow, "Fp1", ""},
+        Stop{"tweeterDoubleCapacitor", [] { return faultOf(highPass12db(tiny, 1)); }, crossover, Failure::Overflow,
+             "Fp", ""},
+        Stop{"coilTurnsSquared", [] { return faultOf(coilInductance(1e20f, 34, 20, 4)); }, coilInputs,
+             Failure::Overflow, "N", ""},
+        Stop{"coilDoubleNumerator", [] { return faultOf(coilInductance(100, 1e18f, 20, 4)); }, coilInputs,
+             Failure::Overflow, "do", ""},
+        Stop{"coilTurnsOverSmallDenominator", [] { return faultOf(coilInductance(1e18f, 1, 0, -0.2999f)); }, coilInputs,
+             Failure::Overflow, "N", ""},
+        Stop{"wireSection", [] { return faultOf(wireSize(1e39, 1)); }, wireInputs, Failure::Overflow, "I", ""},
+        Stop{"wireSectionBySmallDensity", [] { return faultOf(wireSize(1, 1e-39)); }, wireInputs, Failure::Overflow,
+             "J", ""},
+        Stop{"wireFourSections", [] { return faultOf(wireSize(1e38, 1)); }, wireInputs, Failure::Overflow, "I", ""}),
+    byName);
+
+// Opposite signs under the root name the negative one, whichever it is.
+INSTANTIATE_TEST_SUITE_P(NegativeRoots, Stops,
+                         testing::Values(Stop{"negativeCurrent", [] { return faultOf(wireSize(-5, 2)); }, wireInputs,
+                                              Failure::NegativeRoot, "I", ""},
+                                         Stop{"negativeDensity", [] { return faultOf(wireSize(5, -2)); }, wireInputs,
+                                              Failure::NegativeRoot, "J", ""}),
+                         byName);
 
 }  // namespace
 }  // namespace calc
