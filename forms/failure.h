@@ -17,6 +17,7 @@ public:
     virtual void warn(QWidget* window, const QString& message) = 0;
 };
 
+// A warning box that shows the message as plain text, whatever the user typed.
 class MessageBoxPresenter final : public FailurePresenter {
 public:
     void warn(QWidget* window, const QString& message) override;
@@ -28,8 +29,5 @@ struct FormContext {
     FailurePresenter& presenter;
     std::function<calc::Region()> region;
 };
-
-// The warning for a failure found in the field with this symbol.
-QString failureMessage(calc::Failure failure, const QString& symbol, const QString& text);
 
 }  // namespace forms

@@ -23,8 +23,8 @@ constexpr FormTable table{{"Form1", "Form1", 7545, 3990, standardColour, false, 
 
 void attach(QWidget& form, const FormContext& context) {
     // The two texts are divided directly, so each is read as a double.
-    const std::array inputs{Input{control<QLineEdit>(&form, "Text1"), "I"},
-                            Input{control<QLineEdit>(&form, "Text2"), "J"}};
+    const std::array inputs{Input{control<QLineEdit>(&form, "Text1"), nullptr, "potrebna struja"},
+                            Input{control<QLineEdit>(&form, "Text2"), nullptr, "gustina struje"}};
     auto* label1 = control<QLabel>(&form, "Label1");
 
     // Only the diameter is shown: the cross-section caption would be replaced

@@ -39,10 +39,10 @@ constexpr Control controls[] = {
 constexpr FormTable table{{"frmBas", "bas", 9315, 6600}, controls};
 
 void attach(QWidget& form, const FormContext& context) {
-    const std::array left{Input{control<QLineEdit>(&form, "Text1"), "Fp"},
-                          Input{control<QLineEdit>(&form, "Text2"), "Z"}};
-    const std::array right{Input{control<QLineEdit>(&form, "Text4"), "Fp"},
-                           Input{control<QLineEdit>(&form, "Text5"), "Z"}};
+    const std::array left{Input{control<QLineEdit>(&form, "Text1"), "Fp", "prelomna frekvencija"},
+                          Input{control<QLineEdit>(&form, "Text2"), "Z", "impedansa zvucnika"}};
+    const std::array right{Input{control<QLineEdit>(&form, "Text4"), "Fp", "prelomna frekvencija"},
+                           Input{control<QLineEdit>(&form, "Text5"), "Z", "impedansa zvucnika"}};
     auto* label11 = control<QLabel>(&form, "Label11");
     auto* label12 = control<QLabel>(&form, "Label12");
 

@@ -55,10 +55,10 @@ constexpr Control controls[] = {
 constexpr FormTable table{{"frmKalem", "Kalem", 9375, 6495}, controls};
 
 void attach(QWidget& form, const FormContext& context) {
-    const std::array inputs{Input{control<QLineEdit>(&form, "Text1"), "N"},
-                            Input{control<QLineEdit>(&form, "Text2"), "do"},
-                            Input{control<QLineEdit>(&form, "Text3"), "l"},
-                            Input{control<QLineEdit>(&form, "Text4"), "h"}};
+    const std::array inputs{Input{control<QLineEdit>(&form, "Text1"), "N", "broj namotaja"},
+                            Input{control<QLineEdit>(&form, "Text2"), "do", "srednji precnik"},
+                            Input{control<QLineEdit>(&form, "Text3"), "l", "duzina namotaja"},
+                            Input{control<QLineEdit>(&form, "Text4"), "h", "debljina namotaja"}};
     auto* label5 = control<QLabel>(&form, "Label5");
 
     const auto cmdIzracunajL_Click = [=] {

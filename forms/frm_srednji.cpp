@@ -47,11 +47,11 @@ constexpr FormTable table{{"frmSrednji", "Srednjetonci", 9285, 7440}, controls};
 
 void attach(QWidget& form, const FormContext& context) {
     // The left half sizes its coil for 4 x Fp1 and reads no upper frequency.
-    const std::array left{Input{control<QLineEdit>(&form, "Text5"), "Fp1"},
-                          Input{control<QLineEdit>(&form, "Text6"), "Z"}};
-    const std::array right{Input{control<QLineEdit>(&form, "Text1"), "Fp1"},
-                           Input{control<QLineEdit>(&form, "Text2"), "Fp2"},
-                           Input{control<QLineEdit>(&form, "Text3"), "Z"}};
+    const std::array left{Input{control<QLineEdit>(&form, "Text5"), "Fp1", "donja ucestanost"},
+                          Input{control<QLineEdit>(&form, "Text6"), "Z", "impedansa zvucnika"}};
+    const std::array right{Input{control<QLineEdit>(&form, "Text1"), "Fp1", "donja ucestanost"},
+                           Input{control<QLineEdit>(&form, "Text2"), "Fp2", "gornja ucestanost"},
+                           Input{control<QLineEdit>(&form, "Text3"), "Z", "impedansa zvucnika"}};
     auto* label14 = control<QLabel>(&form, "Label14");
     auto* label15 = control<QLabel>(&form, "Label15");
     auto* label16 = control<QLabel>(&form, "Label16");

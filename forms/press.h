@@ -6,31 +6,21 @@
 
 #include <QLineEdit>
 #include <array>
-#include <span>
 #include <string>
 #include <tuple>
 #include <type_traits>
 
 #include "calc/calc.h"
 #include "forms/failure.h"
+#include "forms/warnings.h"
 
 class QLabel;
 
 namespace forms {
 
-struct Input {
-    QLineEdit* field;
-    const char* symbol;  // how the warning names the field
-};
-
-// Tells the user what failed in which field and puts the focus back there,
-// with the text selected for retyping.
-void reportFailure(const FormContext& context, calc::Failure failure, const Input& input);
-
-// The input an operation's failure points at: the first zero for a zero
-// divisor, the first negative value for a negative root, the value farthest
-// from 1 for an overflow, else the last input.
-std::size_t culpritOf(calc::Failure failure, std::span<const double> values);
+// Tells the user what failed and puts the focus in the field that can fix
+// it, with the text selected for retyping.
+void reportFailure(const FormContext& context, const QString& warning, const Input& input);
 
 // Replaces a result label's whole text; the tooltip carries the whole caption
 // for when it is wider than the label, the accessible description for a
@@ -52,14 +42,14 @@ void press(const FormContext& context, const std::array<Input, N>& inputs, Opera
     std::array<Value, N> values{};
     for (std::size_t i = 0; i < N; ++i) {
         const auto read = readAs<Value>(inputs[i].field->text().toStdString(), region);
-        if (!read) return reportFailure(context, read.error(), inputs[i]);
+        if (!read)
+            return reportFailure(context, readingWarning(read.error(), inputs[i]), inputs[i]);
         values[i] = *read;
     }
     const auto result = std::apply(operation, values);
     if (!result) {
-        std::array<double, N> wide{};
-        std::copy(values.begin(), values.end(), wide.begin());
-        return reportFailure(context, result.error(), inputs[culpritOf(result.error(), wide)]);
+        const calc::Fault& fault = result.error();
+        return reportFailure(context, faultWarning(fault, inputs), inputs[fault.input]);
     }
     show(*result, region);
 }

@@ -76,9 +76,10 @@ class Form:
             assert left <= x + w // 2 <= left + width, f"{text!r} is not under '{button.name}'"
 
     def press_failing(self, symbol, field):
-        """A press that cannot compute: a warning names the field's symbol and
-        holds the keyboard until Enter; no label or field changes, and the
-        field at fault (its name beginning with field) has the focus again."""
+        """A press that cannot compute: a warning names the field (by its
+        symbol, or by its label where the form shows none) and holds the
+        keyboard until Enter; no label or field changes, and the field at
+        fault (its name beginning with field) has the focus again."""
         before = [text for _, text in self.texts()]
         button = self.expect_focus("")
         self.keys("space")

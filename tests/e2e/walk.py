@@ -137,7 +137,8 @@ def coil(program, n):
 
 def wire(program, n):
     program.menu("z")
-    node = wait_for("the window 'Form1'", lambda: program.top_level("Form1", role=None))
+    # A window of its own: a screen reader announces it as a frame, named by its caption.
+    node = wait_for("the frame 'Form1'", lambda: program.top_level("Form1"))
     x_window = wait_for("'Form1' on the X server", lambda: program.x_window("Form1"))
     form = Form(program, node, x_window)
     form.expect_focus("potrebna struja", "5")
@@ -154,7 +155,7 @@ def wire(program, n):
     form.tab(2)
     form.retype("")
     form.tab()
-    form.press_failing("J", "gustina struje")
+    form.press_failing("gustina struje", "gustina struje")
 
 
 def about(program, n):
