@@ -1,8 +1,11 @@
+#include <QClipboard>
+#include <QMenu>
 #include <QTextEdit>
 
 #include "form_test_support.h"
 #include "forms/fonts.h"
 #include "forms/forms.h"
+#include "forms/framed_label.h"
 
 using namespace testing_support;
 using forms::FormSpec;
@@ -120,6 +123,34 @@ private slots:
             QVERIFY2(result->textInteractionFlags() & Qt::TextSelectableByMouse, row.name.data());
             QCOMPARE(result->focusPolicy(), Qt::NoFocus);
         }
+    }
+
+    // A caption wider than its label shows cut, with an ellipsis, never as a shorter number; the
+    // label's text, tooltip and accessible description stay whole.
+    void wideCaptionShowsCut() {
+        Program program;
+        QWidget* visoki = program.choose("mnuVisoki");
+        retype(field(visoki, "Text4"), "0,00001");
+        retype(field(visoki, "Text5"), "1");
+        press(visoki, "cmdIzracunaj12");
+        press(visoki, "cmdIzracunaj6db");
+        const QString whole = " L = 2,25E+07mH    C = 11200000282,94uF";
+        auto* cut = forms::control<forms::FramedLabel>(visoki, "Label11");
+        QCOMPARE(cut->text(), whole);
+        QCOMPARE(cut->toolTip(), whole);
+        QCOMPARE(cut->accessibleDescription(), whole);
+        const QString shown = cut->shownText();
+        QVERIFY2(shown.endsWith(QChar(0x2026)) && whole.startsWith(shown.chopped(1)), qPrintable(shown));
+        QVERIFY(cut->fontMetrics().horizontalAdvance(shown) <= cut->contentsRect().width());
+        QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, {5, 5}, cut->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(cut, &menuAsked);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        menu->actions().first()->trigger();
+        menu->close();
+        QCOMPARE(QGuiApplication::clipboard()->text(), whole);
+        auto* fits = forms::control<forms::FramedLabel>(visoki, "Label14");
+        QCOMPARE(fits->shownText(), fits->text());
     }
 
     // Table fonts come out in the stand-in face at their sizes and weights.
