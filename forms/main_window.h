@@ -8,6 +8,7 @@
 #include "forms/forms.h"
 
 class QMdiArea;
+class QTranslator;
 
 namespace forms {
 
@@ -31,6 +32,7 @@ private:
     void closeOwnWindows();
 
     FormContext m_context;
+    QTranslator* m_qtInSerbian;
     QMdiArea* m_mdi;
     std::vector<QPointer<QWidget>> m_ownWindows;  // forms that are windows of their own
 };
