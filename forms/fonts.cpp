@@ -4,13 +4,20 @@
 
 namespace forms {
 
-QFont tableFont(const Font& font, const QFont& formDefault) {
-    if (!font.given) return formDefault;
+namespace {
+QFont standIn(double points, bool bold) {
     QFont result(QString::fromLatin1(standInFace));
     result.setStyleHint(QFont::SansSerif);
-    result.setPixelSize(int(std::lround(font.points * 96.0 / 72.0)));
-    result.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    result.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
+    result.setWeight(bold ? QFont::Bold : QFont::Normal);
     return result;
 }
+}  // namespace
+
+QFont tableFont(const Font& font, const QFont& formDefault) {
+    return font.given ? standIn(font.points, font.bold) : formDefault;
+}
+
+QFont dialogFont() { return standIn(8, false); }
 
 }  // namespace forms

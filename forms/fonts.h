@@ -13,4 +13,8 @@ inline constexpr const char* standInFace = "Liberation Sans";
 // scales with the twips layout rather than with the screen's reported dpi.
 QFont tableFont(const Font& font, const QFont& formDefault);
 
+// A form's default font, for controls that name none: the stand-in at the
+// size of the dialog font the forms were designed with, 8 pt regular.
+QFont dialogFont();
+
 }  // namespace forms

@@ -11,6 +11,7 @@
 #include "forms/colours.h"
 #include "forms/field_label.h"
 #include "forms/fonts.h"
+#include "forms/form_widget.h"
 #include "forms/framed_label.h"
 #include "forms/multi_line_field.h"
 #include "forms/region.h"
@@ -19,17 +20,6 @@
 namespace forms {
 
 namespace {
-
-// A form keeps its designed client size as its size hint; it lays nothing out
-// anew when its window is resized.
-class FormWidget : public QWidget {
-public:
-    explicit FormWidget(QSize design) : m_design(design) {}
-    QSize sizeHint() const override { return m_design; }
-
-private:
-    QSize m_design;
-};
 
 QRect pixelRect(const Control& row) {
     return {pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height)};
@@ -143,6 +133,7 @@ QIcon sharedIcon() { return QIcon(QStringLiteral(":/images/icon.png")); }
 QWidget* loadForm(const FormTable& table, const calc::Region& region) {
     const FormLine& line = table.form;
     auto* form = new FormWidget({pixels(line.width), pixels(line.height)});
+    form->setFont(dialogFont());
     form->setObjectName(toQString(line.name));
     form->setWindowTitle(toQString(line.caption));
     if (line.icon) form->setWindowIcon(sharedIcon());

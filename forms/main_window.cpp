@@ -2,11 +2,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QTranslator>
 #include <map>
 
+#include "forms/child_window.h"
 #include "forms/colours.h"
 #include "forms/form_loader.h"
 #include "forms/menu.h"
@@ -15,7 +19,13 @@
 namespace forms {
 
 MainWindow::MainWindow(FormContext context, QWidget* parent)
-    : QMainWindow(parent), m_context(std::move(context)), m_mdi(new QMdiArea(this)) {
+    : QMainWindow(parent),
+      m_context(std::move(context)),
+      m_qtInSerbian(new QTranslator(this)),
+      m_mdi(new QMdiArea(this)) {
+    // The whole interface is Serbian, Qt's own texts too, whatever the locale.
+    if (m_qtInSerbian->load(QStringLiteral(":/i18n/qt_sr.qm")))
+        QCoreApplication::installTranslator(m_qtInSerbian);
     setObjectName(QStringLiteral("mdiTav20"));
     setWindowTitle(QStringLiteral("Tav20"));
     setWindowIcon(sharedIcon());
@@ -64,7 +74,9 @@ QWidget* MainWindow::createForm(const FormSpec& spec) {
     QWidget* form = loadForm(spec.table, m_context.region());
     if (spec.attach) spec.attach(*form, m_context);
     if (spec.table.form.child) {
-        QMdiSubWindow* sub = m_mdi->addSubWindow(form);
+        auto* sub = new ChildWindow;
+        sub->setWidget(form);
+        m_mdi->addSubWindow(sub);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowIcon(form->windowIcon());
         sub->adjustSize();
@@ -76,22 +88,34 @@ QWidget* MainWindow::createForm(const FormSpec& spec) {
     return form;
 }
 
+namespace {
+
+// A new form's first field comes with its text selected, as Tab leaves it,
+// so that typing replaces the default.
+void focusFirstField(QWidget* form) {
+    form->setFocus(Qt::OtherFocusReason);
+    if (auto* field = qobject_cast<QLineEdit*>(form->focusProxy())) field->selectAll();
+}
+
+}  // namespace
+
 QWidget* MainWindow::showForm(const FormSpec& spec) {
     QWidget* form = openForm(toQString(spec.table.form.name));
     const bool fresh = !form;
     if (fresh) form = createForm(spec);
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
-        sub->show();
+    if (auto* sub = qobject_cast<ChildWindow*>(form->parentWidget())) {
+        sub->showUnminimized();
         // The area centres a child larger than itself, which would push its
         // title bar out of reach: a new child starts no further left or up than the corner.
         if (fresh) sub->move(std::max(0, sub->x()), std::max(0, sub->y()));
         m_mdi->setActiveSubWindow(sub);
     } else {
+        if (form->isMinimized()) form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
         form->show();
         form->raise();
         form->activateWindow();
     }
-    if (fresh) form->setFocus(Qt::OtherFocusReason);
+    if (fresh) focusFirstField(form);
     return form;
 }
 

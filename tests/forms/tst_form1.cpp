@@ -1,4 +1,7 @@
+#include <QAccessible>
+
 #include "form_test_support.h"
+#include "forms/fonts.h"
 
 using namespace testing_support;
 
@@ -35,6 +38,23 @@ private slots:
         QCOMPARE(label(form1, "Label1")->text(), QString("Label1"));
         QCOMPARE(QApplication::focusWidget(), field(form1, "Text1"));
         QCOMPARE(tabOrder(field(form1, "Text1")), (QStringList{"Text1", "Text2", "Command1"}));
+    }
+    // A screen reader meets a window named by its caption, not a filler; forms inside the main
+    // window stay the client area of their child window.
+    void screenReaderMeetsAWindow() {
+        Program program;
+        QAccessibleInterface* form1 = QAccessible::queryAccessibleInterface(openForm1(program));
+        QCOMPARE(form1->role(), QAccessible::Window);
+        QCOMPARE(form1->text(QAccessible::Name), QString("Form1"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(program.choose("mnuBas"))->role(), QAccessible::Client);
+    }
+    // Minimized, it comes back from the menu.
+    void choiceRestoresItMinimized() {
+        Program program;
+        QWidget* form1 = openForm1(program);
+        form1->showMinimized();
+        QCOMPARE(openForm1(program), form1);
+        QVERIFY(!form1->isMinimized());
     }
     void secondChoiceKeepsTheOpenWindow() {
         Program program;
@@ -78,11 +98,22 @@ private slots:
         QVERIFY(form1.isNull());
         QVERIFY(program.presenter.messages.isEmpty());
     }
-    void noFontIsGiven() {
+    // No control names a font: all take the dialog font of the design, 8 pt regular, in which the
+    // result fits one line and the density's label wraps at a blank, not inside "A/mm".
+    void controlsTakeTheDialogFont() {
         Program program;
         QWidget* form1 = openForm1(program);
+        QCOMPARE(form1->font().family(), QString(forms::standInFace));
+        QCOMPARE(form1->font().pixelSize(), 11);
+        QVERIFY(!form1->font().bold());
         for (QWidget* control : form1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            QVERIFY2(control->font() == QApplication::font(), qPrintable(control->objectName()));
+            QVERIFY2(control->font() == form1->font(), qPrintable(control->objectName()));
+        press(form1, "Command1");
+        const QFontMetrics metrics(form1->font());
+        QVERIFY(metrics.horizontalAdvance(label(form1, "Label1")->text()) <= label(form1, "Label1")->width());
+        QLabel* density = label(form1, "Label3");
+        QVERIFY(metrics.horizontalAdvance("gustina struje A/mm") <= density->width());
+        QVERIFY(metrics.horizontalAdvance(density->text()) > density->width());
     }
 
     // Presses: the two texts read as doubles, only the diameter shown.

@@ -76,6 +76,32 @@ private slots:
         QCOMPARE(field(bas, "Text1")->text(), QString("1000"));
         QCOMPARE(label(bas, "Label11")->text(), QString(" L = 0,64mH"));
     }
+    // A minimized form comes back from the menu as it was before, maximized or not, in front.
+    void choiceRestoresAMinimizedForm_data() {
+        QTest::addColumn<bool>("maximized");
+        QTest::newRow("normal") << false;
+        QTest::newRow("maximized") << true;
+    }
+    void choiceRestoresAMinimizedForm() {
+        QFETCH(bool, maximized);
+        Program program;
+        QWidget* bas = program.choose("mnuBas");
+        QMdiSubWindow* sub = program.window->mdiArea()->activeSubWindow();
+        if (maximized) sub->showMaximized();
+        sub->showMinimized();
+        program.choose("mnuKalem");
+        QCOMPARE(program.choose("mnuBas"), bas);
+        QVERIFY(!sub->isMinimized());
+        QCOMPARE(sub->isMaximized(), maximized);
+        QCOMPARE(program.window->mdiArea()->activeSubWindow(), sub);
+    }
+    // A new form's first field comes selected, so that typing replaces the default.
+    void typingReplacesTheFirstDefault() {
+        Program program;
+        QWidget* bas = program.choose("mnuBas");
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        QCOMPARE(field(bas, "Text1")->text(), QString("7"));
+    }
     void closedFormComesBackWithDefaults() {
         Program program;
         QWidget* bas = program.choose("mnuBas");
