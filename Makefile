@@ -10,7 +10,7 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
               fonts-liberation2 dpkg-dev
 TEST_DEBS  := googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
-              file desktop-file-utils appstream \
+              file desktop-file-utils appstream lintian man-db \
               python3-pyatspi at-spi2-core dbus-daemon dbus-bin libxcb1-dev
 FUZZ_DEBS  := clang libclang-rt-14-dev
 
