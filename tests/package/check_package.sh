@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What the package declares and ships: its name, version and run-time
-# dependencies, exactly the four files a user needs, and the shared icon.
+# dependencies, exactly the files a user needs, and the shared icon.
 set -euo pipefail
 deb=$1/tav20_1.00_$(dpkg --print-architecture).deb
 icon=$2
@@ -21,7 +21,11 @@ done
 # --- shipped files: nothing more, nothing less
 expected="./usr/bin/tav20
 ./usr/share/applications/tav20.desktop
+./usr/share/doc/tav20/changelog.gz
+./usr/share/doc/tav20/copyright
 ./usr/share/icons/hicolor/32x32/apps/tav20.png
+./usr/share/lintian/overrides/tav20
+./usr/share/man/man1/tav20.1.gz
 ./usr/share/metainfo/org.example.tav20.metainfo.xml"
 listing=$(dpkg-deb -c "$deb")
 shipped=$(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | sort)
