@@ -7,12 +7,12 @@ namespace response::ladder {
 namespace {
 
 constexpr std::array<Rung, 1> firstOrder{{{0, true}}};
-// The coil (part 0) in series, the capacitor (part 1) across the load.
+// The coil (parts[0]) in series, the capacitor (parts[1]) across the load.
 constexpr std::array<Rung, 2> woofer12db{{{0, true}, {1, false}}};
 constexpr std::array<Rung, 2> bothInSeries{{{0, true}, {1, true}}};
 // Series C1, L1 across the line, series L2, C2 across the load.
 constexpr std::array<Rung, 4> midrange12db{{{1, true}, {0, false}, {2, true}, {3, false}}};
-// The capacitor (part 1) in series, the coil (part 0) across the load.
+// The capacitor (parts[1]) in series, the coil (parts[0]) across the load.
 constexpr std::array<Rung, 2> tweeter12db{{{1, true}, {0, false}}};
 
 }  // namespace
