@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+#include "response/network.h"
+
+namespace response {
+
+// The half-power (-3.01 dB, |H|^2 = 1/2) frequencies in Hz: the lower edge
+// where the curve first rises through it (a high-pass or band-pass), the upper
+// edge where it last falls through it (a low-pass or band-pass); nothing where
+// the curve never crosses it, and nothing for an unusable network.
+struct Edges {
+    std::optional<double> lower;
+    std::optional<double> upper;
+};
+Edges halfPowerEdges(const Network&);
+
+}  // namespace response

@@ -1,0 +1,61 @@
+#include "response/network.h"
+
+#include <cmath>
+
+namespace response {
+
+namespace {
+
+// What the label shows is what gets built: the value rounded in its own kind.
+template <class T>
+Part coil(const char* name, T mH) {
+    return {name, false, calc::roundTo2(mH)};
+}
+
+template <class T>
+Part capacitor(const char* name, T uF) {
+    return {name, true, calc::roundTo2(uF)};
+}
+
+}  // namespace
+
+Network networkOf(const calc::LowPass6db& r, float Z) {
+    return {Topology::LowPass6db, {coil("L", r.L)}, Z};
+}
+
+Network networkOf(const calc::LowPass12db& r, float Z) {
+    return {Topology::LowPass12db, {coil("L", r.L), capacitor("C", r.C)}, Z};
+}
+
+Network networkOf(const calc::BandPass6db& r, float Z) {
+    return {Topology::BandPass6db, {coil("L", r.L), capacitor("C", r.C)}, Z};
+}
+
+Network networkOf(const calc::BandPass12db& r, float Z) {
+    return {Topology::BandPass12db,
+            {coil("L1", r.L1), capacitor("C1", r.C1), coil("L2", r.L2), capacitor("C2", r.C2)},
+            Z};
+}
+
+Network networkOf(const calc::HighPass6db& r, float Z) {
+    return {Topology::HighPass6db, {capacitor("C", r.C)}, Z};
+}
+
+Network networkOf(const calc::HighPass12db& r, float Z) {
+    return {Topology::HighPass12db, {coil("L", r.L), capacitor("C", r.C)}, Z};
+}
+
+std::optional<Unusable> unusable(const Network& network) {
+    // Checked first: a NaN compares as neither negative nor positive.
+    if (!std::isfinite(network.load)) return Unusable::NotFinite;
+    for (const Part& part : network.parts) {
+        if (!std::isfinite(part.value)) return Unusable::NotFinite;
+    }
+    for (const Part& part : network.parts) {
+        if (part.value < 0) return Unusable::NegativePart;
+    }
+    if (network.load < 0) return Unusable::NegativeLoad;
+    return std::nullopt;
+}
+
+}  // namespace response

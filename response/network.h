@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/calc.h"
+
+namespace response {
+
+enum class Topology {
+    LowPass6db,
+    LowPass12db,
+    BandPass6db,
+    BandPass12db,
+    HighPass6db,
+    HighPass12db
+};
+
+struct Part {
+    std::string name;  // "L", "C", "L1", "C1", "L2", "C2": as the form's caption names it
+    bool capacitor;    // else a coil
+    double value;      // mH for a coil, uF for a capacitor
+};
+
+struct Network {
+    Topology topology;
+    // In caption order, as networkOf gives them: transfer finds each part by its
+    // place (and throws std::out_of_range where one is missing).
+    std::vector<Part> parts;
+    double load;  // the loudspeaker as a resistor, ohm (the Z field's value)
+};
+
+// The network a result label shows: every value after calc::roundTo2, in its
+// own kind, then widened to double. Z is the Z field's value.
+Network networkOf(const calc::LowPass6db&, float Z);    // parts: L
+Network networkOf(const calc::LowPass12db&, float Z);   // L, C
+Network networkOf(const calc::BandPass6db&, float Z);   // L, C
+Network networkOf(const calc::BandPass12db&, float Z);  // L1, C1, L2, C2
+Network networkOf(const calc::HighPass6db&, float Z);   // C
+Network networkOf(const calc::HighPass12db&, float Z);  // L, C
+
+// Why a network cannot be drawn, or nothing when it can.
+enum class Unusable { NegativePart, NegativeLoad, NotFinite };
+std::optional<Unusable> unusable(const Network&);
+
+}  // namespace response
