@@ -69,8 +69,7 @@ std::expected<Winding, Failure> wind(const Coil& coil);
 struct WireSuggestion {
     double current;    // I = sqrt(P / Z), A
     double diameter;   // d = calc::wireSize(I, J).d, mm
-    double roundedUp;  // the next 0.1 mm at or above d as its caption shows it: 1.46 -> 1.5, 1.50
-                       // -> 1.5
+    double roundedUp;  // the next 0.1 mm at or above d as its caption shows it (1.46 and 1.50: 1.5)
 };
 
 // P (W) may be zero; Z (ohm) and J (A/mm^2) must be positive. Failures name
@@ -81,16 +80,19 @@ std::expected<WireSuggestion, Failure> suggestWire(double power, double impedanc
 // loudspeaker: 20 * log10(Z / (Z + R)), for Z > 0 and R >= 0.
 double seriesLoss(double impedance, double resistance);
 
+// Each caption as the window shows it, here under a decimal comma.
 // "N = 80 namotaja (4 sloja po 20)", "N = 85 namotaja (5 slojeva po 20, u poslednjem 5)",
-// "N = 15 namotaja (1 sloj)"; whole numbers only, the same in every region.
+// "N = 15 namotaja (1 sloj)": whole numbers only, the same in every region.
 std::string turnsCaption(const Winding& winding);
-std::string sizeCaption(const Winding& winding,
-                        const calc::Region& region);  // "h = 4mm  do = 34mm"
-std::string inductanceCaption(const Winding& winding, const calc::Region& region);  // "L = 0,18mH"
-std::string copperCaption(const Winding& winding,
-                          const calc::Region& region);  // "zica 8,55m  R = 0,19 oma  60,13g"
-std::string caption(const WireSuggestion& wire,
-                    const calc::Region& region);                   // "I = 5A  d = 1,46mm"
-std::string lossCaption(double loss, const calc::Region& region);  // "gubitak na kalemu -0,4 dB"
+// "h = 4mm  do = 34mm"
+std::string sizeCaption(const Winding& winding, const calc::Region& region);
+// "L = 0,18mH", the coil form's own caption
+std::string inductanceCaption(const Winding& winding, const calc::Region& region);
+// "zica 8,55m  R = 0,19 oma  60,13g"
+std::string copperCaption(const Winding& winding, const calc::Region& region);
+// "I = 5A  d = 1,46mm"
+std::string caption(const WireSuggestion& wire, const calc::Region& region);
+// "gubitak na kalemu -0,4 dB", of a seriesLoss
+std::string lossCaption(double loss, const calc::Region& region);
 
 }  // namespace winding
