@@ -1,0 +1,20 @@
+#pragma once
+
+#include <expected>
+
+#include "winding/layers.h"
+#include "winding/winding.h"
+
+namespace winding {
+
+struct Turns {
+    int count;
+    Layers layers;     // the layers those turns fill
+    float inductance;  // mH
+};
+
+// The smallest number of turns, at most maxTurns, whose coil reaches the
+// target when wound perLayer (>= 1) turns to a layer.
+std::expected<Turns, Failure> smallestTurns(const Coil& coil, int perLayer);
+
+}  // namespace winding

@@ -1,0 +1,98 @@
+#pragma once
+
+// Winding a coil to a target inductance, and choosing its wire.
+//
+// Fields in: the window reads its fields with calc::readField and fills a Coil
+// (or the three figures of suggestWire). Numbers through: wind finds the
+// smallest whole number of turns whose coil, wound layer upon layer along the
+// winding length, reaches the target by the coil form's own
+// calc::coilInductance, and figures the copper of that coil; suggestWire sizes
+// the wire for an amplifier's current with the wire-gauge form's
+// calc::wireSize. Either gives all of its figures or one Failure naming the
+// field to fix. Captions out: the caption functions write the figures by the
+// user's calc::Region, rounded to two decimals like every other caption.
+
+#include <expected>
+#include <string>
+
+#include "calc/calc.h"
+
+namespace winding {
+
+// The most turns a winding may have; a target that needs more is unreachable.
+inline constexpr int maxTurns = 100'000;
+
+struct Coil {          // the coil fields of the window
+    float inductance;  // L, the target, mH
+    float former;      // D, former diameter, mm ("precnik tela")
+    float length;      // l, winding length, mm ("duzina namotaja")
+    float wire;        // dz, wire diameter, mm ("precnik zice")
+};
+
+struct Winding {
+    int turns;           // N, the smallest whole number of turns that reaches the target
+    int perLayer;        // k = floor(l / dz), at most maxTurns: no winding fills a longer layer
+    int layers;          // m = ceil(N / k)
+    int lastLayer;       // turns in the last layer, == perLayer when it is full
+    float height;        // h = m * dz, as its caption shows it
+    float meanDiameter;  // d0 = D + h, as its caption shows it
+    float inductance;    // calc::coilInductance(N, d0, l, h) of the shown h and d0, mH
+    double wireLength;   // m: layer j holds its turns at diameter D + (2j - 1) * dz
+    double resistance;   // ohm, annealed copper 0.0172 ohm mm^2/m
+    double mass;         // g, copper 8.96 g/cm^3
+};
+
+enum class Field { Inductance, Former, Length, Wire, Power, Impedance, Density };
+
+enum class Problem {
+    NotPositive,            // zero, below zero or not finite
+    Negative,               // below zero or not finite, where zero is allowed
+    WireThickerThanLength,  // not one turn fits the winding length
+    Unreachable,            // no coil of at most maxTurns turns reaches the target
+    Overflow,               // a step beyond the single range
+};
+
+struct Failure {
+    Problem problem;
+    Field field;  // the field the user should fix
+
+    bool operator==(const Failure&) const = default;
+};
+
+// The answer is the true smallest number of turns, even where a new layer
+// lowers the inductance. Typing N, d0, l and h as the captions show them into
+// the coil form gives the same "L = ..." caption. Failures name the Inductance,
+// Former, Length or Wire field; a non-positive field is named before any other
+// failure, the first of them in that order.
+std::expected<Winding, Failure> wind(const Coil& coil);
+
+struct WireSuggestion {
+    double current;    // I = sqrt(P / Z), A
+    double diameter;   // d = calc::wireSize(I, J).d, mm
+    double roundedUp;  // the next 0.1 mm at or above d as its caption shows it (1.46 and 1.50: 1.5)
+};
+
+// P (W) may be zero; Z (ohm) and J (A/mm^2) must be positive. Failures name
+// the Power, Impedance or Density field.
+std::expected<WireSuggestion, Failure> suggestWire(double power, double impedance, double density);
+
+// The level, in dB, that a coil of the given resistance costs in series with a
+// loudspeaker: 20 * log10(Z / (Z + R)), for Z > 0 and R >= 0.
+double seriesLoss(double impedance, double resistance);
+
+// Each caption as the window shows it, here under a decimal comma.
+// "N = 80 namotaja (4 sloja po 20)", "N = 85 namotaja (5 slojeva po 20, u poslednjem 5)",
+// "N = 15 namotaja (1 sloj)": whole numbers only, the same in every region.
+std::string turnsCaption(const Winding& winding);
+// "h = 4mm  do = 34mm"
+std::string sizeCaption(const Winding& winding, const calc::Region& region);
+// "L = 0,18mH", the coil form's own caption
+std::string inductanceCaption(const Winding& winding, const calc::Region& region);
+// "zica 8,55m  R = 0,19 oma  60,13g"
+std::string copperCaption(const Winding& winding, const calc::Region& region);
+// "I = 5A  d = 1,46mm"
+std::string caption(const WireSuggestion& wire, const calc::Region& region);
+// "gubitak na kalemu -0,4 dB", of a seriesLoss
+std::string lossCaption(double loss, const calc::Region& region);
+
+}  // namespace winding
