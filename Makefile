@@ -9,7 +9,7 @@ JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
-              qt6-tools-dev qt6-l10n-tools fonts-liberation2 dpkg-dev
+              qt6-tools-dev qt6-l10n-tools qt6-charts-dev fonts-liberation2 dpkg-dev
 TEST_DEBS  := googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
               file desktop-file-utils appstream lintian man-db \
               python3-pyatspi at-spi2-core dbus-daemon dbus-bin libxcb1-dev

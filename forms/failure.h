@@ -23,11 +23,14 @@ public:
     void warn(QWidget* window, const QString& message) override;
 };
 
-// What every form's handlers need from outside: the presenter and the
-// regional settings, asked for on every press.
+class ShownResults;
+
+// What every form's handlers need from outside: the presenter, the regional
+// settings, asked for on every press, and where shown results are recorded.
 struct FormContext {
     FailurePresenter& presenter;
     std::function<calc::Region()> region;
+    ShownResults* shown = nullptr;
 };
 
 }  // namespace forms

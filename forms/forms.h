@@ -2,6 +2,7 @@
 
 #include "forms/control_table.h"
 #include "forms/failure.h"
+#include "forms/workspace.h"
 
 class QWidget;
 
@@ -21,5 +22,8 @@ extern const FormSpec frmSrednji;
 extern const FormSpec frmVisoki;
 extern const FormSpec frmKalem;
 extern const FormSpec Form1;
+
+extern const WindowSpec frmOdziv;
+extern const WindowSpec frmNamotaj;
 
 }  // namespace forms

@@ -23,6 +23,7 @@ MainWindow::MainWindow(FormContext context, QWidget* parent)
       m_context(std::move(context)),
       m_qtInSerbian(new QTranslator(this)),
       m_mdi(new QMdiArea(this)) {
+    m_context.shown = &m_shownResults;
     // The whole interface is Serbian, Qt's own texts too, whatever the locale.
     if (m_qtInSerbian->load(QStringLiteral(":/i18n/qt_sr.qm")))
         QCoreApplication::installTranslator(m_qtInSerbian);
@@ -57,8 +58,10 @@ void MainWindow::buildMenu() {
         action->setObjectName(toQString(row.name));
         if (row.command == MenuRow::Command::Exit)
             connect(action, &QAction::triggered, this, &QWidget::close);
-        else
+        else if (row.form)
             connect(action, &QAction::triggered, this, [this, &row] { showForm(*row.form); });
+        else
+            connect(action, &QAction::triggered, this, [this, &row] { showWindow(*row.window); });
     }
 }
 
@@ -74,18 +77,22 @@ QWidget* MainWindow::createForm(const FormSpec& spec) {
     QWidget* form = loadForm(spec.table, m_context.region());
     if (spec.attach) spec.attach(*form, m_context);
     if (spec.table.form.child) {
-        auto* sub = new ChildWindow;
-        sub->setWidget(form);
-        m_mdi->addSubWindow(sub);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->setWindowIcon(form->windowIcon());
-        sub->adjustSize();
+        addChildWindow(form);
     } else {
         form->setAttribute(Qt::WA_DeleteOnClose);
         std::erase_if(m_ownWindows, [](const QPointer<QWidget>& window) { return !window; });
         m_ownWindows.emplace_back(form);
     }
     return form;
+}
+
+void MainWindow::addChildWindow(QWidget* form) {
+    auto* sub = new ChildWindow;
+    sub->setWidget(form);
+    m_mdi->addSubWindow(sub);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(form->windowIcon().isNull() ? sharedIcon() : form->windowIcon());
+    sub->adjustSize();
 }
 
 namespace {
@@ -103,6 +110,23 @@ QWidget* MainWindow::showForm(const FormSpec& spec) {
     QWidget* form = openForm(toQString(spec.table.form.name));
     const bool fresh = !form;
     if (fresh) form = createForm(spec);
+    present(form, fresh);
+    return form;
+}
+
+QWidget* MainWindow::showWindow(const WindowSpec& spec) {
+    QWidget* window = openForm(toQString(spec.name));
+    const bool fresh = !window;
+    if (fresh) {
+        window = spec.create(*this);
+        window->setObjectName(toQString(spec.name));
+        addChildWindow(window);
+    }
+    present(window, fresh);
+    return window;
+}
+
+void MainWindow::present(QWidget* form, bool fresh) {
     if (auto* sub = qobject_cast<ChildWindow*>(form->parentWidget())) {
         sub->showUnminimized();
         // The area centres a child larger than itself, which would push its
@@ -116,7 +140,6 @@ QWidget* MainWindow::showForm(const FormSpec& spec) {
         form->activateWindow();
     }
     if (fresh) focusFirstField(form);
-    return form;
 }
 
 // Windows of their own have no parent to take them along.

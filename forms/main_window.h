@@ -6,20 +6,25 @@
 
 #include "forms/failure.h"
 #include "forms/forms.h"
+#include "forms/shown_results.h"
+#include "forms/workspace.h"
 
 class QMdiArea;
 class QTranslator;
 
 namespace forms {
 
-// mdiTav20: the frame whose menu shows every form. Each form exists at most
-// once: showing an open form only brings it to the front.
-class MainWindow : public QMainWindow {
+// mdiTav20: the frame whose menu shows every form and window of our own.
+// Each exists at most once: showing an open one only brings it to the front.
+class MainWindow : public QMainWindow, public Workspace {
 public:
     explicit MainWindow(FormContext context, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     QWidget* showForm(const FormSpec& spec);
+    QWidget* showWindow(const WindowSpec& spec) override;
+    const FormContext& context() const override { return m_context; }
+    const ShownResults& shownResults() const override { return m_shownResults; }
     QMdiArea* mdiArea() const { return m_mdi; }
 
 protected:
@@ -29,8 +34,11 @@ private:
     void buildMenu();
     QWidget* openForm(const QString& name) const;
     QWidget* createForm(const FormSpec& spec);
+    void addChildWindow(QWidget* form);
+    void present(QWidget* form, bool fresh);
     void closeOwnWindows();
 
+    ShownResults m_shownResults;
     FormContext m_context;
     QTranslator* m_qtInSerbian;
     QMdiArea* m_mdi;

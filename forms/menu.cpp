@@ -14,6 +14,8 @@ const MenuRow rows[] = {
     {"mnuVisoki", "&Visoki", "mnuTipSkretnice", Show, &frmVisoki},
     {"mnuKalem", "&Kalem", "", Show, &frmKalem},
     {"mnuZica", "&Zica", "", Show, &Form1},
+    {"mnuOdziv", "&Odziv", "", Show, nullptr, &frmOdziv},
+    {"mnuNamotaj", "&Namotaj", "", Show, nullptr, &frmNamotaj},
     {"mnuAutor", "&Autor", "", Show, &frmAutor},
 };
 }  // namespace

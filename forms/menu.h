@@ -4,11 +4,13 @@
 #include <string_view>
 
 #include "forms/forms.h"
+#include "forms/workspace.h"
 
 namespace forms {
 
 // The main window's menu bar, in order: a row without a parent sits on the
-// bar, and a row that shows no form and does not exit opens a drop-down.
+// bar, and a row that shows no form or window and does not exit opens a
+// drop-down.
 struct MenuRow {
     enum class Command { DropDown, Show, Exit };
     std::string_view name;
@@ -16,6 +18,7 @@ struct MenuRow {
     std::string_view parent;
     Command command;
     const FormSpec* form = nullptr;
+    const WindowSpec* window = nullptr;
 };
 
 std::span<const MenuRow> menuRows();

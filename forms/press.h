@@ -12,6 +12,7 @@
 
 #include "calc/calc.h"
 #include "forms/failure.h"
+#include "forms/shown_results.h"
 #include "forms/warnings.h"
 
 class QLabel;
@@ -52,6 +53,10 @@ void press(const FormContext& context, const std::array<Input, N>& inputs, Opera
         return reportFailure(context, faultWarning(fault, inputs), inputs[fault.input]);
     }
     show(*result, region);
+    if constexpr (std::is_constructible_v<CrossoverResult, decltype(*result)>)
+        if (context.shown)
+            context.shown->record(inputs[0].field->parentWidget(), *result,
+                                  std::vector<float>(values.begin(), values.end()));
 }
 
 }  // namespace forms

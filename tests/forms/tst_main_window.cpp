@@ -18,9 +18,10 @@ private slots:
             if (top->menu())
                 for (QAction* item : top->menu()->actions()) seen << "  " + item->objectName() + "=" + item->text();
         }
-        const QStringList expected{"mnuFile=&File",   "  mnuIzlaz=&Izlaz",     "mnuTipSkretnice=&TipSkretnice",
-                                   "  mnuBas=&Bas",   "  mnuSrednji=&Srednji", "  mnuVisoki=&Visoki",
-                                   "mnuKalem=&Kalem", "mnuZica=&Zica",         "mnuAutor=&Autor"};
+        const QStringList expected{"mnuFile=&File",       "  mnuIzlaz=&Izlaz",     "mnuTipSkretnice=&TipSkretnice",
+                                   "  mnuBas=&Bas",       "  mnuSrednji=&Srednji", "  mnuVisoki=&Visoki",
+                                   "mnuKalem=&Kalem",     "mnuZica=&Zica",         "mnuOdziv=&Odziv",
+                                   "mnuNamotaj=&Namotaj", "mnuAutor=&Autor"};
         QCOMPARE(seen, expected);
     }
     void menuItemsHaveNoShortcutsChecksOrSeparators() {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+
+class QWidget;
+
+namespace forms {
+
+struct FormContext;
+class ShownResults;
+class Workspace;
+
+// A window of our own, beyond the control tables: laid out with Qt layouts,
+// created when it is first shown, and shown once like every form.
+struct WindowSpec {
+    std::string_view name;  // the window's objectName
+    QWidget* (*create)(Workspace& workspace);
+};
+
+// What such a window gets from the main window it opens in.
+class Workspace {
+public:
+    virtual const FormContext& context() const = 0;
+    virtual const ShownResults& shownResults() const = 0;
+    virtual QWidget* showWindow(const WindowSpec& spec) = 0;
+
+protected:
+    ~Workspace() = default;
+};
+
+}  // namespace forms
