@@ -1,0 +1,46 @@
+#include "odziv/curve.h"
+
+namespace odziv {
+
+namespace {
+
+// Each half is named as its form names it: the form's caption, then the header of its half.
+const char* const names[forms::ShownResults::halves] = {
+    "bas 6db/octavi",        "bas 12db/oct",        "Srednjetonci 6db/oct",
+    "Srednjetonci 12db/oct", "visokotonci 6db/oct", "visokotonci 12db/oct"};
+
+}  // namespace
+
+Curve curveOf(std::size_t half, const forms::ShownResult& shown, response::Series series) {
+    const std::vector<float>& fields = shown.fields;  // Fp (or Fp1, Fp2), then Z
+    const float Z = fields.back();
+    Curve curve{half, QString::fromLatin1(names[half])};
+    curve.computed = std::visit([Z](const auto& result) { return response::networkOf(result, Z); },
+                                shown.result);
+    curve.standard = response::withStandardCapacitors(curve.computed, series);
+    curve.unusable = response::unusable(curve.computed);
+    curve.edges = response::halfPowerEdges(curve.computed);
+    curve.standardEdges = response::halfPowerEdges(curve.standard);
+    using response::Topology;
+    switch (curve.computed.topology) {
+        case Topology::LowPass6db:
+        case Topology::LowPass12db:
+            curve.upperTarget = fields[0];
+            break;
+        case Topology::HighPass6db:
+        case Topology::HighPass12db:
+            curve.lowerTarget = fields[0];
+            break;
+        case Topology::BandPass6db:  // its coil is sized for four times Fp1
+            curve.lowerTarget = fields[0];
+            curve.upperTarget = 4.0 * fields[0];
+            break;
+        case Topology::BandPass12db:
+            curve.lowerTarget = fields[0];
+            curve.upperTarget = fields[1];
+            break;
+    }
+    return curve;
+}
+
+}  // namespace odziv
