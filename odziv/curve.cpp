@@ -14,7 +14,9 @@ const char* const names[forms::ShownResults::halves] = {
 Curve curveOf(std::size_t half, const forms::ShownResult& shown, response::Series series) {
     const std::vector<float>& fields = shown.fields;  // Fp (or Fp1, Fp2), then Z
     const float Z = fields.back();
-    Curve curve{half, QString::fromLatin1(names[half])};
+    Curve curve;
+    curve.half = half;
+    curve.name = QString::fromLatin1(names[half]);
     curve.computed = std::visit([Z](const auto& result) { return response::networkOf(result, Z); },
                                 shown.result);
     curve.standard = response::withStandardCapacitors(curve.computed, series);
