@@ -1,6 +1,7 @@
 #include "odziv/odziv_window.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -29,7 +31,7 @@ OdzivWindow::OdzivWindow(forms::Workspace& workspace)
       m_charts(new ResponseCharts),
       m_series(new QComboBox),
       m_table(new QTableView),
-      m_wind(new QPushButton(QStringLiteral("&Namotaj..."))),
+      m_wind(new QPushButton(QStringLiteral("Namota&j..."))),
       m_empty(new QLabel(QStringLiteral(
           "Jos nema izracunate skretnice: pritisnite Izracunaj na formi bas, Srednjetonci "
           "ili visokotonci, i kriva ce se pojaviti ovde."))) {
@@ -37,11 +39,11 @@ OdzivWindow::OdzivWindow(forms::Workspace& workspace)
     setFont(forms::tableFont(forms::normal975, font()));
     m_facts->setParent(this);
 
-    auto* seriesLabel = new QLabel(QStringLiteral("&Standardni kondenzatori:"));
+    auto* seriesLabel = new QLabel(QStringLiteral("Standardni kon&denzatori:"));
     seriesLabel->setBuddy(m_series);
     m_series->addItems({QStringLiteral("E12"), QStringLiteral("E24")});
     m_series->setAccessibleName(QStringLiteral("Standardni kondenzatori"));
-    auto* save = new QPushButton(QStringLiteral("Sacuvaj &sliku..."));
+    auto* save = new QPushButton(QStringLiteral("&Sacuvaj sliku..."));
     auto* top = new QHBoxLayout;
     top->addWidget(seriesLabel);
     top->addWidget(m_series);
@@ -98,7 +100,7 @@ OdzivWindow::OdzivWindow(forms::Workspace& workspace)
     connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (!m_facts->coilAt(m_table->indexAt(at).row())) return;
         QMenu menu;
-        connect(menu.addAction(QStringLiteral("&Namotaj...")), &QAction::triggered, this,
+        connect(menu.addAction(QStringLiteral("Namota&j...")), &QAction::triggered, this,
                 &OdzivWindow::windSelectedCoil);
         menu.exec(m_table->viewport()->mapToGlobal(at));
     });
@@ -164,9 +166,11 @@ bool OdzivWindow::saveImage(const QString& path) {
 }
 
 void OdzivWindow::askWhereToSave() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Sacuvaj sliku odziva"),
-                                                QStringLiteral("odziv.png"),
-                                                QStringLiteral("Slika PNG (*.png)"));
+    const QDir pictures(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Sacuvaj sliku odziva"),
+        (pictures.exists() ? pictures : QDir::home()).filePath(QStringLiteral("odziv.png")),
+        QStringLiteral("Slika PNG (*.png)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
     saveImage(path);

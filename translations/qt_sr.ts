@@ -828,4 +828,267 @@
         <translation>Argumenti:</translation>
     </message>
 </context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>Trazi u:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Nazad</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Idi nazad</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Napred</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>Idi napred</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>Nadredjena fascikla</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Idi u nadredjenu fasciklu</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>Napravi novu fasciklu</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>Napravi novu fasciklu</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Prikaz liste</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>Prikazi kao listu</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>Prikaz sa detaljima</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>Prikazi sa detaljima</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>Bocna traka</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>Lista mesta i obelezivaca</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Datoteke</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Vrsta datoteka:</translation>
+    </message>
+    <message>
+        <source>Find Directory</source>
+        <translation>Nadji fasciklu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otvori</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Sacuvaj kao</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Fascikla:</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Ime datoteke:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Otvori</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Izaberi</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Sacuvaj</translation>
+    </message>
+    <message>
+        <source>Show </source>
+        <translation>Prikazi </translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Preimenuj</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Obrisi</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>Prikazi &amp;skrivene datoteke</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>&amp;Nova fascikla</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Sve datoteke (*)</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Fascikle</translation>
+    </message>
+    <message>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+Fascikla nije nadjena.
+Proverite da li je ime fascikle tacno.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 vec postoji.
+Da li zelite da je zamenite?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Datoteka nije nadjena.
+Proverite da li je ime datoteke tacno.</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nova fascikla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Obrisi</translation>
+    </message>
+    <message>
+        <source>'%1' is write protected.
+Do you want to delete it anyway?</source>
+        <translation>'%1' je zasticena od upisa.
+Da li ipak zelite da je obrisete?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete '%1'?</source>
+        <translation>Da li sigurno zelite da obrisete '%1'?</translation>
+    </message>
+    <message>
+        <source>Could not delete directory.</source>
+        <translation>Fascikla ne moze da se obrise.</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>Skorasnja mesta</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ukloni</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Ime</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Velicina</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <comment>Match OS X Finder</comment>
+        <translation>Vrsta</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>All other platforms</comment>
+        <translation>Vrsta</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Izmenjeno</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Racunar</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Racunar</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datoteka</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <comment>Match Windows Explorer</comment>
+        <translation>Fascikla</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Fascikla</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <comment>macOS Finder</comment>
+        <translation>Precica</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <comment>All other platforms</comment>
+        <translation>Precica</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Nepoznato</translation>
+    </message>
+</context>
 </TS>

@@ -1,3 +1,5 @@
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -75,6 +77,22 @@ private slots:
         QWidget* bas = program.window->showForm(forms::frmBas);
         press(bas, "cmdIzracunaj6db");
         verifySerbian(popupWords(label(bas, "Label11"), {10, 5}), "result");
+    }
+    // The file dialog that saves the response's picture, when Qt draws it itself.
+    void fileDialog() {
+        Program program;
+        QFileDialog dialog(program.window.get());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.show();
+        QStringList words;
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) words << wordsOf(label->text().remove('&'));
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            words << wordsOf(button->text().remove('&')) << wordsOf(button->toolTip());
+        for (const QHeaderView* header : dialog.findChildren<QHeaderView*>())
+            for (int section = 0; section < header->count(); ++section)
+                words << wordsOf(header->model()->headerData(section, Qt::Horizontal).toString());
+        verifySerbian(words, "file dialog");
     }
     void childWindowMenuAndButtons() {
         Program program;
