@@ -58,8 +58,10 @@ ResponseCharts::ResponseCharts(QWidget* parent)
         view->setRenderHint(QPainter::Antialiasing);
         view->setFocusPolicy(Qt::NoFocus);  // the table holds the same facts for the keyboard
     }
-    m_level->legend()->setAlignment(Qt::AlignRight);
+    m_level->legend()->setAlignment(Qt::AlignTop);
     m_level->legend()->setFont(chartFont());
+    for (QChart* chart : {m_level, m_phase})
+        connect(chart, &QChart::plotAreaChanged, this, &ResponseCharts::alignPlots);
     m_phase->legend()->hide();
     for (std::size_t half = 0; half < sumSlot; ++half) {
         m_computed[half] = makeLines(colours[half], false, 2);
@@ -70,12 +72,31 @@ ResponseCharts::ResponseCharts(QWidget* parent)
     draw({}, {}, {}, {});
 }
 
+// Both plots take the same left and right edges, whatever the width of
+// their value labels, so that the two charts read as one frequency axis.
+void ResponseCharts::alignPlots() {
+    const auto natural = [](const QChart* chart) {
+        const QMargins margins = chart->margins();
+        return std::pair{chart->plotArea().left() - margins.left(),
+                         chart->size().width() - chart->plotArea().right() - margins.right()};
+    };
+    const auto [levelLeft, levelRight] = natural(m_level);
+    const auto [phaseLeft, phaseRight] = natural(m_phase);
+    const qreal left = std::max(levelLeft, phaseLeft), right = std::max(levelRight, phaseRight);
+    for (const auto& [chart, ownLeft, ownRight] :
+         {std::tuple{m_level, levelLeft, levelRight}, std::tuple{m_phase, phaseLeft, phaseRight}}) {
+        const QMargins wanted(margin + int(std::lround(left - ownLeft)), margin,
+                              margin + int(std::lround(right - ownRight)), margin);
+        if (chart->margins() != wanted) chart->setMargins(wanted);
+    }
+}
+
 QChart* ResponseCharts::makeChart(const QString& unit, double low, double high, double tick) {
     auto* chart = new QChart;
     chart->setBackgroundBrush(palette().window());
     chart->setPlotAreaBackgroundBrush(palette().base());
     chart->setPlotAreaBackgroundVisible(true);
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setMargins(QMargins(margin, margin, margin, margin));
     auto* frequency = new QLogValueAxis;
     frequency->setRange(lowest, highest);
     frequency->setBase(10);

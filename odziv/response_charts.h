@@ -58,7 +58,9 @@ private:
     };
     static constexpr std::size_t sumSlot = forms::ShownResults::halves;
 
+    static constexpr int margin = 4;  // pixels around a chart
     QChart* makeChart(const QString& unit, double low, double high, double tick);
+    void alignPlots();
     Lines makeLines(const QColor& colour, bool dashed, qreal width);
     void show(Lines& lines, const std::vector<response::Point>& points, bool visible,
               bool inLegend);
