@@ -49,3 +49,9 @@ form1=$(xdotool search --sync --name '^Form1$' | head -1)
 xdotool windowfocus --sync "$form1"
 keys Tab Tab space
 shot form1
+# Form1 stays open: the main window is raised over it again. The wire is
+# suggested first, then the coil wound with it.
+xdotool windowraise "$main"
+xdotool windowfocus --sync "$main"
+keys alt+n Tab Tab Tab Tab Tab Tab Tab Tab space Tab Tab Tab Tab Tab space
+shot namotaj
