@@ -59,6 +59,10 @@ OdzivWindow::OdzivWindow(forms::Workspace& workspace)
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_empty->setWordWrap(true);
+    m_wind->setObjectName(QStringLiteral("cmdNamotaj"));
+    save->setObjectName(QStringLiteral("cmdSacuvajSliku"));
+    m_series->setObjectName(QStringLiteral("cboStandardni"));
+    m_table->setObjectName(QStringLiteral("tblDelovi"));
 
     auto* legend = new QLabel(QStringLiteral(
         "Isprekidane linije: isti delovi sa standardnim kondenzatorima. Za zbir oznacite "

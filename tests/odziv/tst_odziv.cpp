@@ -1,6 +1,7 @@
 #include <QChart>
 #include <QComboBox>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -161,6 +162,23 @@ private slots:
         QVERIFY(program.presenter.messages.first().startsWith("Slika nije sacuvana"));
         QCOMPARE(curveNames(window).size(), 2);
         QVERIFY(!QFile::exists(dir.filePath("nowhere")));
+    }
+
+    // A coil's row leads to "Namotaj kalema" with that coil's inductance in L.
+    void coilRowOpensTheWinding() {
+        Program program;
+        pressTwoWay(program);
+        odziv::OdzivWindow* window = open(program);
+        auto* wind = window->findChild<QPushButton*>("cmdNamotaj");
+        auto* table = window->findChild<QTableView*>();
+        table->setCurrentIndex(window->facts()->index(1, FactsModel::PartName));
+        QVERIFY(!wind->isEnabled());  // a capacitor is bought, not wound
+        table->setCurrentIndex(window->facts()->index(0, FactsModel::PartName));
+        QVERIFY(wind->isEnabled());
+        QTest::mouseClick(wind, Qt::LeftButton);
+        QWidget* namotaj = program.window->mdiArea()->activeSubWindow()->widget();
+        QCOMPARE(namotaj->objectName(), QString("frmNamotaj"));
+        QCOMPARE(field(namotaj, "txtInduktivitet")->text(), QString("0,6"));
     }
 };
 
