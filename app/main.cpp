@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/command_line.h"
+#include "app/response_module.h"
 #include "forms/failure.h"
 #include "forms/main_window.h"
 #include "forms/region.h"
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("tav20"));
 
     forms::MessageBoxPresenter presenter;
-    forms::MainWindow window({presenter, forms::userRegion});
+    forms::MainWindow window({presenter, forms::userRegion}, responseWindow(presenter));
     window.showMaximized();
     return app.exec();
 }

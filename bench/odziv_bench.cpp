@@ -22,7 +22,12 @@ public:
 
 void pressUpdatesAndRepaints(benchmark::State& state) {
     Silent presenter;
-    forms::MainWindow main({presenter, [] { return calc::Region{",", "."}; }});
+    forms::MainWindow main(
+        {presenter,
+         [] {
+             return calc::Region{",", "."};
+         }},
+        [](forms::Workspace& workspace) { return new odziv::OdzivWindow(workspace); });
     main.resize(1280, 1000);
     main.show();
     const std::pair<const forms::FormSpec*, const char*> halves[] = {

@@ -18,9 +18,10 @@
 
 namespace forms {
 
-MainWindow::MainWindow(FormContext context, QWidget* parent)
+MainWindow::MainWindow(FormContext context, WindowMaker responseWindow, QWidget* parent)
     : QMainWindow(parent),
       m_context(std::move(context)),
+      m_responseWindow(std::move(responseWindow)),
       m_qtInSerbian(new QTranslator(this)),
       m_mdi(new QMdiArea(this)) {
     m_context.shown = &m_shownResults;
@@ -119,6 +120,7 @@ QWidget* MainWindow::showWindow(const WindowSpec& spec) {
     const bool fresh = !window;
     if (fresh) {
         window = spec.create(*this);
+        if (!window) return nullptr;
         window->setObjectName(toQString(spec.name));
         addChildWindow(window);
     }

@@ -18,13 +18,14 @@ namespace forms {
 // Each exists at most once: showing an open one only brings it to the front.
 class MainWindow : public QMainWindow, public Workspace {
 public:
-    explicit MainWindow(FormContext context, QWidget* parent = nullptr);
+    MainWindow(FormContext context, WindowMaker responseWindow, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     QWidget* showForm(const FormSpec& spec);
     QWidget* showWindow(const WindowSpec& spec) override;
     const FormContext& context() const override { return m_context; }
     const ShownResults& shownResults() const override { return m_shownResults; }
+    QWidget* makeResponseWindow() override { return m_responseWindow(*this); }
     QMdiArea* mdiArea() const { return m_mdi; }
 
 protected:
@@ -40,6 +41,7 @@ private:
 
     ShownResults m_shownResults;
     FormContext m_context;
+    WindowMaker m_responseWindow;
     QTranslator* m_qtInSerbian;
     QMdiArea* m_mdi;
     std::vector<QPointer<QWidget>> m_ownWindows;  // forms that are windows of their own

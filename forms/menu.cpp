@@ -22,4 +22,7 @@ const MenuRow rows[] = {
 
 std::span<const MenuRow> menuRows() { return rows; }
 
+const WindowSpec frmOdziv{"frmOdziv",
+                          [](Workspace& workspace) { return workspace.makeResponseWindow(); }};
+
 }  // namespace forms

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 class QWidget;
@@ -17,12 +18,18 @@ struct WindowSpec {
     QWidget* (*create)(Workspace& workspace);
 };
 
+// Makes a window whose code the program may load only when it is first
+// asked for; nothing where that fails, after telling the user why.
+using WindowMaker = std::function<QWidget*(Workspace& workspace)>;
+
 // What such a window gets from the main window it opens in.
 class Workspace {
 public:
     virtual const FormContext& context() const = 0;
     virtual const ShownResults& shownResults() const = 0;
     virtual QWidget* showWindow(const WindowSpec& spec) = 0;
+    // The response window, with Qt Charts, which the program does not load at start.
+    virtual QWidget* makeResponseWindow() = 0;
 
 protected:
     ~Workspace() = default;

@@ -192,6 +192,3 @@ void OdzivWindow::windSelectedCoil() {
 }
 
 }  // namespace odziv
-
-const forms::WindowSpec forms::frmOdziv{
-    "frmOdziv", [](Workspace& workspace) -> QWidget* { return new odziv::OdzivWindow(workspace); }};

@@ -158,6 +158,34 @@ def wire(program, n):
     form.press_failing("gustina struje", "gustina struje")
 
 
+def response(program, n):
+    """The response window, loaded as a module of its own when first opened,
+    shows the curve of every result shown, the midrange's still open, and
+    their parts in its table."""
+    bas = open_child(program, ("t", "b"), "bas")
+    bas.tab(5)
+    bas.press(n(" L = 1,8mH    C = 56uF"))
+    form = open_child(program, ("o",), "Odziv skretnice")
+
+    def cells():
+        found = [shown(node) for node in walk(form.node) if node.getRole() == pyatspi.ROLE_TABLE_CELL]
+        return found if "bas 12db/oct" in found else None
+    table = wait_for("the curve's row in the response table", cells)
+    for part in (n("1,8 mH"), "56 uF", n("0,0 %"), "Srednjetonci 12db/oct"):
+        assert part in table, f"{part!r} not in the response table: {table}"
+    form.close()
+    bas.close()
+
+
+def winding(program, n):
+    form = open_child(program, ("n",), "Namotaj kalema")
+    form.expect_focus("L, induktivitet", n("0,18"))
+    form.tab(4)
+    form.press("N = 80 namotaja (4 sloja po 20)", "h = 4mm  do = 34mm", n("L = 0,18mH"),
+               n("zica 8,55m  R = 0,19 oma  60,13g"), n("gubitak na kalemu -0,4 dB"))
+    form.close()
+
+
 def about(program, n):
     form = open_child(program, ("a",), "Autor")
     texts = [shown(node) for node in walk(form.node) if node.getRole() == pyatspi.ROLE_TEXT]
@@ -181,7 +209,8 @@ def main():
 
     began = time.monotonic()
     try:
-        for step in (start_form, woofer, midrange, tweeter, coil, wire, about, leave):
+        for step in (start_form, woofer, midrange, tweeter, coil, wire, response, winding, about,
+                     leave):
             print(f"--- {step.__name__}", flush=True)
             step(program, n)
     finally:

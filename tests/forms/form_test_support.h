@@ -15,6 +15,7 @@
 #include "forms/field_label.h"
 #include "forms/form_loader.h"
 #include "forms/main_window.h"
+#include "odziv/odziv_window.h"
 
 namespace testing_support {
 
@@ -30,7 +31,9 @@ public:
 // One running program: the main window with its start form, maximized.
 struct Program {
     explicit Program(calc::Region region = decimalComma)
-        : window(std::make_unique<forms::MainWindow>(forms::FormContext{presenter, [region] { return region; }})) {
+        : window(std::make_unique<forms::MainWindow>(
+              forms::FormContext{presenter, [region] { return region; }},
+              [](forms::Workspace& workspace) { return new odziv::OdzivWindow(workspace); })) {
         window->showMaximized();
         // Under Xvfb no window manager activates a window: those tests focus it themselves.
         if (QGuiApplication::platformName() == QLatin1String("xcb"))

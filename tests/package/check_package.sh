@@ -14,12 +14,13 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture"
 depends=$(field Depends)
 names=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }')
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 qt6-qpa-plugins fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libstdc++6 libc6 qt6-qpa-plugins fonts-liberation2; do
     grep -qxF "$needed" <<<"$names" || fail "Depends lacks $needed: $depends"
 done
 
 # --- shipped files: nothing more, nothing less
 expected="./usr/bin/tav20
+./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/tav20/odziv.so
 ./usr/share/applications/tav20.desktop
 ./usr/share/doc/tav20/changelog.gz
 ./usr/share/doc/tav20/copyright

@@ -1,0 +1,61 @@
+#include "app/response_module.h"
+
+#ifdef TAV20_MODULE_DIR
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+#include <memory>
+
+namespace {
+
+using Make = QWidget* (*)(forms::Workspace&);
+
+// Beside the program in the build tree, else where the package installs it,
+// found from the program's own folder so that an unpacked package works too.
+// Where neither loads, the place it belongs is the one to name.
+Make loadModule(QString& missing) {
+    const QDir program(QCoreApplication::applicationDirPath());
+    for (const QString& folder :
+         {program.path(),
+          QDir::cleanPath(program.filePath(QStringLiteral("../" TAV20_MODULE_DIR)))}) {
+        QLibrary module(QDir(folder).filePath(QStringLiteral("odziv.so")));
+        if (auto make = reinterpret_cast<Make>(module.resolve("tav20ResponseWindow"))) return make;
+        missing = module.fileName();
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+forms::WindowMaker responseWindow(forms::FailurePresenter& presenter) {
+    struct Module {
+        bool tried = false;
+        Make make = nullptr;
+        QString missing;
+    };
+    return [&presenter,
+            module = std::make_shared<Module>()](forms::Workspace& workspace) -> QWidget* {
+        if (!module->tried) {
+            module->make = loadModule(module->missing);
+            module->tried = true;
+        }
+        if (module->make) return module->make(workspace);
+        presenter.warn(nullptr, QStringLiteral("Prozor \"Odziv skretnice\" ne moze da se otvori: "
+                                               "datoteka %1 nedostaje ili ne moze da se ucita. "
+                                               "Ponovo instalirajte program.")
+                                    .arg(module->missing));
+        return nullptr;
+    };
+}
+
+#else
+
+#include "odziv/odziv_window.h"
+
+forms::WindowMaker responseWindow(forms::FailurePresenter&) {
+    return
+        [](forms::Workspace& workspace) -> QWidget* { return new odziv::OdzivWindow(workspace); };
+}
+
+#endif
