@@ -30,7 +30,7 @@ void pressUpdatesAndRepaints(benchmark::State& state) {
         [](forms::Workspace& workspace) { return new odziv::OdzivWindow(workspace); });
     main.resize(1280, 1000);
     main.show();
-    const std::pair<const forms::FormSpec*, const char*> halves[] = {
+    const std::pair<const forms::FormDesign*, const char*> halves[] = {
         {&forms::frmBas, "cmdIzracunaj6db"},     {&forms::frmBas, "cmdIzracunaj12db"},
         {&forms::frmSrednji, "cmdIzracunaj6db"}, {&forms::frmSrednji, "cmdIzracunaj12db"},
         {&forms::frmVisoki, "cmdIzracunaj6db"},  {&forms::frmVisoki, "cmdIzracunaj12"}};

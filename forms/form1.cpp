@@ -38,6 +38,6 @@ void attach(QWidget& form, const FormContext& context) {
 }
 }  // namespace
 
-const FormSpec Form1{table, attach};
+const FormDesign Form1{table, attach};
 
 }  // namespace forms

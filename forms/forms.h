@@ -10,20 +10,20 @@ namespace forms {
 
 // A form as the main window shows it: its table, and the handlers that
 // attach to a freshly loaded copy (none for the start and About forms).
-struct FormSpec {
+struct FormDesign {
     const FormTable& table;
     void (*attach)(QWidget& form, const FormContext& context) = nullptr;
 };
 
-extern const FormSpec frmTav20;
-extern const FormSpec frmAutor;
-extern const FormSpec frmBas;
-extern const FormSpec frmSrednji;
-extern const FormSpec frmVisoki;
-extern const FormSpec frmKalem;
-extern const FormSpec Form1;
+extern const FormDesign frmTav20;
+extern const FormDesign frmAutor;
+extern const FormDesign frmBas;
+extern const FormDesign frmSrednji;
+extern const FormDesign frmVisoki;
+extern const FormDesign frmKalem;
+extern const FormDesign Form1;
 
-extern const WindowSpec frmOdziv;
-extern const WindowSpec frmNamotaj;
+extern const WindowDesign frmOdziv;
+extern const WindowDesign frmNamotaj;
 
 }  // namespace forms

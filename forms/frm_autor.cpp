@@ -20,6 +20,6 @@ constexpr Control controls[] = {
 constexpr FormTable table{{"frmAutor", "Autor", 4680, 3090}, controls};
 }  // namespace
 
-const FormSpec frmAutor{table};
+const FormDesign frmAutor{table};
 
 }  // namespace forms

@@ -62,6 +62,6 @@ void attach(QWidget& form, const FormContext& context) {
 }
 }  // namespace
 
-const FormSpec frmBas{table, attach};
+const FormDesign frmBas{table, attach};
 
 }  // namespace forms

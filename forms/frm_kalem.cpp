@@ -71,6 +71,6 @@ void attach(QWidget& form, const FormContext& context) {
 }
 }  // namespace
 
-const FormSpec frmKalem{table, attach};
+const FormDesign frmKalem{table, attach};
 
 }  // namespace forms

@@ -74,6 +74,6 @@ void attach(QWidget& form, const FormContext& context) {
 }
 }  // namespace
 
-const FormSpec frmSrednji{table, attach};
+const FormDesign frmSrednji{table, attach};
 
 }  // namespace forms

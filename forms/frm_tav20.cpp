@@ -19,6 +19,6 @@ constexpr FormTable table{
 };
 }  // namespace
 
-const FormSpec frmTav20{table};
+const FormDesign frmTav20{table};
 
 }  // namespace forms

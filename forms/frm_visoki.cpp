@@ -62,6 +62,6 @@ void attach(QWidget& form, const FormContext& context) {
 }
 }  // namespace
 
-const FormSpec frmVisoki{table, attach};
+const FormDesign frmVisoki{table, attach};
 
 }  // namespace forms

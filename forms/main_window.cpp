@@ -74,10 +74,10 @@ QWidget* MainWindow::openForm(const QString& name) const {
     return nullptr;
 }
 
-QWidget* MainWindow::createForm(const FormSpec& spec) {
-    QWidget* form = loadForm(spec.table, m_context.region());
-    if (spec.attach) spec.attach(*form, m_context);
-    if (spec.table.form.child) {
+QWidget* MainWindow::createForm(const FormDesign& design) {
+    QWidget* form = loadForm(design.table, m_context.region());
+    if (design.attach) design.attach(*form, m_context);
+    if (design.table.form.child) {
         addChildWindow(form);
     } else {
         form->setAttribute(Qt::WA_DeleteOnClose);
@@ -107,21 +107,21 @@ void focusFirstField(QWidget* form) {
 
 }  // namespace
 
-QWidget* MainWindow::showForm(const FormSpec& spec) {
-    QWidget* form = openForm(toQString(spec.table.form.name));
+QWidget* MainWindow::showForm(const FormDesign& design) {
+    QWidget* form = openForm(toQString(design.table.form.name));
     const bool fresh = !form;
-    if (fresh) form = createForm(spec);
+    if (fresh) form = createForm(design);
     present(form, fresh);
     return form;
 }
 
-QWidget* MainWindow::showWindow(const WindowSpec& spec) {
-    QWidget* window = openForm(toQString(spec.name));
+QWidget* MainWindow::showWindow(const WindowDesign& design) {
+    QWidget* window = openForm(toQString(design.name));
     const bool fresh = !window;
     if (fresh) {
-        window = spec.create(*this);
+        window = design.create(*this);
         if (!window) return nullptr;
-        window->setObjectName(toQString(spec.name));
+        window->setObjectName(toQString(design.name));
         addChildWindow(window);
     }
     present(window, fresh);

@@ -21,8 +21,8 @@ public:
     MainWindow(FormContext context, WindowMaker responseWindow, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    QWidget* showForm(const FormSpec& spec);
-    QWidget* showWindow(const WindowSpec& spec) override;
+    QWidget* showForm(const FormDesign& design);
+    QWidget* showWindow(const WindowDesign& design) override;
     const FormContext& context() const override { return m_context; }
     const ShownResults& shownResults() const override { return m_shownResults; }
     QWidget* makeResponseWindow() override { return m_responseWindow(*this); }
@@ -34,7 +34,7 @@ protected:
 private:
     void buildMenu();
     QWidget* openForm(const QString& name) const;
-    QWidget* createForm(const FormSpec& spec);
+    QWidget* createForm(const FormDesign& design);
     void addChildWindow(QWidget* form);
     void present(QWidget* form, bool fresh);
     void closeOwnWindows();

@@ -22,7 +22,7 @@ const MenuRow rows[] = {
 
 std::span<const MenuRow> menuRows() { return rows; }
 
-const WindowSpec frmOdziv{"frmOdziv",
-                          [](Workspace& workspace) { return workspace.makeResponseWindow(); }};
+const WindowDesign frmOdziv{"frmOdziv",
+                            [](Workspace& workspace) { return workspace.makeResponseWindow(); }};
 
 }  // namespace forms

@@ -17,8 +17,8 @@ struct MenuRow {
     std::string_view caption;
     std::string_view parent;
     Command command;
-    const FormSpec* form = nullptr;
-    const WindowSpec* window = nullptr;
+    const FormDesign* form = nullptr;
+    const WindowDesign* window = nullptr;
 };
 
 std::span<const MenuRow> menuRows();

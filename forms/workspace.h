@@ -13,7 +13,7 @@ class Workspace;
 
 // A window of our own, beyond the control tables: laid out with Qt layouts,
 // created when it is first shown, and shown once like every form.
-struct WindowSpec {
+struct WindowDesign {
     std::string_view name;  // the window's objectName
     QWidget* (*create)(Workspace& workspace);
 };
@@ -27,7 +27,7 @@ class Workspace {
 public:
     virtual const FormContext& context() const = 0;
     virtual const ShownResults& shownResults() const = 0;
-    virtual QWidget* showWindow(const WindowSpec& spec) = 0;
+    virtual QWidget* showWindow(const WindowDesign& design) = 0;
     // The response window, with Qt Charts, which the program does not load at start.
     virtual QWidget* makeResponseWindow() = 0;
 

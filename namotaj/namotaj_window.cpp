@@ -158,7 +158,7 @@ void NamotajWindow::takeInductance(double millihenry) {
 
 }  // namespace namotaj
 
-const forms::WindowSpec forms::frmNamotaj{
+const forms::WindowDesign forms::frmNamotaj{
     "frmNamotaj", [](Workspace& workspace) -> QWidget* {
         return new namotaj::NamotajWindow(workspace.context());
     }};

@@ -17,7 +17,7 @@ class ResponseModuleTest : public QObject, public forms::Workspace {
 public:
     const forms::FormContext& context() const override { return m_context; }
     const forms::ShownResults& shownResults() const override { return m_shown; }
-    QWidget* showWindow(const forms::WindowSpec&) override { return nullptr; }
+    QWidget* showWindow(const forms::WindowDesign&) override { return nullptr; }
     QWidget* makeResponseWindow() override { return nullptr; }
 
 private slots:

@@ -8,26 +8,26 @@
 #include "forms/framed_label.h"
 
 using namespace testing_support;
-using forms::FormSpec;
+using forms::FormDesign;
 using forms::Kind;
 
-Q_DECLARE_METATYPE(const FormSpec*)
+Q_DECLARE_METATYPE(const FormDesign*)
 
 // Layout rules every form's table must come out of the loader with.
 class LayoutTest : public QObject {
     Q_OBJECT
 
     static std::unique_ptr<QWidget> load() {
-        QFETCH(const FormSpec*, spec);
-        std::unique_ptr<QWidget> form(forms::loadForm(spec->table, decimalComma));
+        QFETCH(const FormDesign*, design);
+        std::unique_ptr<QWidget> form(forms::loadForm(design->table, decimalComma));
         form->show();
         return form;
     }
     static void everyForm() {
-        QTest::addColumn<const FormSpec*>("spec");
-        for (const FormSpec* spec : {&forms::frmTav20, &forms::frmAutor, &forms::frmBas, &forms::frmSrednji,
-                                     &forms::frmVisoki, &forms::frmKalem, &forms::Form1})
-            QTest::newRow(spec->table.form.name.data()) << spec;
+        QTest::addColumn<const FormDesign*>("design");
+        for (const FormDesign* design : {&forms::frmTav20, &forms::frmAutor, &forms::frmBas, &forms::frmSrednji,
+                                         &forms::frmVisoki, &forms::frmKalem, &forms::Form1})
+            QTest::newRow(design->table.form.name.data()) << design;
     }
     static QWidget* widgetOf(const QWidget* form, const forms::Control& row) {
         return form->findChild<QWidget*>(QString::fromLatin1(row.name.data(), row.name.size()));
@@ -43,21 +43,22 @@ class LayoutTest : public QObject {
 private slots:
     void everyRowBecomesANamedWidget_data() { everyForm(); }
     void everyRowBecomesANamedWidget() {
-        QFETCH(const FormSpec*, spec);
+        QFETCH(const FormDesign*, design);
         const auto form = load();
-        QCOMPARE(form->objectName().toStdString(), std::string(spec->table.form.name));
-        QCOMPARE(form->size(), QSize(forms::pixels(spec->table.form.width), forms::pixels(spec->table.form.height)));
-        for (const forms::Control& row : spec->table.controls) QVERIFY2(widgetOf(form.get(), row), row.name.data());
+        QCOMPARE(form->objectName().toStdString(), std::string(design->table.form.name));
+        QCOMPARE(form->size(),
+                 QSize(forms::pixels(design->table.form.width), forms::pixels(design->table.form.height)));
+        for (const forms::Control& row : design->table.controls) QVERIFY2(widgetOf(form.get(), row), row.name.data());
     }
 
     // Stacking: fields and buttons over labels and pictures, the first row on top.
     void inputsLieAboveLabelsAndPictures_data() { everyForm(); }
     void inputsLieAboveLabelsAndPictures() {
-        QFETCH(const FormSpec*, spec);
+        QFETCH(const FormDesign*, design);
         const auto form = load();
         const QObjectList stack = form->children();  // bottom first
-        for (const forms::Control& upper : spec->table.controls)
-            for (const forms::Control& lower : spec->table.controls) {
+        for (const forms::Control& upper : design->table.controls)
+            for (const forms::Control& lower : design->table.controls) {
                 QWidget* a = widgetOf(form.get(), upper);
                 QWidget* b = widgetOf(form.get(), lower);
                 const bool aInput = upper.kind == Kind::TextField || upper.kind == Kind::Button;
@@ -70,9 +71,9 @@ private slots:
     }
     void labelsAndPicturesNeverTakeTheFocus_data() { everyForm(); }
     void labelsAndPicturesNeverTakeTheFocus() {
-        QFETCH(const FormSpec*, spec);
+        QFETCH(const FormDesign*, design);
         const auto form = load();
-        for (const forms::Control& row : spec->table.controls)
+        for (const forms::Control& row : design->table.controls)
             if (row.kind == Kind::Label || row.kind == Kind::Picture)
                 QCOMPARE(widgetOf(form.get(), row)->focusPolicy(), Qt::NoFocus);
     }
@@ -80,7 +81,6 @@ private slots:
     // No title's text is hidden by a field, a button or another label's text.
     void titlesStandClear_data() { everyForm(); }
     void titlesStandClear() {
-        QFETCH(const FormSpec*, spec);
         const auto form = load();
         QList<QRect> inks;
         for (QLabel* label : form->findChildren<QLabel*>()) {
@@ -101,9 +101,9 @@ private slots:
     }
     void picturesShowAtNaturalSize_data() { everyForm(); }
     void picturesShowAtNaturalSize() {
-        QFETCH(const FormSpec*, spec);
+        QFETCH(const FormDesign*, design);
         const auto form = load();
-        for (const forms::Control& row : spec->table.controls) {
+        for (const forms::Control& row : design->table.controls) {
             if (row.kind != Kind::Picture) continue;
             auto* picture = static_cast<QLabel*>(widgetOf(form.get(), row));
             QVERIFY2(!picture->pixmap().isNull(), row.name.data());
@@ -115,9 +115,9 @@ private slots:
     // A result can be selected and copied with the mouse, but takes no focus.
     void resultLabelsAreSelectable_data() { everyForm(); }
     void resultLabelsAreSelectable() {
-        QFETCH(const FormSpec*, spec);
+        QFETCH(const FormDesign*, design);
         const auto form = load();
-        for (const forms::Control& row : spec->table.controls) {
+        for (const forms::Control& row : design->table.controls) {
             if (row.kind != Kind::Label || !row.text.empty()) continue;
             auto* result = static_cast<QLabel*>(widgetOf(form.get(), row));
             QVERIFY2(result->textInteractionFlags() & Qt::TextSelectableByMouse, row.name.data());
@@ -170,10 +170,10 @@ private slots:
     // A screen reader can name every field, button and result, each differently.
     void everyControlHasItsOwnAccessibleName_data() { everyForm(); }
     void everyControlHasItsOwnAccessibleName() {
-        QFETCH(const FormSpec*, spec);
+        QFETCH(const FormDesign*, design);
         const auto form = load();
         QStringList names;
-        for (const forms::Control& row : spec->table.controls) {
+        for (const forms::Control& row : design->table.controls) {
             const bool result = row.kind == Kind::Label && row.text.empty();
             if (row.kind != Kind::TextField && row.kind != Kind::Button && !result) continue;
             const QString name = widgetOf(form.get(), row)->accessibleName();

@@ -6,9 +6,9 @@
 #include "forms/forms.h"
 
 using namespace testing_support;
-using forms::FormSpec;
+using forms::FormDesign;
 
-Q_DECLARE_METATYPE(const FormSpec*)
+Q_DECLARE_METATYPE(const FormDesign*)
 
 // What a failed press tells the user: the real cause, in a plain-text sentence
 // of normal size, with the focus in a field that can fix it.
@@ -16,8 +16,8 @@ class WarningsTest : public QObject {
     Q_OBJECT
 
     // Fields as "Text3=0" pairs, typed in order.
-    static QWidget* typeInto(const Program& program, const FormSpec* spec, const QStringList& typed) {
-        QWidget* form = program.window->showForm(*spec);
+    static QWidget* typeInto(const Program& program, const FormDesign* design, const QStringList& typed) {
+        QWidget* form = program.window->showForm(*design);
         for (const QString& pair : typed)
             retype(field(form, qPrintable(pair.section('=', 0, 0))), pair.section('=', 1));
         return form;
@@ -27,7 +27,7 @@ private slots:
     // The step that failed is named: a zero field by itself, a zero sum as the labels write it, a
     // product too small to hold as a product, an overflow by the field that drives it.
     void realCauseIsNamed_data() {
-        QTest::addColumn<const FormSpec*>("spec");
+        QTest::addColumn<const FormDesign*>("design");
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("warning");
@@ -62,13 +62,13 @@ private slots:
         // clang-format on
     }
     void realCauseIsNamed() {
-        QFETCH(const FormSpec*, spec);
+        QFETCH(const FormDesign*, design);
         QFETCH(QStringList, typed);
         QFETCH(QString, button);
         QFETCH(QString, warning);
         QFETCH(QString, focused);
         Program program;
-        QWidget* form = typeInto(program, spec, typed);
+        QWidget* form = typeInto(program, design, typed);
         press(form, qPrintable(button));
         QCOMPARE(program.presenter.messages, QStringList{warning});
         QLineEdit* culprit = field(form, qPrintable(focused));

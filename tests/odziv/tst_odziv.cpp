@@ -22,9 +22,9 @@ class OdzivTest : public QObject {
         return static_cast<odziv::OdzivWindow*>(program.window->showWindow(forms::frmOdziv));
     }
     // Types into a form's fields ("Text4=3000") and presses the button.
-    static QWidget* press(const Program& program, const forms::FormSpec& spec, const QStringList& typed,
+    static QWidget* press(const Program& program, const forms::FormDesign& design, const QStringList& typed,
                           const char* button) {
-        QWidget* form = program.window->showForm(spec);
+        QWidget* form = program.window->showForm(design);
         for (const QString& pair : typed)
             retype(field(form, qPrintable(pair.section('=', 0, 0))), pair.section('=', 1));
         testing_support::press(form, button);
