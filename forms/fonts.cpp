@@ -1,12 +1,19 @@
 #include "forms/fonts.h"
 
+#include <QFontDatabase>
 #include <cmath>
 
 namespace forms {
 
+QString tableFace() {
+    static const QString face = QString::fromLatin1(
+        QFontDatabase::hasFamily(QString::fromLatin1(formFace)) ? formFace : standInFace);
+    return face;
+}
+
 namespace {
-QFont standIn(double points, bool bold) {
-    QFont result(QString::fromLatin1(standInFace));
+QFont faceAt(double points, bool bold) {
+    QFont result(tableFace());
     result.setStyleHint(QFont::SansSerif);
     result.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     result.setWeight(bold ? QFont::Bold : QFont::Normal);
@@ -15,9 +22,9 @@ QFont standIn(double points, bool bold) {
 }  // namespace
 
 QFont tableFont(const Font& font, const QFont& formDefault) {
-    return font.given ? standIn(font.points, font.bold) : formDefault;
+    return font.given ? faceAt(font.points, font.bold) : formDefault;
 }
 
-QFont dialogFont() { return standIn(8, false); }
+QFont dialogFont() { return faceAt(8, false); }
 
 }  // namespace forms
