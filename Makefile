@@ -5,6 +5,9 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 MONKEY_ASAN_BUILD ?= build-monkey-asan
+WIN_BUILD  ?= build-windows
+QT_MINGW   ?= $(HOME)/.cache/tav20/qt-6.4.2-mingw
+WIN_JOBS   ?= 2
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -15,6 +18,13 @@ TEST_DEBS  := googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagem
               python3-pyatspi at-spi2-core dbus-daemon dbus-bin libxcb1-dev
 FUZZ_DEBS  := clang libclang-rt-14-dev
 MONKEY_DEBS := gdb xvfb xdotool
+# Qt's sources come through apt-get source, its host tools from the Debian Qt.
+WINDOWS_DEBS      := cmake ninja-build make g++-mingw-w64-x86-64-posix dpkg-dev \
+                     qt6-base-dev qt6-tools-dev qt6-l10n-tools imagemagick zip
+WINDOWS_TEST_DEBS := wine wine64 xvfb xauth xdotool unzip locales dbus-daemon dbus-bin
+# Qt Charts is cross-built too once a window of the program uses it.
+QT_MODULES := qtbase $(if $(shell find . -path './build*' -prune -o -name CMakeLists.txt -print \
+                                  | xargs grep -l 'Qt6::Charts'),qtcharts)
 
 # apt-get runs only when something is missing, so a set-up machine starts at once.
 define install_missing
@@ -28,7 +38,8 @@ define install_missing
 	fi
 endef
 
-.PHONY: run display package test bench exhaustive fuzz monkey monkey-asan screenshots build deps test-deps clean
+.PHONY: run display package test bench exhaustive fuzz monkey monkey-asan screenshots build deps \
+        test-deps clean windows windows-test
 
 deps:
 	$(call install_missing,$(BUILD_DEBS))
@@ -107,5 +118,22 @@ monkey-asan: test-deps
 screenshots: build
 	SCALE=$(or $(SCALE),1) tools/screenshots.sh $(BUILD)
 
+# The Windows release, build-windows/tav20-1.00-windows-x86_64.zip. The first run
+# cross-builds Qt into $(QT_MINGW) (see the README for the time); later runs reuse it.
+windows:
+	$(call install_missing,$(WINDOWS_DEBS))
+	nice -n 10 windows/build_qt.sh $(QT_MINGW) windows/toolchain.cmake $(WIN_JOBS) $(QT_MODULES)
+	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/toolchain.cmake \
+	    -DTAV20_QT_MINGW=$(QT_MINGW) -DTAV20_BENCH=OFF -DTAV20_GUI_TESTS=OFF -DTAV20_DEB=OFF \
+	    -DTAV20_IMAGEGEN=OFF -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/windows/wine.sh \
+	    -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST
+	nice -n 10 cmake --build $(WIN_BUILD) -j $(WIN_JOBS)
+	windows/pack.sh $(WIN_BUILD) $(QT_MINGW)
+
+# The release under Wine: its DLL imports, the core's tests, every form in both settings.
+windows-test: windows
+	$(call install_missing,$(WINDOWS_TEST_DEBS))
+	tests/windows/run.sh $(WIN_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MONKEY_ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MONKEY_ASAN_BUILD) $(WIN_BUILD)

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Cross-builds Qt modules for 64-bit Windows from Debian's own Qt sources into
+# PREFIX, each once: a module that finished leaves PREFIX/.built-MODULE and is
+# reused as it is. qtbase gives Core, Gui, Widgets and the Windows platform
+# plugin; qtcharts Qt Charts. The host Qt's moc, rcc and uic run during the build.
+# Usage: build_qt.sh PREFIX TOOLCHAIN_FILE JOBS MODULE...
+set -euo pipefail
+
+prefix=$1
+toolchain=$(realpath "$2")
+jobs=$3
+shift 3
+version=6.4.2
+
+missing=()
+for module in "$@"; do [ -e "$prefix/.built-$module" ] || missing+=("$module"); done
+[ ${#missing[@]} = 0 ] && exit 0
+
+work="$prefix.work"
+mkdir -p "$work"
+cd "$work"
+
+# A deb-src entry of our own, so the machine's apt sources stay as they are.
+apt_dir="$work/apt"
+mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
+echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
+    "http://deb.debian.org/debian bookworm main" >"$apt_dir/sources.list"
+apt_private=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
+             -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+             -o "Dir::State::Lists=$apt_dir/lists"
+             -o "Dir::Cache=$apt_dir/cache"
+             -o "APT::Sandbox::User=$(id -un)")
+
+fetch() {  # package, folder the sources unpack to
+    if [ ! -d "$2" ]; then
+        apt-get "${apt_private[@]}" -qq source "$1"
+        local unpacked
+        unpacked=$(find . -maxdepth 1 -type d -name "$1-$version*" | head -1)
+        [ -n "$unpacked" ] || { echo "build_qt.sh: no $1 $version in the archive" >&2; exit 1; }
+        mv "$unpacked" "$2"
+    fi
+}
+
+apt-get "${apt_private[@]}" -qq update
+
+common=(-G Ninja
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain"
+        -DTAV20_QT_MINGW="$prefix"
+        -DCMAKE_INSTALL_PREFIX="$prefix"
+        -DCMAKE_BUILD_TYPE=Release
+        -DQT_BUILD_EXAMPLES=OFF
+        -DQT_BUILD_TESTS=OFF)
+
+# Debian's repacked source lacks wintab.h, hence no tablet events; the Windows
+# platform plugin does not compile without OpenGL, so it stays on. The rest of
+# qtbase is left out: the program needs none of it.
+qtbase_options=(-DFEATURE_tabletevent=OFF
+                -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF
+                -DFEATURE_printsupport=OFF -DFEATURE_testlib=OFF -DFEATURE_xml=OFF
+                -DFEATURE_concurrent=OFF)
+qtcharts_options=()
+
+for module in "${missing[@]}"; do
+    fetch "qt6-${module#qt}" "$module"
+    options="${module}_options[@]"
+    cmake -S "$module" -B "build-$module" "${common[@]}" "${!options}"
+    cmake --build "build-$module" -j "$jobs"
+    cmake --install "build-$module"
+    touch "$prefix/.built-$module"
+done
+rm -rf "$work"
