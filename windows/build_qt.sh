@@ -33,7 +33,8 @@ apt_private=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
 
 fetch() {  # package, folder the sources unpack to
     if [ ! -d "$2" ]; then
-        apt-get "${apt_private[@]}" -qq source "$1"
+        apt-get "${apt_private[@]}" -qq source "$1" ||
+            { echo "build_qt.sh: the archive did not give the sources of $1" >&2; exit 1; }
         local unpacked
         unpacked=$(find . -maxdepth 1 -type d -name "$1-$version*" | head -1)
         [ -n "$unpacked" ] || { echo "build_qt.sh: no $1 $version in the archive" >&2; exit 1; }
