@@ -125,10 +125,11 @@ windows:
 	nice -n 10 windows/build_qt.sh $(QT_MINGW) windows/toolchain.cmake $(WIN_JOBS) $(QT_MODULES)
 	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/toolchain.cmake \
 	    -DTAV20_QT_MINGW=$(QT_MINGW) -DTAV20_BENCH=OFF -DTAV20_GUI_TESTS=OFF -DTAV20_DEB=OFF \
-	    -DTAV20_IMAGEGEN=OFF -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/windows/wine.sh \
+	    -DTAV20_IMAGEGEN=OFF -DTAV20_HARDENING=OFF \
+	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/windows/wine.sh \
 	    -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST
 	nice -n 10 cmake --build $(WIN_BUILD) -j $(WIN_JOBS)
-	windows/pack.sh $(WIN_BUILD) $(QT_MINGW)
+	cmake --build $(WIN_BUILD) --target windows_zip
 
 # The release under Wine: its DLL imports, the core's tests, every form in both settings.
 windows-test: windows

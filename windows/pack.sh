@@ -3,16 +3,16 @@
 # the Qt plugins it loads, every DLL that these import from the Qt cross build
 # or the MinGW runtime, the licences and a README in Serbian. Any other import
 # must be part of Windows itself (system_dlls.txt), or packing fails.
-# Usage: pack.sh BUILD QT_PREFIX
+# Usage: pack.sh BUILD QT_PREFIX VERSION
 set -euo pipefail
 
 build=$1
 qt=$2
+version=$3
 here=$(dirname "$(realpath "$0")")
 root=$(dirname "$here")
 mingw=x86_64-w64-mingw32
 
-version=$(sed -n 's/^set(TAV20_VERSION "\(.*\)")$/\1/p' "$root/CMakeLists.txt")
 name=tav20-$version-windows-x86_64
 stage=$build/$name
 rm -rf "$stage" "$build/$name.zip"
