@@ -30,6 +30,12 @@ window() {
     echo "$id"
 }
 focus() { xdotool windowfocus --sync "$(window "$1")"; }
+# Wine does not activate a window on a focus change from outside, only on a
+# click: one on the main window's empty workspace.
+activate_main() {
+    xdotool mousemove --window "$main" 1000 900 click 1
+    sleep 0.5
+}
 
 "$wine" "$release/tav20.exe" &
 app=$!
@@ -56,10 +62,15 @@ focus '^Form1$'
 keys Tab Tab space
 shot form1
 
-# Wine does not activate a window on a focus change from outside, only on a
-# click: one on the main window's empty workspace.
-xdotool mousemove --window "$main" 1000 900 click 1
-sleep 0.5
+# Form1, a window of its own, stays above the main window: Alt+F4 closes it.
+keys alt+F4
+activate_main
+keys alt+n Tab Tab Tab Tab space Tab Tab Tab Tab space
+shot namotaj
+# The response of the woofer's and the tweeter's default halves.
+keys ctrl+w alt+t b Tab Tab space Tab Tab Tab space alt+t v Tab Tab Tab Tab space Tab space alt+o
+shot odziv
+
 keys alt+f i
 for _ in $(seq 150); do kill -0 $app 2>/dev/null || break; sleep 0.2; done
 if kill -0 $app 2>/dev/null; then echo "walk.sh: File > Izlaz left the program running" >&2; exit 1; fi
