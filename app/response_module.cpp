@@ -49,6 +49,16 @@ forms::WindowMaker responseWindow(forms::FailurePresenter& presenter) {
     };
 }
 
+#elif defined(TAV20_WITHOUT_RESPONSE_WINDOW)
+
+forms::WindowMaker responseWindow(forms::FailurePresenter& presenter) {
+    return [&presenter](forms::Workspace&) -> QWidget* {
+        presenter.warn(nullptr, QStringLiteral("Prozor \"Odziv skretnice\" nije deo ovog izdanja "
+                                               "programa: izdanje je napravljeno bez Qt Charts."));
+        return nullptr;
+    };
+}
+
 #else
 
 #include "odziv/odziv_window.h"

@@ -34,7 +34,7 @@ apt_private=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
 fetch() {  # package, folder the sources unpack to
     if [ ! -d "$2" ]; then
         apt-get "${apt_private[@]}" -qq source "$1" ||
-            { echo "build_qt.sh: the archive did not give the sources of $1" >&2; exit 1; }
+            { echo "build_qt.sh: the archive did not give the sources of $1" >&2; return 1; }
         local unpacked
         unpacked=$(find . -maxdepth 1 -type d -name "$1-$version*" | head -1)
         [ -n "$unpacked" ] || { echo "build_qt.sh: no $1 $version in the archive" >&2; exit 1; }
@@ -62,7 +62,13 @@ qtbase_options=(-DFEATURE_tabletevent=OFF
 qtcharts_options=()
 
 for module in "${missing[@]}"; do
-    fetch "qt6-${module#qt}" "$module"
+    if ! fetch "qt6-${module#qt}" "$module"; then
+        # Without Qt Charts the program is built without its response window;
+        # the next run tries again.
+        [ "$module" = qtcharts ] || exit 1
+        echo "build_qt.sh: going on without Qt Charts" >&2
+        continue
+    fi
     options="${module}_options[@]"
     cmake -S "$module" -B "build-$module" "${common[@]}" "${!options}"
     cmake --build "build-$module" -j "$jobs"

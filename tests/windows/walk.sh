@@ -70,6 +70,8 @@ shot namotaj
 # The response of the woofer's and the tweeter's default halves.
 keys ctrl+w alt+t b Tab Tab space Tab Tab Tab space alt+t v Tab Tab Tab Tab space Tab space alt+o
 shot odziv
+# A release built without Qt Charts says so in a warning instead.
+[ -e "$release/Qt6Charts.dll" ] || keys Return
 
 keys alt+f i
 for _ in $(seq 150); do kill -0 $app 2>/dev/null || break; sleep 0.2; done
