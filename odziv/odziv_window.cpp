@@ -103,10 +103,11 @@ OdzivWindow::OdzivWindow(forms::Workspace& workspace)
             &OdzivWindow::updateWindButton);
     connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (!m_facts->coilAt(m_table->indexAt(at).row())) return;
-        QMenu menu;
-        connect(menu.addAction(QStringLiteral("Namota&j...")), &QAction::triggered, this,
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        connect(menu->addAction(QStringLiteral("Namota&j...")), &QAction::triggered, this,
                 &OdzivWindow::windSelectedCoil);
-        menu.exec(m_table->viewport()->mapToGlobal(at));
+        menu->popup(m_table->viewport()->mapToGlobal(at));
     });
     refresh();
 }
@@ -164,20 +165,26 @@ void OdzivWindow::redraw() {
 bool OdzivWindow::saveImage(const QString& path) {
     if (m_charts->image().save(path, "PNG")) return true;
     m_workspace.context().presenter.warn(
-        this, QStringLiteral("Slika nije sacuvana: u datoteku \"%1\" ne moze da se upise.")
-                  .arg(forms::quoted(path)));
+        window(), QStringLiteral("Slika nije sacuvana: u datoteku \"%1\" ne moze da se upise.")
+                      .arg(forms::quoted(path)));
     return false;
 }
 
+// The dialog is a child of the window and returns at once: a window that
+// goes while it is open takes the dialog along. A dialog run in a loop of its
+// own, on the stack, was freed a second time when its window went meanwhile.
 void OdzivWindow::askWhereToSave() {
     const QDir pictures(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
-    QString path = QFileDialog::getSaveFileName(
+    auto* dialog = new QFileDialog(
         this, QStringLiteral("Sacuvaj sliku odziva"),
         (pictures.exists() ? pictures : QDir::home()).filePath(QStringLiteral("odziv.png")),
         QStringLiteral("Slika PNG (*.png)"));
-    if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
-    saveImage(path);
+    dialog->setObjectName(QStringLiteral("dlgSacuvajSliku"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("png"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, &OdzivWindow::saveImage);
+    dialog->open();
 }
 
 void OdzivWindow::updateWindButton() {

@@ -1,5 +1,6 @@
 #include <QChart>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTableView>
@@ -162,6 +163,29 @@ private slots:
         QVERIFY(program.presenter.messages.first().startsWith("Slika nije sacuvana"));
         QCOMPARE(curveNames(window).size(), 2);
         QVERIFY(!QFile::exists(dir.filePath("nowhere")));
+    }
+
+    // The save dialog belongs to its window: a name chosen in it saves there, and a window
+    // closed while its dialog is open takes the dialog along, which once freed it twice.
+    void saveDialogGoesWithItsWindow() {
+        Program program;
+        pressTwoWay(program);
+        odziv::OdzivWindow* window = open(program);
+        auto* save = window->findChild<QPushButton*>("cmdSacuvajSliku");
+        QTemporaryDir dir;
+        QTest::mouseClick(save, Qt::LeftButton);
+        auto* dialog = window->findChild<QFileDialog*>("dlgSacuvajSliku");
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->selectFile(dir.filePath("odziv-3000"));
+        QMetaObject::invokeMethod(dialog, "accept");
+        QVERIFY(!QImage(dir.filePath("odziv-3000.png"), "PNG").isNull());
+        QTest::mouseClick(save, Qt::LeftButton);
+        const QPointer<QFileDialog> open = window->findChild<QFileDialog*>("dlgSacuvajSliku");
+        QVERIFY(open);
+        window->parentWidget()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(open.isNull());
+        QVERIFY(program.presenter.messages.isEmpty());
     }
 
     // A coil's row leads to "Namotaj kalema" with that coil's inductance in L.
