@@ -111,7 +111,7 @@ monkey-asan: test-deps
 	$(call install_missing,$(MONKEY_DEBS))
 	cmake -S . -B $(MONKEY_ASAN_BUILD) -G Ninja -DTAV20_BENCH=OFF -DTAV20_HARDENING=OFF -DCMAKE_BUILD_TYPE=Debug \
 	    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-	cmake --build $(MONKEY_ASAN_BUILD) -j $(JOBS) --target tav20
+	cmake --build $(MONKEY_ASAN_BUILD) -j $(JOBS) --target tav20 odziv_module
 	$(MONKEY) --out $(MONKEY_ASAN_BUILD)/monkey $(MONKEY_ASAN_BUILD)/app/tav20
 
 # make screenshots SCALE=2 takes them at twice the pixel density.
