@@ -12,6 +12,9 @@ owned is gone, as when a user's copying program has exited. A crash (a
 signal, or a sanitizer's report) is written to DIR/crash-<locale>-<n>.txt
 with the keys that led to it and the backtrace. The same seed sends the same
 keys. Exits 1 when anything crashed.
+
+The program runs where it can change no file (tools/read_only.sh): random keys
+in its save dialog once deleted folders of the machine it ran on.
 """
 import argparse
 import os
@@ -24,6 +27,7 @@ import threading
 import time
 
 LOCALES = ["sr_RS.UTF-8", "en_US.UTF-8"]
+READ_ONLY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "read_only.sh")
 KEYS = ["Tab", "shift+Tab", "space", "Return", "Escape", "BackSpace", "Delete", "Home", "End",
         "Left", "Right", "Up", "Down", "shift+End", "ctrl+a", "ctrl+c", "ctrl+x", "ctrl+v",
         "ctrl+z", "ctrl+y", "ctrl+w", "ctrl+F4", "ctrl+F6", "ctrl+Tab", "alt+F4", "alt+space",
@@ -52,6 +56,7 @@ class Monkey:
         self.rng = random.Random("%d %s" % (seed, locale))
         self.starts = self.crashes = 0
         self.sent = []
+        self.scratch = tempfile.mkdtemp(prefix="monkey-home-")
 
     def env(self, display):
         sanitizers = "abort_on_error=1:halt_on_error=1:detect_leaks=0:print_stacktrace=1"
@@ -61,7 +66,8 @@ class Monkey:
     def launch(self, env, log):
         self.starts += 1
         self.sent = []
-        gdb = ["gdb", "-q", "-batch", "-ex", "set pagination off", "-ex", "run", "-ex", "bt 40",
+        gdb = ["unshare", "--user", "--map-root-user", "--mount", "sh", READ_ONLY, self.scratch,
+               "gdb", "-q", "-batch", "-ex", "set pagination off", "-ex", "run", "-ex", "bt 40",
                "--args", self.program]
         # A session of its own, so that gdb and the program end together.
         process = subprocess.Popen(gdb, env=env, stdout=log, stderr=subprocess.STDOUT,
@@ -128,6 +134,7 @@ class Monkey:
             server.terminate()
             server.wait()
             os.unlink(log.name)
+            os.rmdir(self.scratch)
         print("%s: %d starts, %d crashes" % (self.locale, self.starts, self.crashes), flush=True)
 
 
@@ -139,6 +146,14 @@ def main():
     parser.add_argument("program")
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
+    # Without the read-only world every start would fail at once and count as no crash.
+    probe = tempfile.mkdtemp(prefix="monkey-probe-")
+    jailed = subprocess.run(["unshare", "--user", "--map-root-user", "--mount", "sh", READ_ONLY,
+                             probe, "true"]).returncode == 0
+    os.rmdir(probe)
+    if not jailed:
+        sys.exit("monkey.py: cannot start the program where it can change no file "
+                 "(user namespaces, unshare); not sending keys")
     program = os.path.abspath(args.program)
     monkeys = [Monkey(program, locale, args.seed, args.minutes, args.out) for locale in LOCALES]
     threads = [threading.Thread(target=monkey.run) for monkey in monkeys]
