@@ -1,13 +1,18 @@
 #include "forms/press.h"
 
 #include <QLabel>
+#include <QPointer>
 
 namespace forms {
 
+// The warning holds the keyboard in a loop of its own, and the form, with the
+// input that named its field, may be closed meanwhile from another window.
 void reportFailure(const FormContext& context, const QString& warning, const Input& input) {
-    context.presenter.warn(input.field->window(), warning);
-    input.field->setFocus(Qt::OtherFocusReason);
-    input.field->selectAll();
+    const QPointer<QLineEdit> field = input.field;
+    context.presenter.warn(field->window(), warning);
+    if (field.isNull()) return;
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
 }
 
 void setCaption(QLabel* label, const std::string& caption) {
