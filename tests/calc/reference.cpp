@@ -1,5 +1,6 @@
 #include "tests/calc/reference.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -91,19 +92,12 @@ Expansion exactDecimal(double magnitude) {
     int exponent = biased == 0 ? -1074 : biased - 1075;
     if (biased != 0) mantissa |= std::uint64_t{1} << 52;
 
+    // m · 2^k, or m · 2^-k = m · 5^k / 10^k
     Natural n(mantissa);
-    Expansion e;
-    if (exponent >= 0) {
-        n.multiplyByPower(2, exponent, 1u << 29, 29);
-        e.digits = n.digits();
-        e.leading = static_cast<int>(e.digits.size()) - 1;
-    } else {  // m · 2^-k = m · 5^k / 10^k
-        n.multiplyByPower(5, -exponent, 1'220'703'125u, 13);
-        e.digits = n.digits();
-        e.leading = static_cast<int>(e.digits.size()) - 1 + exponent;
-    }
-    e.digits = withoutTrailingZeros(e.digits);
-    return e;
+    if (exponent >= 0) n.multiplyByPower(2, exponent, 1u << 29, 29);
+    if (exponent < 0) n.multiplyByPower(5, -exponent, 1'220'703'125u, 13);
+    const std::string digits = n.digits();
+    return {withoutTrailingZeros(digits), static_cast<int>(digits.size()) - 1 + std::min(exponent, 0)};
 }
 
 std::string numberText(double value, int precision, std::string_view decimal) {
@@ -131,21 +125,7 @@ std::string numberText(double value, int precision, std::string_view decimal) {
 double roundTo2(double value) {
     const double s = value * 100;
     if (!std::isfinite(s)) return value;
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(s);
-    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
-    const int shift = 1075 - biased;  // fraction bits of |s| = m · 2^-shift
-    if (shift <= 0) return s / 100;   // already whole
-    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
-    if (biased != 0) m |= std::uint64_t{1} << 52;
-    std::uint64_t whole = 0;
-    if (shift <= 53) {
-        whole = m >> shift;
-        const std::uint64_t remainder = m & ((std::uint64_t{1} << shift) - 1);
-        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-        if (remainder > half || (remainder == half && whole % 2 == 1)) ++whole;
-    }
-    const double k = std::signbit(s) ? -static_cast<double>(whole) : static_cast<double>(whole);
-    return k / 100;
+    return std::nearbyint(s) / 100;  // in the default rounding mode a tie goes to the even neighbour
 }
 
 float roundTo2(float value) { return static_cast<float>(roundTo2(static_cast<double>(value))); }
