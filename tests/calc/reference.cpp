@@ -56,24 +56,16 @@ private:
 // The digits rounded to `precision` significant ones, halves to even.
 Expansion rounded(Expansion exact, int precision) {
     std::string& d = exact.digits;
-    if (static_cast<int>(d.size()) <= precision) {
-        d.resize(precision, '0');
-        return exact;
-    }
-    const char next = d[precision];
+    d.resize(std::max<std::size_t>(d.size(), precision + 1), '0');
     const bool beyondHalf = d.find_first_not_of('0', precision + 1) != std::string::npos;
-    const bool odd = (d[precision - 1] - '0') % 2 == 1;
+    const bool up = d[precision] > '5' || (d[precision] == '5' && (beyondHalf || (d[precision - 1] - '0') % 2 == 1));
     d.resize(precision);
-    if (next > '5' || (next == '5' && (beyondHalf || odd))) {
-        int i = precision - 1;
-        for (; i >= 0 && d[i] == '9'; --i) d[i] = '0';
-        if (i < 0) {
-            d.insert(d.begin(), '1');
-            d.pop_back();
-            ++exact.leading;
-        } else {
-            ++d[i];
-        }
+    int i = precision - 1;
+    for (; up && i >= 0 && d[i] == '9'; --i) d[i] = '0';
+    if (up && i >= 0) ++d[i];
+    if (up && i < 0) {  // 9...9 carries to 10...0
+        d = '1' + d.substr(0, precision - 1);
+        ++exact.leading;
     }
     return exact;
 }

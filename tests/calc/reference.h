@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-// An independent model of the number writing and rounding of calc, built from
-// exact integer arithmetic instead of the library's conversions.
+// An independent model of the number writing of calc, built from exact integer
+// arithmetic instead of the library's conversions, and of its rounding to hundredths.
 namespace reference {
 
 // The exact decimal value of a positive finite double: every digit of it, and
