@@ -1,5 +1,5 @@
-"""The running program as a user meets it: keys go in through the X server,
-and what the windows show comes back over the accessibility bus."""
+# The running program as a user meets it: keys go in through the X server,
+# and what the windows show comes back over the accessibility bus.
 
 import re
 import subprocess
@@ -11,9 +11,9 @@ from gi.repository import Atspi, GLib
 TIMEOUT = 15.0
 
 
+# Polls probe until it gives something true; windows come and go while
+# they are read, so a vanished object only means "not yet".
 def wait_for(what, probe, timeout=TIMEOUT):
-    """Polls probe until it gives something true; windows come and go while
-    they are read, so a vanished object only means "not yet"."""
     deadline = time.monotonic() + timeout
     while True:
         try:
@@ -31,10 +31,10 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
 
 
+# The text a control shows. Qt's labels offer no Text interface: their
+# text is their name or, where the program names a label itself (a result
+# label), their description.
 def shown(node):
-    """The text a control shows. Qt's labels offer no Text interface: their
-    text is their name or, where the program names a label itself (a result
-    label), their description."""
     if "Text" in node.get_interfaces():
         text = node.queryText()
         return text.getText(0, text.characterCount)
@@ -52,9 +52,8 @@ def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
+# The program started from its installed path, seen as one application.
 class Program:
-    """The program started from its installed path, seen as one application."""
-
     def __init__(self, path, env):
         enable_accessibility()
         self.process = subprocess.Popen([path], env=env)
@@ -76,27 +75,27 @@ class Program:
             capture_output=True, text=True).stdout.split()
         return found[0] if len(found) == 1 else None
 
+    # A window of its own, by its title (and role, unless None).
     def top_level(self, caption, role=pyatspi.ROLE_FRAME):
-        """A window of its own, by its title (and role, unless None)."""
         for node in self.app:
             if (node is not None and node.name == caption and showing(node)
                     and role in (None, node.getRole())):
                 return node
         return None
 
+    # A form inside the main window, by its title. (Qt marks no child
+    # window as showing; a closed one leaves the tree.)
     def child_window(self, caption):
-        """A form inside the main window, by its title. (Qt marks no child
-        window as showing; a closed one leaves the tree.)"""
         frame = self.top_level("Tav20")
         for node in walk(frame):
             if node.getRole() == pyatspi.ROLE_FRAME and node.name == caption:
                 return node
         return None
 
+    # Gives the X window the input focus first: without a window manager
+    # nobody else does. With no window the keys go wherever the focus is,
+    # as they must into an open drop-down or a message box.
     def keys(self, window, *keys):
-        """Gives the X window the input focus first: without a window manager
-        nobody else does. With no window the keys go wherever the focus is,
-        as they must into an open drop-down or a message box."""
         if window is not None:
             self.focus(window)
         xdotool("key", "--delay", "40", *keys)
@@ -108,8 +107,8 @@ class Program:
         self.focus(window)
         xdotool("type", "--delay", "40", text)
 
+    # Alt with the menu-bar letter, then the item's letter in its drop-down.
     def menu(self, *letters):
-        """Alt with the menu-bar letter, then the item's letter in its drop-down."""
         self.keys(self.main, f"alt+{letters[0]}")
         if len(letters) > 1:
             wait_for(f"the drop-down of alt+{letters[0]}", self._open_drop_down)
@@ -133,9 +132,9 @@ class Program:
             self.process.wait()
 
 
+# What a screen reader does on a desktop: switch the accessibility bus on,
+# so toolkits that start afterwards publish their windows on it.
 def enable_accessibility():
-    """What a screen reader does on a desktop: switch the accessibility bus on,
-    so toolkits that start afterwards publish their windows on it."""
     subprocess.run(
         ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
          "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
