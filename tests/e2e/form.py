@@ -90,10 +90,6 @@ class Form:
         self.program.focus(self.x_window)  # as a window manager would, once the box is gone
         self.expect_focus(field)
 
-    # Closes a child window with the desktop's close shortcut.
-    def close(self):
-        self.keys("ctrl+w")
-
 
 def extent(node):
     return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)

@@ -120,12 +120,6 @@ class Program:
         return any(node.getRole() == pyatspi.ROLE_POPUP_MENU and showing(node)
                    for node in walk(bar))
 
-    def exit_code(self, timeout=TIMEOUT):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            return None
-
     def kill(self):
         if self.process.poll() is None:
             self.process.kill()

