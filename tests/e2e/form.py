@@ -62,10 +62,7 @@ class Form:
         def changed():
             moved = [(node, text) for (node, text), (_, old) in zip(self.texts(), before) if text != old]
             return moved if [text for _, text in sorted(moved, key=lambda m: extent(m[0])[1])] == list(captions) else None
-        try:
-            moved = wait_for(f"{list(captions)} after '{button.name}'", changed, timeout=5)
-        except AssertionError:
-            raise AssertionError(f"'{button.name}' left {[text for _, text in self.texts()]}, expected {list(captions)}")
+        moved = wait_for(f"{list(captions)} after '{button.name}'", changed, timeout=5)
         left, _, width, _ = extent(button)
         for node, text in moved:
             x, _, w, _ = extent(node)

@@ -78,12 +78,6 @@ def winding(program, n):
     open_child(program, ("n",), "Namotaj kalema").expect_focus("L, induktivitet", n("0,18"))
 
 
-def about(program, n):
-    form = open_child(program, ("a",), "Autor")
-    texts = [shown(node) for node in walk(form.node) if node.getRole() == pyatspi.ROLE_TEXT]
-    assert len(texts) == 1 and texts[0].startswith("Autor\n"), texts
-
-
 def leave(program, n):
     program.menu("f", "i")
     assert program.process.wait(15) == 0, "the program has not ended well after File > Izlaz"
@@ -98,7 +92,7 @@ def main():
 
     began = time.monotonic()
     try:
-        for step in (woofer, other_forms, wire, response, winding, about, leave):
+        for step in (woofer, other_forms, wire, response, winding, leave):
             print(f"--- {step.__name__}", flush=True)
             step(program, n)
     finally:

@@ -49,20 +49,15 @@ struct Program {
     }
 
     QAction* menu(const char* name) const { return window->findChild<QAction*>(name); }
-    // A form or window as its menu command shows it; a window of its own once it is active.
-    QWidget* show(const forms::FormDesign& design) const { return activated(window->showForm(design)); }
-    QWidget* show(const forms::WindowDesign& design) const { return activated(window->showWindow(design)); }
-    static QWidget* activated(QWidget* form) {
+    // A form or window as the user shows it, by its menu command; a window of its own once active.
+    QWidget* choose(std::string_view command) const {
+        QWidget* form = nullptr;
+        for (const forms::MenuRow& row : forms::menuRows())
+            if (row.name == command) form = row.form ? window->showForm(*row.form) : window->showWindow(*row.window);
         if (form->isWindow() && QGuiApplication::platformName() != QLatin1String("xcb") &&
             !QTest::qWaitForWindowActive(form))
             qWarning("%s is not active", qPrintable(form->objectName()));
         return form;
-    }
-    // A form or window as the user shows it: by its menu command.
-    QWidget* choose(std::string_view command) const {
-        for (const forms::MenuRow& row : forms::menuRows())
-            if (row.name == command) return row.form ? show(*row.form) : show(*row.window);
-        return nullptr;
     }
     QStringList openForms() const {
         QStringList names;
@@ -83,10 +78,6 @@ inline void retype(QLineEdit* field, const QString& text) {
     field->selectAll();
     QTest::keyClicks(field, text);
     if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
-}
-// Fields as "Text4=3000" pairs, retyped in order.
-inline void typeInto(const QWidget* form, const QStringList& typed) {
-    for (const QString& pair : typed) retype(field(form, qPrintable(pair.section('=', 0, 0))), pair.section('=', 1));
 }
 
 }  // namespace testing_support
