@@ -57,16 +57,11 @@ class Program:
     def __init__(self, path, env):
         enable_accessibility()
         self.process = subprocess.Popen([path], env=env)
-        self.app = wait_for("the program on the accessibility bus", self._find_app)
+        self.app = wait_for("the program on the accessibility bus", lambda: next(
+            (app for app in pyatspi.Registry.getDesktop(0) if app and app.get_process_id() == self.process.pid), None))
         # No event loop runs here to keep a cache fresh: ask the program every time.
         self.app.set_cache_mask(Atspi.Cache.NONE)
         self.main = wait_for("the main window on the X server", lambda: self.x_window("Tav20"))
-
-    def _find_app(self):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == self.process.pid:
-                return app
-        return None
 
     def x_window(self, caption):
         found = subprocess.run(

@@ -22,8 +22,7 @@ namespace testing_support {
 inline const calc::Region decimalComma{",", "."};
 inline const calc::Region decimalPoint{".", ","};
 
-class RecordingPresenter final : public forms::FailurePresenter {
-public:
+struct RecordingPresenter final : forms::FailurePresenter {
     void warn(QWidget*, const QString& message) override { messages << message; }
     QStringList messages;
 };
@@ -35,11 +34,9 @@ struct Program {
               forms::FormContext{presenter, [region] { return region; }},
               [](forms::Workspace& workspace) { return new odziv::OdzivWindow(workspace); })) {
         window->showMaximized();
-        // Under Xvfb no window manager activates a window: those tests focus it themselves.
-        if (QGuiApplication::platformName() == QLatin1String("xcb"))
-            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        else
-            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        // Under Xvfb no window manager activates a window.
+        QVERIFY(QGuiApplication::platformName() == QLatin1String("xcb") ? QTest::qWaitForWindowExposed(window.get())
+                                                                        : QTest::qWaitForWindowActive(window.get()));
     }
     // Form1 is a window of its own and outlives the main window object.
     ~Program() {

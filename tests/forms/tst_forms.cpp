@@ -119,12 +119,11 @@ QString underRegion(QString text, bool point) {
     return text;
 }
 
-// What the form shows: every named label and field with its text.
+// What the form shows: every label and field with its text.
 QMap<QString, QString> shownBy(const QWidget* form) {
     QMap<QString, QString> texts;
     for (const QLabel* label : form->findChildren<QLabel*>()) texts[label->objectName()] = label->text();
     for (const QLineEdit* edit : form->findChildren<QLineEdit*>()) texts[edit->objectName()] = edit->text();
-    texts.remove(QString());
     return texts;
 }
 

@@ -154,7 +154,6 @@ private slots:
     void namesComeFromSymbolsAndTitles() {
         const std::tuple<const FormDesign*, const char*, QString> examples[] = {
             {&forms::frmBas, "Text1", "Fp, prelomna frekvencija, 6db/octavi"},
-            {&forms::frmSrednji, "Text2", "Fp2, gornja ucestanost"},
             {&forms::frmSrednji, "Label16", "Rezultat 2, 12db/oct"},
             {&forms::Form1, "Text2", "gustina struje A/mm kvadratnom"},
         };

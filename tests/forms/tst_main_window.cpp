@@ -8,11 +8,6 @@ using namespace testing_support;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    static void bothKindsOfForm() {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("child window") << "mnuBas";
-        QTest::newRow("window of its own") << "mnuZica";
-    }
     static QWidget* frameOf(QWidget* form) { return form->isWindow() ? form : form->parentWidget(); }
     // Closes a form as a user does: a child window by its close keys.
     static void discard(QWidget* form) {
@@ -59,7 +54,11 @@ private slots:
 
     // A form exists once: choosing it again brings it to the front as typed; closed, it is gone and
     // comes back fresh.
-    void formIsShownOnceUntilClosed_data() { bothKindsOfForm(); }
+    void formIsShownOnceUntilClosed_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("child window") << "mnuBas";
+        QTest::newRow("window of its own") << "mnuZica";
+    }
     void formIsShownOnceUntilClosed() {
         QFETCH(QString, command);
         Program program;
