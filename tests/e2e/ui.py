@@ -8,12 +8,10 @@ import time
 import pyatspi
 from gi.repository import Atspi, GLib
 
-TIMEOUT = 15.0
-
 
 # Polls probe until it gives something true; windows come and go while
 # they are read, so a vanished object only means "not yet".
-def wait_for(what, probe, timeout=TIMEOUT):
+def wait_for(what, probe, timeout=15.0):
     deadline = time.monotonic() + timeout
     while True:
         try:

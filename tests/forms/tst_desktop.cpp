@@ -25,9 +25,6 @@ class DesktopTest : public QObject {
         if (!text.isNull()) data->setText(text);
         return data;
     }
-    static QTextEdit* coilNote(const Program& program) {
-        return forms::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
-    }
     // A drop on an editable text: whether its drag was welcome.
     static bool drop(QTextEdit* edit, QMimeData* data) {
         const QPoint at = edit->viewport()->rect().center();
@@ -77,7 +74,7 @@ private slots:
     // Formatted data arrives as its plain text; a drag without text is refused from the start.
     void onlyPlainTextComesIn() {
         Program program;
-        QTextEdit* note = coilNote(program);
+        QTextEdit* note = forms::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
         note->moveCursor(QTextCursor::End);
         QGuiApplication::clipboard()->setMimeData(data("100W", "<b>100W</b>"));
         QTest::keyClick(note, Qt::Key_V, Qt::ControlModifier);
@@ -95,7 +92,7 @@ private slots:
     void middleButtonPastesTheSelection() {
         if (!QGuiApplication::clipboard()->supportsSelection()) QSKIP("no selection on this platform");
         Program program;
-        QTextEdit* note = coilNote(program);
+        QTextEdit* note = forms::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
         const QString before = note->toPlainText();
         for (const QString& text : {QString(), QString("Fi")}) {
             QGuiApplication::clipboard()->setMimeData(data(text), QClipboard::Selection);
@@ -108,7 +105,7 @@ private slots:
     void severalMegabytesPasteInTime() {
         Program program;
         const QString page = QString("1234567,89 Hz <b>x</b>\n").repeated(200'000);
-        QTextEdit* note = coilNote(program);
+        QTextEdit* note = forms::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
         note->clear();
         QGuiApplication::clipboard()->setMimeData(data(page));
         QElapsedTimer timer;
@@ -128,7 +125,7 @@ private slots:
         Program program;
         std::unique_ptr<QMenu> fieldMenu(field(program.choose("mnuBas"), "Text1")->createStandardContextMenu());
         verifySerbian(textsOf(fieldMenu.get()), "field");
-        QTextEdit* note = coilNote(program);
+        QTextEdit* note = forms::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
         std::unique_ptr<QMenu> noteMenu(note->createStandardContextMenu());
         verifySerbian(textsOf(noteMenu.get()), "coil note");
         QString scrollTexts;

@@ -93,8 +93,8 @@ private slots:
         QVERIFY(!names.contains(QString()));
         QCOMPARE(names.removeDuplicates(), 0);
     }
-    // Nothing hidden: titles, symbols, units, results and pictures clear of each other, and inputs
-    // clear of all of them and of each other.
+    // Nothing hidden: titles, symbols, units, results and pictures clear of each other, inputs clear
+    // of all of them and of each other, and no label reaching under a picture.
     void nothingHidden_data() { everyForm(); }
     void nothingHidden() {
         QList<QRect> inks, inputs;
@@ -116,6 +116,11 @@ private slots:
         for (int i = 0; i < inputs.size(); ++i)
             for (const QRect& other : inks + inputs.mid(i + 1))
                 QVERIFY2(!inputs[i].intersects(other), qPrintable(QString("input %1 over another").arg(i)));
+        for (const auto& [row, widget] : m_rows)  // a picture over a label would hide what it may hold
+            for (const auto& [other, picture] : m_rows)
+                QVERIFY2(row->kind != Kind::Label || other->kind != Kind::Picture ||
+                             !widget->geometry().intersects(picture->geometry()),
+                         row->name.data());
     }
     // A field label's symbol and unit stand whole beside their field, on its line, in ink, and still
     // whole in a far larger font; a title just above them stands over them, not beside them.
@@ -132,7 +137,6 @@ private slots:
             QVERIFY2(symbol.right() < box.left() && unit.left() > box.right() && box.top() < unit.center().y() &&
                          unit.center().y() < box.bottom(),
                      name);
-            QVERIFY2(fieldLabel->geometry().contains(symbol) && fieldLabel->geometry().contains(unit), name);
             QVERIFY2(m_form->childAt(symbol.center()) == fieldLabel && m_form->childAt(unit.center()) == fieldLabel,
                      name);
             QVERIFY2(inkIn(shown, symbol) > 5 && inkIn(shown, unit) > 5, name);

@@ -15,10 +15,10 @@ class MainWindowTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     static QString texts(const QWidget* form) {
-        QStringList shown;
-        for (const QLabel* label : form->findChildren<QLabel*>()) shown << label->text();
-        for (const QLineEdit* edit : form->findChildren<QLineEdit*>()) shown << edit->text();
-        return shown.join('|');
+        QString shown;
+        for (const QLabel* label : form->findChildren<QLabel*>()) shown += label->text() + '|';
+        for (const QLineEdit* edit : form->findChildren<QLineEdit*>()) shown += edit->text() + '|';
+        return shown;
     }
 
 private slots:
