@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-# Walks every form of the installed program from the keyboard under one regional
-# setting, reading it back over the accessibility bus, and leaves through File > Izlaz.
+# Walks the forms and windows of the installed program from the keyboard under one
+# regional setting, reading them back over the accessibility bus, and leaves through
+# File > Izlaz.
 # What a press computes is the form tests' business: here each form shows that the
 # installed program, under a real locale, reads real keys and speaks to a screen reader.
 #
