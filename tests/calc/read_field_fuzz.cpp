@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -16,31 +15,11 @@
 namespace {
 
 const calc::Region regions[] = {
-    {",", "."},
-    {".", ","},
-    {",", "\xE2\x80\xAF"},     // U+202F
-    {"\xD9\xAB", "\xD9\xAC"},  // U+066B, U+066C
-    {".", ""},
+    {",", "."}, {".", ","}, {",", "\u202F"}, {"\u066B", "\u066C"}, {".", ""},
 };
-
-template <class T>
-bool sameBits(T a, T b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 void require(bool holds) {
     if (!holds) std::abort();
-}
-
-// The shortest text that rounds back to the value, with the regional separator.
-template <class T>
-std::string shortest(T value, const calc::Region& region) {
-    char buffer[64];
-    std::string text(buffer, std::to_chars(buffer, std::end(buffer), value).ptr);
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, region.decimal);
-    }
-    return text;
 }
 
 template <class T, class Read>
@@ -48,8 +27,12 @@ void check(std::string_view text, const calc::Region& region, Read read) {
     const auto value = read(text, region);
     if (!value) return;
     require(std::isfinite(*value));
-    const auto again = read(shortest(*value, region), region);
-    require(again && sameBits(*again, *value));
+    // The shortest text that rounds back to the value, with the regional separator.
+    char buffer[64];
+    std::string shortest(buffer, std::to_chars(buffer, std::end(buffer), *value).ptr);
+    if (const auto point = shortest.find('.'); point != std::string::npos) shortest.replace(point, 1, region.decimal);
+    const auto again = read(shortest, region);
+    require(again && std::memcmp(&*again, &*value, sizeof(T)) == 0);
     // Fifteen digits round the very largest doubles up past the double range.
     const auto written = read(calc::numberText(*value, region), region);
     require(written ||

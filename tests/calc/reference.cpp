@@ -1,5 +1,6 @@
 #include "tests/calc/reference.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -55,24 +56,16 @@ private:
 // The digits rounded to `precision` significant ones, halves to even.
 Expansion rounded(Expansion exact, int precision) {
     std::string& d = exact.digits;
-    if (static_cast<int>(d.size()) <= precision) {
-        d.resize(precision, '0');
-        return exact;
-    }
-    const char next = d[precision];
+    d.resize(std::max<std::size_t>(d.size(), precision + 1), '0');
     const bool beyondHalf = d.find_first_not_of('0', precision + 1) != std::string::npos;
-    const bool odd = (d[precision - 1] - '0') % 2 == 1;
+    const bool up = d[precision] > '5' || (d[precision] == '5' && (beyondHalf || (d[precision - 1] - '0') % 2 == 1));
     d.resize(precision);
-    if (next > '5' || (next == '5' && (beyondHalf || odd))) {
-        int i = precision - 1;
-        for (; i >= 0 && d[i] == '9'; --i) d[i] = '0';
-        if (i < 0) {
-            d.insert(d.begin(), '1');
-            d.pop_back();
-            ++exact.leading;
-        } else {
-            ++d[i];
-        }
+    int i = precision - 1;
+    for (; up && i >= 0 && d[i] == '9'; --i) d[i] = '0';
+    if (up && i >= 0) ++d[i];
+    if (up && i < 0) {  // 9...9 carries to 10...0
+        d = '1' + d.substr(0, precision - 1);
+        ++exact.leading;
     }
     return exact;
 }
@@ -91,19 +84,12 @@ Expansion exactDecimal(double magnitude) {
     int exponent = biased == 0 ? -1074 : biased - 1075;
     if (biased != 0) mantissa |= std::uint64_t{1} << 52;
 
+    // m · 2^k, or m · 2^-k = m · 5^k / 10^k
     Natural n(mantissa);
-    Expansion e;
-    if (exponent >= 0) {
-        n.multiplyByPower(2, exponent, 1u << 29, 29);
-        e.digits = n.digits();
-        e.leading = static_cast<int>(e.digits.size()) - 1;
-    } else {  // m · 2^-k = m · 5^k / 10^k
-        n.multiplyByPower(5, -exponent, 1'220'703'125u, 13);
-        e.digits = n.digits();
-        e.leading = static_cast<int>(e.digits.size()) - 1 + exponent;
-    }
-    e.digits = withoutTrailingZeros(e.digits);
-    return e;
+    if (exponent >= 0) n.multiplyByPower(2, exponent, 1u << 29, 29);
+    if (exponent < 0) n.multiplyByPower(5, -exponent, 1'220'703'125u, 13);
+    const std::string digits = n.digits();
+    return {withoutTrailingZeros(digits), static_cast<int>(digits.size()) - 1 + std::min(exponent, 0)};
 }
 
 std::string numberText(double value, int precision, std::string_view decimal) {
@@ -131,21 +117,7 @@ std::string numberText(double value, int precision, std::string_view decimal) {
 double roundTo2(double value) {
     const double s = value * 100;
     if (!std::isfinite(s)) return value;
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(s);
-    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
-    const int shift = 1075 - biased;  // fraction bits of |s| = m · 2^-shift
-    if (shift <= 0) return s / 100;   // already whole
-    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
-    if (biased != 0) m |= std::uint64_t{1} << 52;
-    std::uint64_t whole = 0;
-    if (shift <= 53) {
-        whole = m >> shift;
-        const std::uint64_t remainder = m & ((std::uint64_t{1} << shift) - 1);
-        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-        if (remainder > half || (remainder == half && whole % 2 == 1)) ++whole;
-    }
-    const double k = std::signbit(s) ? -static_cast<double>(whole) : static_cast<double>(whole);
-    return k / 100;
+    return std::nearbyint(s) / 100;  // in the default rounding mode a tie goes to the even neighbour
 }
 
 float roundTo2(float value) { return static_cast<float>(roundTo2(static_cast<double>(value))); }

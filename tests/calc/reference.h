@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-// An independent model of the number writing and rounding of calc, built from
-// exact integer arithmetic instead of the library's conversions.
+// An independent model of the number writing of calc, built from exact integer
+// arithmetic instead of the library's conversions, and of its rounding to hundredths.
 namespace reference {
 
 // The exact decimal value of a positive finite double: every digit of it, and
@@ -19,7 +19,7 @@ Expansion exactDecimal(double magnitude);
 std::string numberText(double value, int precision, std::string_view decimal);
 
 // roundTo2: the product by 100 and the quotient by 100 are the IEEE steps of the
-// algorithm; the nearest whole number is settled on the product's bits.
+// algorithm; the nearest whole number is the processor's own rounding of the product.
 double roundTo2(double value);
 float roundTo2(float value);
 

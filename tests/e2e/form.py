@@ -1,5 +1,5 @@
-"""One open form, worked from the keyboard: Tab to a control, retype a
-field, press the focused button, and read what every label and field shows."""
+# One open form, worked from the keyboard: Tab to a control, retype a field,
+# press the focused button, and read what every label and field shows.
 
 import re
 
@@ -29,83 +29,64 @@ class Form:
                 return node
         return None
 
+    # The control with the keyboard focus: its accessible name begins with name,
+    # and a field holds text.
     def expect_focus(self, name, text=None):
-        """The control with the keyboard focus: its accessible name begins
-        with name, and a field holds text."""
         def probe():
             node = self.focused()
             return node if node is not None and node.name.startswith(name) else None
         node = wait_for(f"the focus on '{name}' in {self.node.name}", probe)
         if text is not None:
-            actual = shown(node)
-            assert actual == text, f"'{node.name}' shows {actual!r}, expected {text!r}"
+            assert shown(node) == text, f"'{node.name}' shows {shown(node)!r}, expected {text!r}"
         return node
 
+    # Selects the focused field's whole text and types over it.
     def retype(self, text):
-        """Selects the focused field's whole text and types over it."""
         self.keys("ctrl+a", "BackSpace")
         if text:
             self.program.type(self.x_window, text)
         wait_for(f"{text!r} in the field", lambda: shown(self.focused()) == text)
 
+    # Every label and field with what it shows, in a fixed order.
     def texts(self):
-        """Every label and field with what it shows, in a fixed order."""
         return [(node, shown(node)) for node in walk(self.node) if node.getRole() in SHOWN]
 
+    # Presses the focused button with the space bar. The labels that change are
+    # exactly those that must, top to bottom, each under the button pressed.
     def press(self, *captions):
-        """Presses the focused button with the space bar. The labels that
-        change are exactly those that must, top to bottom, each under the
-        button pressed; every other label and every field keeps its text."""
         button = self.expect_focus("")
         assert button.getRole() == pyatspi.ROLE_PUSH_BUTTON, f"'{button.name}' is no button"
         before = self.texts()
         self.keys("space")
 
         def changed():
-            now = self.texts()
-            moved = [(node, text) for (node, text), (_, old) in zip(now, before) if text != old]
-            return moved if [text for _, text in by_top(moved)] == list(captions) else None
-        try:
-            moved = wait_for(f"{list(captions)} after '{button.name}'", changed, timeout=5)
-        except AssertionError:
-            now = [text for _, text in self.texts()]
-            raise AssertionError(f"'{button.name}' left {now}, expected {list(captions)}")
-        left, width = extent(button)[0], extent(button)[2]
+            moved = [(node, text) for (node, text), (_, old) in zip(self.texts(), before) if text != old]
+            return moved if [text for _, text in sorted(moved, key=lambda m: extent(m[0])[1])] == list(captions) else None
+        moved = wait_for(f"{list(captions)} after '{button.name}'", changed, timeout=5)
+        left, _, width, _ = extent(button)
         for node, text in moved:
             x, _, w, _ = extent(node)
             assert left <= x + w // 2 <= left + width, f"{text!r} is not under '{button.name}'"
 
+    # A press that cannot compute: a warning names the field by its symbol and holds
+    # the keyboard until Enter; nothing on the form changes, and the field at fault
+    # (its name beginning with field) has the focus again.
     def press_failing(self, symbol, field):
-        """A press that cannot compute: a warning names the field (by its
-        symbol, or by its label where the form shows none) and holds the
-        keyboard until Enter; no label or field changes, and the field at
-        fault (its name beginning with field) has the focus again."""
         before = [text for _, text in self.texts()]
         button = self.expect_focus("")
         self.keys("space")
         box = wait_for("the warning", lambda: self.program.top_level("Tav20", pyatspi.ROLE_ALERT))
-        message = " ".join(shown(node) for node in walk(box)
-                           if node.getRole() == pyatspi.ROLE_LABEL)
+        message = " ".join(shown(node) for node in walk(box) if node.getRole() == pyatspi.ROLE_LABEL)
         assert re.search(rf"(^|\W){re.escape(symbol)}(\W|$)", message), \
             f"the warning after '{button.name}' does not name {symbol}: {message!r}"
-        focus = xdotool("getwindowfocus").strip()
-        assert focus != self.x_window, "the warning does not hold the keyboard"
+        assert xdotool("getwindowfocus").strip() != self.x_window, "the warning does not hold the keyboard"
         self.program.keys(None, "Return")
-        wait_for("the warning to close",
-                 lambda: self.program.top_level("Tav20", pyatspi.ROLE_ALERT) is None)
+        wait_for("the warning to close", lambda: self.program.top_level("Tav20", pyatspi.ROLE_ALERT) is None)
         after = [text for _, text in self.texts()]
         assert after == before, f"a failed press changed the form: {before} -> {after}"
         self.program.focus(self.x_window)  # as a window manager would, once the box is gone
         self.expect_focus(field)
 
-    def close(self):
-        """Closes a child window with the desktop's close shortcut."""
-        self.keys("ctrl+w")
-
 
 def extent(node):
     return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-
-
-def by_top(labels):
-    return sorted(labels, key=lambda item: extent(item[0])[1])

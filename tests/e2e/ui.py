@@ -1,5 +1,5 @@
-"""The running program as a user meets it: keys go in through the X server,
-and what the windows show comes back over the accessibility bus."""
+# The running program as a user meets it: keys go in through the X server,
+# and what the windows show comes back over the accessibility bus.
 
 import re
 import subprocess
@@ -8,12 +8,10 @@ import time
 import pyatspi
 from gi.repository import Atspi, GLib
 
-TIMEOUT = 15.0
 
-
-def wait_for(what, probe, timeout=TIMEOUT):
-    """Polls probe until it gives something true; windows come and go while
-    they are read, so a vanished object only means "not yet"."""
+# Polls probe until it gives something true; windows come and go while
+# they are read, so a vanished object only means "not yet".
+def wait_for(what, probe, timeout=15.0):
     deadline = time.monotonic() + timeout
     while True:
         try:
@@ -31,10 +29,10 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
 
 
+# The text a control shows. Qt's labels offer no Text interface: their
+# text is their name or, where the program names a label itself (a result
+# label), their description.
 def shown(node):
-    """The text a control shows. Qt's labels offer no Text interface: their
-    text is their name or, where the program names a label itself (a result
-    label), their description."""
     if "Text" in node.get_interfaces():
         text = node.queryText()
         return text.getText(0, text.characterCount)
@@ -52,22 +50,16 @@ def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
+# The program started from its installed path, seen as one application.
 class Program:
-    """The program started from its installed path, seen as one application."""
-
     def __init__(self, path, env):
         enable_accessibility()
         self.process = subprocess.Popen([path], env=env)
-        self.app = wait_for("the program on the accessibility bus", self._find_app)
+        self.app = wait_for("the program on the accessibility bus", lambda: next(
+            (app for app in pyatspi.Registry.getDesktop(0) if app and app.get_process_id() == self.process.pid), None))
         # No event loop runs here to keep a cache fresh: ask the program every time.
         self.app.set_cache_mask(Atspi.Cache.NONE)
         self.main = wait_for("the main window on the X server", lambda: self.x_window("Tav20"))
-
-    def _find_app(self):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == self.process.pid:
-                return app
-        return None
 
     def x_window(self, caption):
         found = subprocess.run(
@@ -76,27 +68,27 @@ class Program:
             capture_output=True, text=True).stdout.split()
         return found[0] if len(found) == 1 else None
 
+    # A window of its own, by its title (and role, unless None).
     def top_level(self, caption, role=pyatspi.ROLE_FRAME):
-        """A window of its own, by its title (and role, unless None)."""
         for node in self.app:
             if (node is not None and node.name == caption and showing(node)
                     and role in (None, node.getRole())):
                 return node
         return None
 
+    # A form inside the main window, by its title. (Qt marks no child
+    # window as showing; a closed one leaves the tree.)
     def child_window(self, caption):
-        """A form inside the main window, by its title. (Qt marks no child
-        window as showing; a closed one leaves the tree.)"""
         frame = self.top_level("Tav20")
         for node in walk(frame):
             if node.getRole() == pyatspi.ROLE_FRAME and node.name == caption:
                 return node
         return None
 
+    # Gives the X window the input focus first: without a window manager
+    # nobody else does. With no window the keys go wherever the focus is,
+    # as they must into an open drop-down or a message box.
     def keys(self, window, *keys):
-        """Gives the X window the input focus first: without a window manager
-        nobody else does. With no window the keys go wherever the focus is,
-        as they must into an open drop-down or a message box."""
         if window is not None:
             self.focus(window)
         xdotool("key", "--delay", "40", *keys)
@@ -108,8 +100,8 @@ class Program:
         self.focus(window)
         xdotool("type", "--delay", "40", text)
 
+    # Alt with the menu-bar letter, then the item's letter in its drop-down.
     def menu(self, *letters):
-        """Alt with the menu-bar letter, then the item's letter in its drop-down."""
         self.keys(self.main, f"alt+{letters[0]}")
         if len(letters) > 1:
             wait_for(f"the drop-down of alt+{letters[0]}", self._open_drop_down)
@@ -121,21 +113,15 @@ class Program:
         return any(node.getRole() == pyatspi.ROLE_POPUP_MENU and showing(node)
                    for node in walk(bar))
 
-    def exit_code(self, timeout=TIMEOUT):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            return None
-
     def kill(self):
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
 
 
+# What a screen reader does on a desktop: switch the accessibility bus on,
+# so toolkits that start afterwards publish their windows on it.
 def enable_accessibility():
-    """What a screen reader does on a desktop: switch the accessibility bus on,
-    so toolkits that start afterwards publish their windows on it."""
     subprocess.run(
         ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
          "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",

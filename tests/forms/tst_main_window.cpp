@@ -1,172 +1,120 @@
 #include <QMenuBar>
-#include <QTextEdit>
 
 #include "form_test_support.h"
 
 using namespace testing_support;
 
+// The main window: its menu, and how forms are shown, brought back, closed and left.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
-    // The menu bar: exactly its items, in order and nesting, plain.
-    void menuHoldsItsItemsInOrder() {
-        Program program;
-        QStringList seen;
-        for (QAction* top : program.window->menuBar()->actions()) {
-            seen << top->objectName() + "=" + top->text();
-            if (top->menu())
-                for (QAction* item : top->menu()->actions()) seen << "  " + item->objectName() + "=" + item->text();
-        }
-        const QStringList expected{"mnuFile=&File",       "  mnuIzlaz=&Izlaz",     "mnuTipSkretnice=&TipSkretnice",
-                                   "  mnuBas=&Bas",       "  mnuSrednji=&Srednji", "  mnuVisoki=&Visoki",
-                                   "mnuKalem=&Kalem",     "mnuZica=&Zica",         "mnuOdziv=&Odziv",
-                                   "mnuNamotaj=&Namotaj", "mnuAutor=&Autor"};
-        QCOMPARE(seen, expected);
-    }
-    void menuItemsHaveNoShortcutsChecksOrSeparators() {
-        Program program;
-        for (QAction* action : program.window->menuBar()->findChildren<QAction*>()) {
-            if (action->objectName().isEmpty()) continue;
-            QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
-            QVERIFY(!action->isCheckable());
-            QVERIFY(!action->isSeparator());
-            QVERIFY(action->isEnabled() && action->isVisible());
-        }
-    }
-
-    // Start-up: the maximized frame holds the start form alone, active.
-    void startsMaximizedWithTheStartFormActive() {
-        Program program;
-        QCOMPARE(program.window->objectName(), QString("mdiTav20"));
-        QCOMPARE(program.window->windowTitle(), QString("Tav20"));
-        QVERIFY(program.window->windowState() & Qt::WindowMaximized);
-        QVERIFY(!program.window->windowIcon().isNull());
-        QCOMPARE(program.openForms(), QStringList{"frmTav20"});
-        QMdiSubWindow* active = program.window->mdiArea()->activeSubWindow();
-        QVERIFY(active);
-        QCOMPARE(active->windowTitle(), QString("Tav20"));
-        QVERIFY(!active->windowIcon().isNull());
-        QCOMPARE(label(active->widget(), "Label1")->text(), QString("izaberi tip skretnice"));
-        QCOMPARE(active->pos(), QPoint(0, 0));
-    }
-    void restoredFrameHasItsDesignedClientArea() {
-        Program program;
-        program.window->showNormal();
-        QTRY_COMPARE(program.window->centralWidget()->size(), QSize(312, 206));
-    }
-    void startFormIsNotReopenedOnceClosed() {
-        Program program;
-        program.window->mdiArea()->subWindowList().first()->close();
+    static QWidget* frameOf(QWidget* form) { return form->isWindow() ? form : form->parentWidget(); }
+    // Closes a form as a user does: a child window by its close keys.
+    static void discard(QWidget* form) {
+        form->isWindow() ? (void)form->close() : QTest::keySequence(form, QKeySequence(Qt::CTRL | Qt::Key_W));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QAction* action : program.window->findChildren<QAction*>())
-            if (action->objectName().startsWith("mnu") && action->objectName() != "mnuIzlaz" && !action->menu())
-                action->trigger();
-        QVERIFY(!program.openForms().contains("frmTav20"));
+    }
+    static QString texts(const QWidget* form) {
+        QString shown;
+        for (const QLabel* label : form->findChildren<QLabel*>()) shown += label->text() + '|';
+        for (const QLineEdit* edit : form->findChildren<QLineEdit*>()) shown += edit->text() + '|';
+        return shown;
     }
 
-    // Showing: a form exists once; showing it again only brings it to the front.
-    void secondChoiceActivatesTheOpenForm() {
+private slots:
+    // The menu bar holds its rows in order, each under its drop-down, plain: no shortcut, check or separator.
+    void menuHoldsItsRowsInOrder() {
         Program program;
-        QWidget* bas = program.choose("mnuBas");
-        retype(field(bas, "Text1"), "1000");
-        press(bas, "cmdIzracunaj6db");
-        program.choose("mnuAutor");
-        QCOMPARE(program.choose("mnuBas"), bas);
-        QCOMPARE(program.openForms().count("frmBas"), 1);
-        QCOMPARE(field(bas, "Text1")->text(), QString("1000"));
-        QCOMPARE(label(bas, "Label11")->text(), QString(" L = 0,64mH"));
+        QList<QAction*> actions;
+        for (QAction* top : program.window->menuBar()->actions())
+            actions << top << (top->menu() ? top->menu()->actions() : QList<QAction*>());
+        QCOMPARE(actions.size(), forms::menuRows().size());
+        for (const forms::MenuRow& row : forms::menuRows()) {
+            QAction* action = actions.takeFirst();
+            QCOMPARE(action->objectName() + "=" + action->text(),
+                     QString("%1=%2").arg(row.name.data(), row.caption.data()));
+            QVERIFY(action->shortcut().isEmpty() && !action->isCheckable() && !action->isSeparator());
+        }
     }
-    // A minimized form comes back from the menu as it was before, maximized or not, in front.
+
+    // Start-up: the maximized frame holds the start form alone, active, in the corner; once closed,
+    // no command brings it back, and none opens a second copy of its form.
+    void startFormOpensAloneOnlyAtStartUp() {
+        Program program;
+        QVERIFY(program.window->isMaximized() && program.window->mdiArea()->activeSubWindow()->pos() == QPoint(0, 0));
+        QCOMPARE(program.openForms(), QStringList{"frmTav20"});
+        discard(program.window->mdiArea()->activeSubWindow()->widget());
+        for (int twice = 0; twice < 2; ++twice)
+            for (const forms::MenuRow& row : forms::menuRows())
+                if (row.command == forms::MenuRow::Command::Show) program.menu(row.name.data())->trigger();
+        const QStringList open = program.openForms();
+        QVERIFY(!open.contains("frmTav20") && !open.contains("Form1"));  // Form1 is a window of its own
+        QCOMPARE(QSet<QString>(open.begin(), open.end()).size(), open.size());
+    }
+
+    // A form exists once: choosing it again brings it to the front as typed; closed, it is gone and
+    // comes back fresh.
+    void formIsShownOnceUntilClosed_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("child window") << "mnuBas";
+        QTest::newRow("window of its own") << "mnuZica";
+    }
+    void formIsShownOnceUntilClosed() {
+        QFETCH(QString, command);
+        Program program;
+        QWidget* form = program.choose(command.toStdString());
+        const QString fresh = texts(form);
+        retype(field(form, "Text1"), "50");
+        const QString typed = texts(form);
+        program.choose("mnuAutor");
+        QCOMPARE(program.choose(command.toStdString()), form);
+        QCOMPARE(texts(form), typed);
+        const QPointer<QWidget> closed = form;
+        discard(form);
+        QVERIFY(closed.isNull());
+        QCOMPARE(texts(program.choose(command.toStdString())), fresh);
+    }
+    // Minimized, it comes back as it was before, maximized or not, in front.
     void choiceRestoresAMinimizedForm_data() {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("maximized");
-        QTest::newRow("normal") << false;
-        QTest::newRow("maximized") << true;
+        QTest::newRow("child window") << "mnuBas" << false;
+        QTest::newRow("maximized child window") << "mnuBas" << true;
+        QTest::newRow("window of its own") << "mnuZica" << false;
     }
     void choiceRestoresAMinimizedForm() {
+        QFETCH(QString, command);
         QFETCH(bool, maximized);
         Program program;
-        QWidget* bas = program.choose("mnuBas");
-        QMdiSubWindow* sub = program.window->mdiArea()->activeSubWindow();
-        if (maximized) sub->showMaximized();
-        sub->showMinimized();
+        QWidget* form = program.choose(command.toStdString());
+        if (maximized) frameOf(form)->showMaximized();
+        frameOf(form)->showMinimized();
         program.choose("mnuKalem");
-        QCOMPARE(program.choose("mnuBas"), bas);
-        QVERIFY(!sub->isMinimized());
-        QCOMPARE(sub->isMaximized(), maximized);
-        QCOMPARE(program.window->mdiArea()->activeSubWindow(), sub);
+        QCOMPARE(program.choose(command.toStdString()), form);
+        QVERIFY(!frameOf(form)->isMinimized());
+        QCOMPARE(frameOf(form)->isMaximized(), maximized);
+        QVERIFY(program.window->mdiArea()->activeSubWindow() == frameOf(form) || QApplication::activeWindow() == form);
     }
-    // A new form's first field comes selected, so that typing replaces the default.
-    void typingReplacesTheFirstDefault() {
-        Program program;
-        QWidget* bas = program.choose("mnuBas");
-        QTest::keyClicks(QApplication::focusWidget(), "7");
-        QCOMPARE(field(bas, "Text1")->text(), QString("7"));
+    // Exit: every window closes without a question, whatever was typed, Form1 too.
+    void exitClosesEverythingWithoutAQuestion_data() {
+        QTest::addColumn<bool>("byIzlaz");
+        QTest::newRow("&Izlaz") << true;
+        QTest::newRow("main window's close") << false;
     }
-    void closedFormComesBackWithDefaults() {
-        Program program;
-        QWidget* bas = program.choose("mnuBas");
-        retype(field(bas, "Text1"), "1000");
-        press(bas, "cmdIzracunaj6db");
-        program.window->mdiArea()->activeSubWindow()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!program.openForms().contains("frmBas"));
-        bas = program.choose("mnuBas");
-        QCOMPARE(field(bas, "Text1")->text(), QString("500"));
-        QVERIFY(label(bas, "Label11")->text().isEmpty());
-    }
-    void closeKeysDiscardTheActiveChild() {
-        Program program;
-        QWidget* bas = program.choose("mnuBas");
-        QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
-        QTest::keySequence(field(bas, "Text1"), QKeySequence(Qt::CTRL | Qt::Key_W));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(program.openForms(), QStringList{"frmTav20"});
-    }
-    void everyCommandOpensItsOwnChild() {
-        Program program;
-        QStringList shown{"frmTav20"};
-        for (QAction* action : program.window->findChildren<QAction*>()) {
-            const QString name = action->objectName();
-            if (!name.startsWith("mnu") || name == "mnuIzlaz" || action->menu()) continue;
-            action->trigger();
-            action->trigger();
-        }
-        const QStringList open = program.openForms();
-        QCOMPARE(QSet<QString>(open.begin(), open.end()).size(), open.size());
-        QVERIFY(open.contains("frmBas") && open.contains("frmAutor"));
-    }
-
-    // Exit: every window closes without a question, whatever was typed.
     void exitClosesEverythingWithoutAQuestion() {
+        QFETCH(bool, byIzlaz);
         Program program;
         retype(field(program.choose("mnuBas"), "Text2"), "8");
-        program.choose("mnuAutor");
-        program.menu("mnuIzlaz")->trigger();
-        QVERIFY(!program.window->isVisible());
-        QVERIFY(program.window->mdiArea()->subWindowList().isEmpty());
+        const QPointer<QWidget> form1 = program.choose("mnuZica");
+        retype(field(form1, "Text1"), "7");
+        if (byIzlaz)
+            program.menu("mnuIzlaz")->trigger();
+        else
+            QVERIFY(program.window->close());
+        QVERIFY(!program.window->isVisible() && program.window->mdiArea()->subWindowList().isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form1.isNull());
         QVERIFY(program.presenter.messages.isEmpty());
-    }
-    void closeButtonExitsLikeIzlaz() {
-        Program program;
-        program.choose("mnuBas");
-        QVERIFY(program.window->close());
-        QVERIFY(program.window->mdiArea()->subWindowList().isEmpty());
-    }
-
-    // The About text: fixed, selectable, not editable.
-    void aboutTextIsReadOnlyAndSelectable() {
-        Program program;
-        auto* text = forms::control<QTextEdit>(program.choose("mnuAutor"), "Text1");
-        QVERIFY(text->isReadOnly());
-        QVERIFY(text->textInteractionFlags() & Qt::TextSelectableByMouse);
-        const QStringList lines = text->toPlainText().split('\n');
-        QCOMPARE(lines.size(), 7);  // six lines, each ended by a line break
-        QCOMPARE(lines.first(), QString("Autor"));
-        QVERIFY(lines[1].contains("@example.org"));
-        text->setFocus();
-        QTest::keyClicks(text, "x");
-        QCOMPARE(text->toPlainText().split('\n').first(), QString("Autor"));
     }
 };
 

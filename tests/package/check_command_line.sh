@@ -1,32 +1,35 @@
 #!/usr/bin/env bash
-# The packaged program's command line: --version and --help answer with no
-# display at all, Qt's own options still reach Qt, and anything else is refused.
+# The packaged program's command line and its manual page: --version and --help
+# answer with no display at all, Qt's own options still reach Qt, anything else
+# is refused; the page renders without a warning, gives whatis its one line,
+# and documents every option that --help lists.
 set -euo pipefail
-program=$1
+root=$1
+page=$root/usr/share/man/man1/tav20.1.gz
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # run SECONDS ARGUMENTS...: the program with no display, killed after SECONDS;
 # sets status, out and err.
 run() {
-    local seconds=$1 errors
+    local seconds=$1
     shift
-    errors=$(mktemp)
     status=0
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-        timeout "$seconds" "$program" "$@" 2>"$errors") || status=$?
+        timeout "$seconds" "$root/usr/bin/tav20" "$@" 2>"$errors") || status=$?
     err=$(<"$errors")
-    rm -f "$errors"
 }
 
 # --- answered before any platform plugin is loaded: nothing on standard error
 run 10 --version
 [ "$status" = 0 ] && [ "$out" = "tav20 1.00" ] && [ -z "$err" ] ||
     fail "--version: status $status, '$out', '$err'"
-for help in --help -h; do
-    run 10 "$help"
-    [ "$status" = 0 ] && [ "$(head -1 <<<"$out")" = "Upotreba: tav20 [opcije]" ] && [ -z "$err" ] ||
-        fail "$help: status $status, '$out', '$err'"
-done
+run 10 --help
+[ "$status" = 0 ] && [ "$(head -1 <<<"$out")" = "Upotreba: tav20 [opcije]" ] && [ -z "$err" ] ||
+    fail "--help: status $status, '$out', '$err'"
+options=$(grep -E '^  -' <<<"$out" | grep -oE -- '-{1,2}[a-z]+')
+[ -n "$options" ] || fail "--help lists no options: $out"
 
 # --- Qt's options reach Qt: only -platform offscreen lets the window open without a display,
 # and the program runs on until timeout stops it
@@ -37,4 +40,13 @@ run 3 -platform offscreen -style fusion -reverse -qwindowgeometry 640x480+0+0
 run 10 -platform offscreen --nema
 [ "$status" = 2 ] && grep -qF "tav20: nepoznata opcija '--nema'" <<<"$err" ||
     fail "unknown option: status $status, '$err'"
-echo "command line ok"
+
+# --- the manual page as man shows it, in wide lines so that no option is broken across two
+text=$(MANWIDTH=200 man --warnings -E UTF-8 -l "$page" 2>"$errors") || fail "man: $(<"$errors")"
+[ ! -s "$errors" ] || fail "man warns: $(<"$errors")"
+[ "$(lexgrog "$page")" = "$page: \"tav20 - proracun pasivnih skretnica za zvucnike\"" ] ||
+    fail "whatis entry: $(lexgrog "$page")"
+for option in $options; do
+    grep -qE -- "(^|[^-])$option\b" <<<"$text" || fail "the manual page lacks $option"
+done
+echo "command line and manual page ok:" $options

@@ -1,0 +1,259 @@
+#include "response/response.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <complex>
+#include <limits>
+#include <numbers>
+#include <optional>
+#include <span>
+#include <tuple>
+#include <vector>
+
+namespace response {
+namespace {
+
+using Complex = std::complex<double>;
+using std::nullopt;
+using enum Topology;
+constexpr double pi = std::numbers::pi, inf = std::numeric_limits<double>::infinity();
+
+// A network built by hand, its parts in caption order (a coil in mH, then a capacitor in uF, in
+// turn; the tweeter 6 dB's one part is a capacitor) into a load of R ohm.
+Network net(Topology topology, const std::vector<double>& values, double R) {
+    Network network{topology, {}, R};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        network.parts.push_back({"", i % 2 == 1 || topology == HighPass6db, values[i]});
+    }
+    return network;
+}
+
+// Second-order Butterworth parts for a corner fc into R.
+Network butterworth(Topology topology, double fc, double R) {
+    return net(topology, {std::numbers::sqrt2 * R / (2 * pi * fc) * 1e3, 1e6 / (2 * std::numbers::sqrt2 * pi * fc * R)},
+               R);
+}
+
+std::vector<Point> evaluated(const Network& network, const std::vector<double>& f) {
+    std::vector<Point> out(f.size());
+    evaluate(network, f, out);
+    return out;
+}
+
+using Shown = std::vector<std::tuple<std::string, bool, double>>;
+
+Shown shown(const Network& network) {
+    Shown parts;
+    for (const Part& p : network.parts) parts.emplace_back(p.name, p.capacitor, p.value);
+    return parts;
+}
+
+// The parts the captions show, each rounded in its own kind (a single value widens with its single
+// rounding: 1.8f, not 1.8).
+TEST(NetworkOf, PartsAsTheCaptionsShowThem) {
+    EXPECT_EQ(shown(networkOf(*calc::lowPass6db(500, 4), 4)), (Shown{{"L", false, 1.27f}}));
+    EXPECT_EQ(shown(networkOf(*calc::bandPass12db(500, 5000, 4), 4)),
+              (Shown{{"L1", false, 1.8f}, {"C1", true, 56.0}, {"L2", false, 0.18f}, {"C2", true, 5.6}}));
+    EXPECT_EQ(shown(networkOf(*calc::highPass12db(5000, 45), 45)), (Shown{{"L", false, 2.03f}, {"C", true, 0.5}}));
+}
+
+// A 0 mH coil is a wire, a 0 uF capacitor an open circuit, a load of 0 a short that takes nothing:
+// H is exact; and with every part of every topology at 0 or not, into 4 ohm or a short, H is never
+// NaN on the sweep.
+TEST(ZeroParts, ExactHAndNeverNaN) {
+    const std::tuple<const char*, Network, double> exact[] = {
+        {"wooferWireBeforeCapacitor", net(LowPass12db, {0, 56}, 4), 1},
+        {"midrangeOpen", net(BandPass6db, {0.32, 0}, 4), 0},
+    };
+    for (const auto& [name, network, h] : exact) {
+        for (double f : {0.0, 10.0, 40000.0}) EXPECT_EQ(transfer(network, f), h) << name << " at " << f << " Hz";
+    }
+    for (const Network& base :
+         {net(LowPass6db, {1.27}, 4), net(LowPass12db, {1.8, 56}, 4), net(BandPass6db, {0.32, 79.5}, 4),
+          net(BandPass12db, {1.8, 56, 0.18, 5.6}, 4), net(HighPass6db, {7.95}, 4), net(HighPass12db, {0.18, 5.6}, 4)}) {
+        for (unsigned zeros = 0; zeros < (2u << base.parts.size()); ++zeros) {
+            Network n = base;
+            for (std::size_t i = 0; i <= n.parts.size(); ++i) {
+                if (zeros >> i & 1u) (i < n.parts.size() ? n.parts[i].value : n.load) = 0;
+            }
+            SCOPED_TRACE(zeros);
+            for (const Point& p : evaluated(n, logSweep(10, 40000, 400))) {
+                ASSERT_FALSE(std::isnan(p.phase) || std::isnan(p.level) || p.level == inf) << p.frequency;
+                ASSERT_FALSE(n.load == 0 && p.level != -inf) << p.frequency;
+            }
+        }
+    }
+}
+
+// Closed forms of whole curves. Second-order Butterworth parts: |H|^2 = 1/(1 + (f/fc)^4), the
+// tweeter its mirror.
+TEST(ClosedForms, ButterworthAndMidrangeLadder) {
+    for (double r : {0.01, 0.3, 0.9, 1.0, 1.1, 3.0, 13.0}) {
+        const double r4 = std::pow(r, 4);
+        EXPECT_NEAR(std::norm(transfer(butterworth(LowPass12db, 3000, 8), r * 3000)), 1 / (1 + r4), 1e-13) << r;
+        EXPECT_NEAR(std::norm(transfer(butterworth(HighPass12db, 3000, 8), r * 3000)), r4 / (1 + r4), 1e-13) << r;
+    }
+    // Midrange 12 dB: the loaded ladder against its node voltages. With the source at 1 V, Kirchhoff's
+    // current law at node a (after C1, L1 to ground) and node b (after L2; C2 and R to ground):
+    //   (a - 1) sC1 + a / sL1 + (a - b) / sL2 = 0
+    //   (b - a) / sL2 + b sC2 + b / R = 0
+    // gives b by Cramer's rule. A capacitor of 1e200 uF in series is a wire, a coil of 1e200 mH across
+    // the line an open circuit: the ladder is then its low-pass half, although their sC and sL leave the
+    // double range.
+    for (const auto& [L1, C1, L2, C2, R] :
+         {std::array{1.8, 56.0, 0.18, 5.6, 4.0}, std::array{2.25, 17.5, 1.5, 11.67, 8.0},
+          std::array{0.7, 150.0, 3.3, 2.2, 16.0}}) {
+        for (double f : {20.0, 180.0, 500.0, 1600.0, 5000.0, 12000.0, 40000.0}) {
+            const Complex s{0, 2 * pi * f}, y1 = s * C1 * 1e-6, y2 = 1.0 / (s * L1 * 1e-3), y3 = 1.0 / (s * L2 * 1e-3);
+            const Complex b = y3 * y1 / ((y1 + y2 + y3) * (y3 + s * C2 * 1e-6 + 1.0 / R) - y3 * y3);
+            EXPECT_LE(std::abs(transfer(net(BandPass12db, {L1, C1, L2, C2}, R), f) - b), 1e-12 * std::abs(b)) << f;
+        }
+    }
+    for (double f : {20.0, 1500.0, 20000.0}) {
+        const Complex half = transfer(net(LowPass12db, {0.18, 5.6}, 4), f);
+        EXPECT_LE(std::abs(transfer(net(BandPass12db, {1e200, 1e200, 0.18, 5.6}, 4), f) - half),
+                  1e-12 * std::abs(half));
+    }
+}
+
+// The half-power edges of known curves from closed forms, each within a part in 1e9, and the
+// level and phase there: the first orders 45 degrees behind (woofer) or ahead (tweeter), the
+// Butterworth pair 90, the midrange's series circuit 45 either side of its resonance. None where
+// the curve never crosses half power, and none for a network the window cannot draw, with the
+// reason (on which evaluate runs to the end all the same: the sanitizers watch it).
+TEST(Edges, HalfPower) {
+    const double R = 4, L = 0.32e-3, C = 79.5e-6;  // ohm, H, F
+    // Midrange 6 dB: |wL - 1/(wC)| = R either side of resonance.
+    const double root = std::sqrt(R * R + 4 * L / C);
+    // A woofer 12 dB into 100 ohm peaks before it falls, so it has no lower edge; with a = LC and
+    // b = (L/R)^2 its upper edge solves a^2 x^2 + (b - 2a) x - 1 = 0 for x = w^2.
+    const double a = 1e-3 * 10e-6, b = 1e-10, nan = std::nan("");
+    const double peaking = std::sqrt((2 * a - b + std::hypot(b - 2 * a, 2 * a)) / (2 * a * a)) / (2 * pi);
+    using Edge = std::optional<std::pair<double, double>>;  // frequency, phase (NaN: not checked)
+    using enum Unusable;
+    const std::tuple<const char*, Network, Edge, Edge, std::optional<Unusable>> curves[] = {
+        {"woofer6db", net(LowPass6db, {1.27}, R), nullopt, std::pair(R / (2 * pi * 1.27e-3), -45), nullopt},
+        {"tweeter6db", net(HighPass6db, {7.95}, R), std::pair(1 / (2 * pi * R * 7.95e-6), 45), nullopt, nullopt},
+        {"woofer12db", butterworth(LowPass12db, 3000, 8), nullopt, std::pair(3000, -90), nullopt},
+        {"tweeter12db", butterworth(HighPass12db, 500, 4), std::pair(500, 90), nullopt, nullopt},
+        {"midrange6db", net(BandPass6db, {0.32, 79.5}, R), std::pair((root - R) / (4 * pi * L), 45),
+         std::pair((root + R) / (4 * pi * L), -45), nullopt},
+        {"peakingWoofer", net(LowPass12db, {1, 10}, 100), nullopt, std::pair(peaking, nan), nullopt},
+        {"wireNeverFalls", net(LowPass6db, {0}, R), nullopt, nullopt, nullopt},
+        {"shortedLoad", net(LowPass12db, {1.8, 56}, 0), nullopt, nullopt, nullopt},
+        {"zeroPartsAndLoad", net(BandPass12db, {0, 0, 0, 0}, 0), nullopt, nullopt, nullopt},
+        {"negativeZeroIsZero", net(LowPass12db, {-0.0, 56}, -0.0), nullopt, nullopt, nullopt},
+        {"negativeCoil", net(LowPass6db, {-1.27}, R), nullopt, nullopt, NegativePart},
+        {"negativeLoad", net(LowPass12db, {1.8, 56}, -4), nullopt, nullopt, NegativeLoad},
+        {"negativePartBeforeLoad", net(LowPass12db, {-1.8, 56}, -4), nullopt, nullopt, NegativePart},
+        {"nanLoad", net(BandPass6db, {0.32, 79.5}, std::nan("")), nullopt, nullopt, NotFinite},
+        {"notFiniteBeforeNegative", net(BandPass12db, {-1.8, 56, 0.18, -inf}, 4), nullopt, nullopt, NotFinite},
+    };
+    for (const auto& [name, network, lower, upper, why] : curves) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(unusable(network), why);
+        evaluated(network, {0, 10, 1000, 40000});
+        const Edges edges = halfPowerEdges(network);
+        for (const auto& [found, expected] : {std::pair(edges.lower, lower), std::pair(edges.upper, upper)}) {
+            ASSERT_EQ(found.has_value(), expected.has_value());
+            if (!expected) continue;
+            const auto [f, phase] = *expected;
+            EXPECT_NEAR(*found, f, 1e-9 * f);
+            EXPECT_NEAR(evaluated(network, {f})[0].level, 10 * std::log10(0.5), 1e-12);
+            if (std::isnan(phase)) continue;
+            EXPECT_NEAR(evaluated(network, {f})[0].phase, phase, 1e-10);
+        }
+    }
+    // The ladder has no handy closed form: its edges are where |H|^2 = 1/2, the band between them
+    // above that and the skirts below, even when the band dips below it (around 700 Hz here); and
+    // parts scaled together by many decades move the edges by the same factor.
+    for (const Network& ladder :
+         {networkOf(*calc::bandPass12db(500, 5000, 8), 8), net(BandPass12db, {2, 100, 0.1, 100}, 8)}) {
+        const Edges edges = halfPowerEdges(ladder);
+        ASSERT_TRUE(edges.lower && edges.upper);
+        EXPECT_NEAR(std::norm(transfer(ladder, *edges.lower)), 0.5, 1e-9);
+        EXPECT_NEAR(std::norm(transfer(ladder, *edges.upper)), 0.5, 1e-9);
+        for (double f : logSweep(1, *edges.lower * 0.99, 50)) EXPECT_LT(std::norm(transfer(ladder, f)), 0.5) << f;
+        for (double f : logSweep(*edges.upper * 1.01, 1e6, 50)) EXPECT_LT(std::norm(transfer(ladder, f)), 0.5) << f;
+    }
+    EXPECT_LT(std::norm(transfer(net(BandPass12db, {2, 100, 0.1, 100}, 8), 700)), 0.5);
+    const Edges base = halfPowerEdges(net(BandPass12db, {1.8, 56, 0.18, 5.6}, 4));
+    for (double k : {1e-60, 1e60}) {
+        const Edges scaled = halfPowerEdges(net(BandPass12db, {1.8 * k, 56 * k, 0.18 * k, 5.6 * k}, 4));
+        ASSERT_TRUE(scaled.lower && scaled.upper) << k;
+        EXPECT_NEAR(*scaled.lower * k, *base.lower, 1e-9 * *base.lower) << k;
+        EXPECT_NEAR(*scaled.upper * k, *base.upper, 1e-9 * *base.upper) << k;
+    }
+}
+
+// Both ends exact, one ratio between all neighbours; a single point is the first.
+TEST(LogSweep, EvenlyOnALogScale) {
+    const std::vector<double> f = logSweep(10, 40000, 400), one = logSweep(10, 40000, 1);
+    for (std::size_t i = 1; i < f.size(); ++i) EXPECT_NEAR(f[i] / f[i - 1], std::pow(4000.0, 1.0 / 399), 1e-12) << i;
+    EXPECT_EQ(std::tuple(f.size(), f.front(), f.back(), one), std::tuple(400u, 10, 40000, std::vector{10.0}));
+}
+
+// The sum of a woofer and a tweeter as their forms compute them at one Fp, wired alike or the
+// tweeter reversed, over the frequencies given or the chart's sweep.
+std::vector<Point> sum(bool secondOrder, bool reversed, const std::vector<double>& f = logSweep(10, 40000, 400)) {
+    const Network woofer =
+        secondOrder ? networkOf(*calc::lowPass12db(3000, 8), 8) : networkOf(*calc::lowPass6db(3000, 8), 8);
+    const Network tweeter =
+        secondOrder ? networkOf(*calc::highPass12db(3000, 8), 8) : networkOf(*calc::highPass6db(3000, 8), 8);
+    const std::array<Branch, 2> branches{{{&woofer, false}, {&tweeter, reversed}}};
+    std::vector<Point> out(f.size());
+    evaluateSum(branches, f, out);
+    return out;
+}
+
+// Second order wired alike: a notch at Fp; the tweeter reversed: +3 dB there, and between -0.5
+// and +3.5 dB everywhere; first order: flat within the rounding of the parts.
+TEST(Sum, OfWooferAndTweeter) {
+    const std::vector<Point> alike = sum(true, false, {300, 3000, 30000});
+    EXPECT_LT(alike[1].level, -20);
+    for (int i : {0, 2}) EXPECT_NEAR(alike[i].level, 0, 0.1) << alike[i].frequency;
+    EXPECT_NEAR(sum(true, true, {3000})[0].level, 3.01, 0.2);
+    for (const Point& p : sum(true, true)) EXPECT_LT(std::abs(p.level - 1.5), 2) << p.frequency;
+    for (const Point& p : sum(false, false)) EXPECT_NEAR(p.level, 0, 0.1) << p.frequency;
+    // Far above its band a reversed tweeter is -1 less a vanishing imaginary part: +180 degrees, not
+    // -180; no driver at all is silence.
+    const Network tweeter = networkOf(*calc::highPass12db(3000, 8), 8);
+    const std::array<Branch, 1> reversed{{{&tweeter, true}}};
+    std::array<Point, 2> out{};
+    evaluateSum(reversed, std::array{1e20}, std::span(out).first(1));
+    evaluateSum({}, std::array{1000.0}, std::span(out).last(1));
+    EXPECT_EQ(std::pair(out[0].phase, out[1].level), std::pair(180.0, -inf));
+}
+
+// In every decade (powers of ten far beyond exact ones among them) each member of a series is its
+// own pick, and between neighbours (8.2 and 10 at the top) the pick switches at their geometric mean.
+TEST(NearestStandard, MembersSwitchesAndPicksByRatio) {
+    const std::vector<double> e12{1.0, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.7, 5.6, 6.8, 8.2};
+    const std::vector<double> e24{1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
+                                  3.3, 3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1};
+    for (const auto& [series, members] : {std::pair(Series::E12, e12), std::pair(Series::E24, e24)}) {
+        for (int decade : {-296, -30, -1, 0, 1, 2, 3, 4, 5, 30, 296}) {
+            for (std::size_t i = 0; i < members.size(); ++i) {
+                const double below = members[i] * std::pow(10.0, decade);
+                const double above = (i + 1 < members.size() ? members[i + 1] : 10) * std::pow(10.0, decade);
+                const double middle = std::sqrt(below) * std::sqrt(above);
+                EXPECT_DOUBLE_EQ(nearestStandard(below, series).value(), below);
+                EXPECT_DOUBLE_EQ(nearestStandard(middle * (1 - 1e-9), series).value(), below);
+                EXPECT_DOUBLE_EQ(nearestStandard(middle * (1 + 1e-9), series).value(), above);
+            }
+        }
+    }
+    // Picks a builder would check by hand: nearest by ratio, not by difference; nothing for zero,
+    // negative or non-finite values; only capacitors change, and one of 0 uF stays open.
+    EXPECT_EQ(nearestStandard(9.07, Series::E12), 10);  // nearer 8.2 by difference
+    EXPECT_EQ(nearestStandard(0.0052, Series::E12), 0.0056);
+    EXPECT_EQ(nearestStandard(std::nextafter(100.0, 0.0), Series::E12), 100);
+    for (double value : {0.0, -4.7, inf, std::nan("")}) EXPECT_EQ(nearestStandard(value, Series::E12), nullopt);
+    EXPECT_EQ(shown(withStandardCapacitors(net(BandPass12db, {1.8, 79.5, 0.18, 0}, 4), Series::E12)),
+              (Shown{{"", false, 1.8}, {"", true, 82}, {"", false, 0.18}, {"", true, 0}}));
+}
+
+}  // namespace
+}  // namespace response
