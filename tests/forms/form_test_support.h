@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "forms/form_loader.h"
@@ -23,8 +24,12 @@ inline const calc::Region decimalComma{",", "."};
 inline const calc::Region decimalPoint{".", ","};
 
 struct RecordingPresenter final : forms::FailurePresenter {
-    void warn(QWidget*, const QString& message) override { messages << message; }
+    void warn(QWidget*, const QString& message) override {
+        messages << message;
+        if (whileShown) whileShown();
+    }
     QStringList messages;
+    std::function<void()> whileShown;  // what happens elsewhere while the warning is open
 };
 
 // One running program: the main window with its start form, maximized.

@@ -95,6 +95,28 @@ private slots:
         QCOMPARE(frameOf(form)->isMaximized(), maximized);
         QVERIFY(program.window->mdiArea()->activeSubWindow() == frameOf(form) || QApplication::activeWindow() == form);
     }
+    // A form closed from another window while its warning is open goes, and the program goes on.
+    void formClosedUnderItsWarning_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Kalem") << "mnuKalem" << "Text1" << "cmdIzracunajL";
+        QTest::newRow("Namotaj kalema") << "mnuNamotaj" << "txtSnaga" << "cmdPredloziZicu";
+    }
+    void formClosedUnderItsWarning() {
+        QFETCH(QString, command);
+        QFETCH(QString, field);
+        QFETCH(QString, button);
+        Program program;
+        QWidget* form = program.choose(command.toStdString());
+        retype(testing_support::field(form, qPrintable(field)), "x");
+        const QPointer<QWidget> closed = form;
+        program.presenter.whileShown = [form] { discard(form); };
+        QTest::mouseClick(forms::control<QPushButton>(form, qPrintable(button)), Qt::LeftButton);
+        QVERIFY(closed.isNull());
+        QCOMPARE(program.presenter.messages.size(), 1);
+        QVERIFY(program.choose(command.toStdString()));
+    }
     // Exit: every window closes without a question, whatever was typed, Form1 too.
     void exitClosesEverythingWithoutAQuestion_data() {
         QTest::addColumn<bool>("byIzlaz");
