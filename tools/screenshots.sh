@@ -16,6 +16,7 @@ if [ -z "${TAV20_SCREENSHOTS_INSIDE:-}" ]; then
     TAV20_SCREENSHOTS_INSIDE=1 exec xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$0" "$@"
 fi
 
+. "$(dirname "$0")/calculator_forms_walk.sh"
 keys() { for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.15; done; }
 # Trimmed of the empty workspace below the windows, in a 256-colour palette.
 shot() {
@@ -32,19 +33,7 @@ trap 'kill $app 2>/dev/null || true' EXIT
 main=$(xdotool search --sync --name '^Tav20$' | head -1)
 xdotool windowsize --sync "$main" "$width" "$height"
 xdotool windowfocus --sync "$main"
-shot tav20
-
-keys alt+t b Tab Tab space Tab Tab Tab space
-shot bas
-keys ctrl+w alt+t s Tab Tab Tab Tab Tab space Tab space
-shot srednji
-keys ctrl+w alt+t v Tab Tab Tab Tab space Tab space
-shot visoki
-keys ctrl+w alt+k Tab Tab Tab Tab space
-shot kalem
-keys ctrl+w alt+a
-shot autor
-keys ctrl+w alt+z
+shoot_calculator_forms
 form1=$(xdotool search --sync --name '^Form1$' | head -1)
 xdotool windowfocus --sync "$form1"
 keys Tab Tab space

@@ -16,6 +16,7 @@ mkdir -p "$out"
 
 "$wine" "$settings" "$decimal" "MS Sans Serif"
 
+. "$(dirname "$0")/../../tools/calculator_forms_walk.sh"
 keys() { for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.3; done; }
 # Trimmed of the empty workspace below the windows, in a 256-colour palette.
 shot() {
@@ -46,18 +47,7 @@ trap 'kill $app 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
 main=$(window '^Tav20$')
 xdotool windowmove --sync "$main" 0 0 windowsize --sync "$main" 1280 1000
 focus '^Tav20$'
-shot tav20
-keys alt+t b Tab Tab space Tab Tab Tab space
-shot bas
-keys ctrl+w alt+t s Tab Tab Tab Tab Tab space Tab space
-shot srednji
-keys ctrl+w alt+t v Tab Tab Tab Tab space Tab space
-shot visoki
-keys ctrl+w alt+k Tab Tab Tab Tab space
-shot kalem
-keys ctrl+w alt+a
-shot autor
-keys ctrl+w alt+z
+shoot_calculator_forms
 focus '^Form1$'
 keys Tab Tab space
 shot form1
