@@ -27,6 +27,8 @@ import threading
 import time
 
 LOCALES = ["sr_RS.UTF-8", "en_US.UTF-8"]
+# Set on Ctrl+C or a termination: each monkey stops its program and X server.
+STOP = threading.Event()
 READ_ONLY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "read_only.sh")
 KEYS = ["Tab", "shift+Tab", "space", "Return", "Escape", "BackSpace", "Delete", "Home", "End",
         "Left", "Right", "Up", "Down", "shift+End", "ctrl+a", "ctrl+c", "ctrl+x", "ctrl+v",
@@ -120,7 +122,7 @@ class Monkey:
         try:
             process = self.launch(env, log)
             deadline = time.monotonic() + self.minutes * 60
-            while time.monotonic() < deadline:
+            while time.monotonic() < deadline and not STOP.is_set():
                 if process.poll() is not None:
                     log.flush()
                     self.report(log.name)
@@ -159,11 +161,17 @@ def main():
     threads = [threading.Thread(target=monkey.run) for monkey in monkeys]
     for thread in threads:
         thread.start()
+    for sig in (signal.SIGINT, signal.SIGTERM):
+        signal.signal(sig, lambda *_: STOP.set())
     for thread in threads:
-        thread.join()
+        while thread.is_alive():  # a timeout, so that the signal handler runs
+            thread.join(1)
     crashes = sum(monkey.crashes for monkey in monkeys)
     print("seed %d, %g minutes: %d starts, %d crashes" %
           (args.seed, args.minutes, sum(m.starts for m in monkeys), crashes))
+    if STOP.is_set():
+        print("stopped before the %g minutes were up" % args.minutes)
+        return 1 if crashes else 130
     return 1 if crashes else 0
 
 
