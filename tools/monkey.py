@@ -30,6 +30,7 @@ LOCALES = ["sr_RS.UTF-8", "en_US.UTF-8"]
 # Set on Ctrl+C or a termination: each monkey stops its program and X server.
 STOP = threading.Event()
 READ_ONLY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "read_only.sh")
+
 KEYS = ["Tab", "shift+Tab", "space", "Return", "Escape", "BackSpace", "Delete", "Home", "End",
         "Left", "Right", "Up", "Down", "shift+End", "ctrl+a", "ctrl+c", "ctrl+x", "ctrl+v",
         "ctrl+z", "ctrl+y", "ctrl+w", "ctrl+F4", "ctrl+F6", "ctrl+Tab", "alt+F4", "alt+space",
@@ -38,6 +39,11 @@ KEYS = ["Tab", "shift+Tab", "space", "Return", "Escape", "BackSpace", "Delete", 
 CHARS = "0123456789,.-+eE xyz<>&%/\"'"
 # The exit is a key pair of its own, sent seldom, so that most of the time goes to the forms.
 EXIT_KEYS = ["alt+f", "i"]
+
+
+def read_only(scratch, *command):
+    """COMMAND as run where it can change no file, SCRATCH its home."""
+    return ["unshare", "--user", "--map-root-user", "--mount", "sh", READ_ONLY, scratch, *command]
 
 
 def start_xvfb():
@@ -68,9 +74,8 @@ class Monkey:
     def launch(self, env, log):
         self.starts += 1
         self.sent = []
-        gdb = ["unshare", "--user", "--map-root-user", "--mount", "sh", READ_ONLY, self.scratch,
-               "gdb", "-q", "-batch", "-ex", "set pagination off", "-ex", "run", "-ex", "bt 40",
-               "--args", self.program]
+        gdb = read_only(self.scratch, "gdb", "-q", "-batch", "-ex", "set pagination off",
+                        "-ex", "run", "-ex", "bt 40", "--args", self.program)
         # A session of its own, so that gdb and the program end together.
         process = subprocess.Popen(gdb, env=env, stdout=log, stderr=subprocess.STDOUT,
                                    stdin=subprocess.DEVNULL, start_new_session=True)
@@ -150,8 +155,7 @@ def main():
     os.makedirs(args.out, exist_ok=True)
     # Without the read-only world every start would fail at once and count as no crash.
     probe = tempfile.mkdtemp(prefix="monkey-probe-")
-    jailed = subprocess.run(["unshare", "--user", "--map-root-user", "--mount", "sh", READ_ONLY,
-                             probe, "true"]).returncode == 0
+    jailed = subprocess.run(read_only(probe, "true")).returncode == 0
     os.rmdir(probe)
     if not jailed:
         sys.exit("monkey.py: cannot start the program where it can change no file "
