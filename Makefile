@@ -122,11 +122,11 @@ screenshots: build
 # cross-builds Qt into $(QT_MINGW) (see the README for the time); later runs reuse it.
 windows:
 	$(call install_missing,$(WINDOWS_DEBS))
-	nice -n 10 windows/build_qt.sh $(QT_MINGW) windows/toolchain.cmake $(WIN_JOBS) $(QT_MODULES)
-	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/toolchain.cmake \
+	nice -n 10 packaging/windows/build_qt.sh $(QT_MINGW) packaging/windows/toolchain.cmake $(WIN_JOBS) $(QT_MODULES)
+	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/toolchain.cmake \
 	    -DTAV20_QT_MINGW=$(QT_MINGW) -DTAV20_BENCH=OFF -DTAV20_GUI_TESTS=OFF -DTAV20_DEB=OFF \
 	    -DTAV20_IMAGEGEN=OFF -DTAV20_HARDENING=OFF \
-	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/windows/wine.sh \
+	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/packaging/windows/wine.sh \
 	    -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST
 	nice -n 10 cmake --build $(WIN_BUILD) -j $(WIN_JOBS)
 	cmake --build $(WIN_BUILD) --target windows_zip
@@ -134,7 +134,7 @@ windows:
 # The release under Wine: its DLL imports, the core's tests, every form in both settings.
 windows-test: windows
 	$(call install_missing,$(WINDOWS_TEST_DEBS))
-	tests/windows/run.sh $(WIN_BUILD)
+	tests/packaging/windows/run.sh $(WIN_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MONKEY_ASAN_BUILD) $(WIN_BUILD)

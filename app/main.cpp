@@ -2,9 +2,10 @@
 
 #include "app/command_line.h"
 #include "app/response_module.h"
-#include "forms/failure.h"
+#include "formkit/region.h"
+#include "formkit/warner.h"
 #include "forms/main_window.h"
-#include "forms/region.h"
+#include "forms/namotaj/namotaj_window.h"
 
 int main(int argc, char* argv[]) {
     if (const auto reply = cli::replyBeforeWindow(QStringList(argv, argv + argc)))
@@ -16,8 +17,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(TAV20_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tav20"));
 
-    forms::MessageBoxPresenter presenter;
-    forms::MainWindow window({presenter, forms::userRegion}, responseWindow(presenter));
+    formkit::MessageBoxWarner warner;
+    forms::MainWindow window({warner, formkit::userRegion},
+                             {responseWindow(warner), namotaj::frmNamotaj});
     window.showMaximized();
     return app.exec();
 }

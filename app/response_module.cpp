@@ -9,7 +9,7 @@
 
 namespace {
 
-using Make = QWidget* (*)(forms::Workspace&);
+using Make = QWidget* (*)(formkit::Workspace&);
 
 // Beside the program in the build tree, else where the package installs it,
 // found from the program's own folder so that an unpacked package works too.
@@ -28,44 +28,43 @@ Make loadModule(QString& missing) {
 
 }  // namespace
 
-forms::WindowMaker responseWindow(forms::FailurePresenter& presenter) {
+formkit::WindowDesign responseWindow(formkit::Warner& warner) {
     struct Module {
         bool tried = false;
         Make make = nullptr;
         QString missing;
     };
-    return [&presenter,
-            module = std::make_shared<Module>()](forms::Workspace& workspace) -> QWidget* {
-        if (!module->tried) {
-            module->make = loadModule(module->missing);
-            module->tried = true;
-        }
-        if (module->make) return module->make(workspace);
-        presenter.warn(nullptr, QStringLiteral("Prozor \"Odziv skretnice\" ne moze da se otvori: "
-                                               "datoteka %1 nedostaje ili ne moze da se ucita. "
-                                               "Ponovo instalirajte program.")
-                                    .arg(module->missing));
-        return nullptr;
-    };
+    return {
+        "frmOdziv",
+        [&warner, module = std::make_shared<Module>()](formkit::Workspace& workspace) -> QWidget* {
+            if (!module->tried) {
+                module->make = loadModule(module->missing);
+                module->tried = true;
+            }
+            if (module->make) return module->make(workspace);
+            warner.warn(nullptr, QStringLiteral("Prozor \"Odziv skretnice\" ne moze da se otvori: "
+                                                "datoteka %1 nedostaje ili ne moze da se ucita. "
+                                                "Ponovo instalirajte program.")
+                                     .arg(module->missing));
+            return nullptr;
+        }};
 }
 
 #elif defined(TAV20_WITHOUT_RESPONSE_WINDOW)
 
-forms::WindowMaker responseWindow(forms::FailurePresenter& presenter) {
-    return [&presenter](forms::Workspace&) -> QWidget* {
-        presenter.warn(nullptr, QStringLiteral("Prozor \"Odziv skretnice\" nije deo ovog izdanja "
-                                               "programa: izdanje je napravljeno bez Qt Charts."));
-        return nullptr;
-    };
+formkit::WindowDesign responseWindow(formkit::Warner& warner) {
+    return {"frmOdziv", [&warner](formkit::Workspace&) -> QWidget* {
+                warner.warn(nullptr,
+                            QStringLiteral("Prozor \"Odziv skretnice\" nije deo ovog izdanja "
+                                           "programa: izdanje je napravljeno bez Qt Charts."));
+                return nullptr;
+            }};
 }
 
 #else
 
-#include "odziv/odziv_window.h"
+#include "forms/odziv/odziv_window.h"
 
-forms::WindowMaker responseWindow(forms::FailurePresenter&) {
-    return
-        [](forms::Workspace& workspace) -> QWidget* { return new odziv::OdzivWindow(workspace); };
-}
+formkit::WindowDesign responseWindow(formkit::Warner&) { return odziv::frmOdziv; }
 
 #endif

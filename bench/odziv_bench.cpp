@@ -7,27 +7,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "forms/form_loader.h"
+#include "formkit/form_loader.h"
 #include "forms/forms.h"
 #include "forms/main_window.h"
-#include "odziv/facts_model.h"
-#include "odziv/odziv_window.h"
+#include "forms/odziv/facts_model.h"
+#include "forms/odziv/odziv_window.h"
 
 namespace {
 
-class Silent final : public forms::FailurePresenter {
+class Silent final : public formkit::Warner {
 public:
     void warn(QWidget*, const QString&) override {}
 };
 
 void pressUpdatesAndRepaints(benchmark::State& state) {
-    Silent presenter;
-    forms::MainWindow main(
-        {presenter,
-         [] {
-             return calc::Region{",", "."};
-         }},
-        [](forms::Workspace& workspace) { return new odziv::OdzivWindow(workspace); });
+    Silent warner;
+    forms::MainWindow main({warner, [] { return calc::Region{",", "."}; }}, {odziv::frmOdziv});
     main.resize(1280, 1000);
     main.show();
     const std::pair<const forms::FormDesign*, const char*> halves[] = {
@@ -35,15 +30,15 @@ void pressUpdatesAndRepaints(benchmark::State& state) {
         {&forms::frmSrednji, "cmdIzracunaj6db"}, {&forms::frmSrednji, "cmdIzracunaj12db"},
         {&forms::frmVisoki, "cmdIzracunaj6db"},  {&forms::frmVisoki, "cmdIzracunaj12"}};
     for (const auto& [form, button] : halves)
-        forms::control<QPushButton>(main.showForm(*form), button)->click();
-    auto* window = static_cast<odziv::OdzivWindow*>(main.showWindow(forms::frmOdziv));
+        formkit::control<QPushButton>(main.showForm(*form), button)->click();
+    auto* window = static_cast<odziv::OdzivWindow*>(main.showWindow("frmOdziv"));
     odziv::FactsModel* facts = window->facts();
-    for (std::size_t half = 0; half < forms::ShownResults::halves; ++half)
+    for (std::size_t half = 0; half < formkit::ShownResults::halves; ++half)
         facts->setData(facts->index(*facts->rowOf(half, 0), odziv::FactsModel::InSum), Qt::Checked,
                        Qt::CheckStateRole);
     QWidget* bas = main.showForm(forms::frmBas);
-    auto* frequency = forms::control<QLineEdit>(bas, "Text1");
-    auto* woofer = forms::control<QPushButton>(bas, "cmdIzracunaj6db");
+    auto* frequency = formkit::control<QLineEdit>(bas, "Text1");
+    auto* woofer = formkit::control<QPushButton>(bas, "cmdIzracunaj6db");
     bool other = false;
     for (auto _ : state) {
         // Each press a new crossover frequency, so the woofer's curve and the sum change.

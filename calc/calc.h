@@ -21,10 +21,10 @@ struct Region {           // the user's regional number settings, UTF-8
     std::string group;    // digit-group separator, e.g. "."; may be empty
 };
 
-enum class Failure { NotANumber, OutOfRange, DivisionByZero, Overflow, NegativeRoot };
+enum class FaultKind { NotANumber, OutOfRange, DivisionByZero, Overflow, NegativeRoot };
 
 template <class T>
-using Result = std::expected<T, Failure>;  // reading a field
+using Result = std::expected<T, FaultKind>;  // reading a field
 
 // A whole multiple of a product of an operation's inputs; bit i of `inputs`
 // stands for the operation's i-th parameter.
@@ -44,7 +44,7 @@ struct Expression {
 // Why an operation gave no values, told by the step that failed, so that the
 // caller names the real cause instead of guessing it from the inputs.
 struct Fault {
-    Failure kind;
+    FaultKind kind;
     int input = 0;           // the input to change: a zero divisor's only or first input, the
                              // input that drives an overflow, the first negative under a root
     Expression divisor{};    // a zero divisor as the operation forms it

@@ -109,7 +109,7 @@ Result<T> nearest(const Decimal& number) {
     const T zero = number.negative ? -T{0} : T{0};
     if (number.digits.empty()) return zero;
     const long long leading = number.exponent + static_cast<long long>(number.digits.size()) - 1;
-    if (leading > 400) return std::unexpected(Failure::OutOfRange);
+    if (leading > 400) return std::unexpected(FaultKind::OutOfRange);
     if (leading < -400) return zero;
 
     const std::string text = number.digits + 'e' + std::to_string(number.exponent);
@@ -117,10 +117,10 @@ Result<T> nearest(const Decimal& number) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
     if (error == std::errc::result_out_of_range) {
         if (leading < 0) return zero;
-        return std::unexpected(Failure::OutOfRange);
+        return std::unexpected(FaultKind::OutOfRange);
     }
     if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::unexpected(Failure::NotANumber);
+        return std::unexpected(FaultKind::NotANumber);
     }
     return number.negative ? -magnitude : magnitude;
 }
@@ -128,7 +128,7 @@ Result<T> nearest(const Decimal& number) {
 template <class T>
 Result<T> read(std::string_view text, const Region& region) {
     const auto number = parse(text, region);
-    if (!number) return std::unexpected(Failure::NotANumber);
+    if (!number) return std::unexpected(FaultKind::NotANumber);
     return nearest<T>(*number);
 }
 

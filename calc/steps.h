@@ -109,7 +109,7 @@ public:
 
     Tracked<double> root(const Tracked<double>& x) {
         if (!(x.value < 0)) return {std::sqrt(x.value), none, x.inputs, x.driver};
-        fail({Failure::NegativeRoot, firstNegative(x.inputs)});
+        fail({FaultKind::NegativeRoot, firstNegative(x.inputs)});
         return {0, none, x.inputs, x.driver};
     }
 
@@ -126,7 +126,7 @@ private:
     template <class T>
     Tracked<T> checked(T value, const Expression& made, unsigned inputs, int driver) {
         if (std::fabs(value) <= FLT_MAX) return {value, made, inputs, driver};
-        fail({Failure::Overflow, driver});
+        fail({FaultKind::Overflow, driver});
         return {0, made, inputs, driver};
     }
 
@@ -134,7 +134,7 @@ private:
     // only because it fell below the single range.
     template <class T>
     void failZeroDivisor(const Tracked<T>& divisor) {
-        Fault fault{Failure::DivisionByZero, lowest(divisor.inputs), divisor.made};
+        Fault fault{FaultKind::DivisionByZero, lowest(divisor.inputs), divisor.made};
         if (divisor.made.count == 1) {
             const unsigned factors = divisor.made.terms[0].inputs;
             const std::optional<int> zero = first(factors, [](double v) { return v == 0; });

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "forms/control_table.h"
-#include "forms/failure.h"
-#include "forms/workspace.h"
+#include "formkit/control_table.h"
+#include "formkit/form_context.h"
 
 class QWidget;
 
@@ -11,8 +10,8 @@ namespace forms {
 // A form as the main window shows it: its table, and the handlers that
 // attach to a freshly loaded copy (none for the start and About forms).
 struct FormDesign {
-    const FormTable& table;
-    void (*attach)(QWidget& form, const FormContext& context) = nullptr;
+    const formkit::FormTable& table;
+    void (*attach)(QWidget& form, const formkit::FormContext& context) = nullptr;
 };
 
 extern const FormDesign frmTav20;
@@ -22,8 +21,5 @@ extern const FormDesign frmSrednji;
 extern const FormDesign frmVisoki;
 extern const FormDesign frmKalem;
 extern const FormDesign Form1;
-
-extern const WindowDesign frmOdziv;
-extern const WindowDesign frmNamotaj;
 
 }  // namespace forms

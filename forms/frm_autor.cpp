@@ -1,8 +1,11 @@
+// About: the author's contact.
+
 #include "forms/forms.h"
 
 namespace forms {
 
 namespace {
+using namespace formkit;
 using enum Kind;
 
 constexpr Control controls[] = {

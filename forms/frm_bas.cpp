@@ -1,12 +1,18 @@
-#include <QLabel>
+// Woofer: low-pass, L (6 dB) or L and C (12 dB).
 
-#include "forms/form_loader.h"
+#include "formkit/press.h"
 #include "forms/forms.h"
-#include "forms/press.h"
+
+// Woofer: low-pass, L (6 dB) or L and C (12 dB).
+
+#include "formkit/form_loader.h"
+#include "formkit/press.h"
+#include "forms/forms.h"
 
 namespace forms {
 
 namespace {
+using namespace formkit;
 using enum Kind;
 
 constexpr Control controls[] = {
@@ -39,26 +45,12 @@ constexpr Control controls[] = {
 constexpr FormTable table{{"frmBas", "bas", 9315, 6600}, controls};
 
 void attach(QWidget& form, const FormContext& context) {
-    const std::array left{Input{control<QLineEdit>(&form, "Text1"), "Fp", "prelomna frekvencija"},
-                          Input{control<QLineEdit>(&form, "Text2"), "Z", "impedansa zvucnika"}};
-    const std::array right{Input{control<QLineEdit>(&form, "Text4"), "Fp", "prelomna frekvencija"},
-                           Input{control<QLineEdit>(&form, "Text5"), "Z", "impedansa zvucnika"}};
-    auto* label11 = control<QLabel>(&form, "Label11");
-    auto* label12 = control<QLabel>(&form, "Label12");
-
-    const auto cmdIzracunaj6db_Click = [=] {
-        press<float>(context, left, calc::lowPass6db, [=](const auto& result, const auto& region) {
-            setCaption(label11, calc::caption(result, region));
-        });
-    };
-    const auto cmdIzracunaj12db_Click = [=] {
-        press<float>(context, right, calc::lowPass12db,
-                     [=](const auto& result, const auto& region) {
-                         setCaption(label12, calc::caption(result, region));
-                     });
-    };
-    onClick(form, "cmdIzracunaj6db", cmdIzracunaj6db_Click);
-    onClick(form, "cmdIzracunaj12db", cmdIzracunaj12db_Click);
+    wirePress(form, context, "cmdIzracunaj6db",
+              {{"Text1", "Fp", "prelomna frekvencija"}, {"Text2", "Z", "impedansa zvucnika"}},
+              calc::lowPass6db, {"Label11"});
+    wirePress(form, context, "cmdIzracunaj12db",
+              {{"Text4", "Fp", "prelomna frekvencija"}, {"Text5", "Z", "impedansa zvucnika"}},
+              calc::lowPass12db, {"Label12"});
 }
 }  // namespace
 

@@ -1,12 +1,12 @@
-#include <QLabel>
+// Coil: the inductance of a multilayer air-core coil from N, do, l and h.
 
-#include "forms/form_loader.h"
+#include "formkit/press.h"
 #include "forms/forms.h"
-#include "forms/press.h"
 
 namespace forms {
 
 namespace {
+using namespace formkit;
 using enum Kind;
 
 // Nothing reads the explanatory text; the blanks at line ends and the doubled
@@ -55,19 +55,12 @@ constexpr Control controls[] = {
 constexpr FormTable table{{"frmKalem", "Kalem", 9375, 6495}, controls};
 
 void attach(QWidget& form, const FormContext& context) {
-    const std::array inputs{Input{control<QLineEdit>(&form, "Text1"), "N", "broj namotaja"},
-                            Input{control<QLineEdit>(&form, "Text2"), "do", "srednji precnik"},
-                            Input{control<QLineEdit>(&form, "Text3"), "l", "duzina namotaja"},
-                            Input{control<QLineEdit>(&form, "Text4"), "h", "debljina namotaja"}};
-    auto* label5 = control<QLabel>(&form, "Label5");
-
-    const auto cmdIzracunajL_Click = [=] {
-        press<float>(context, inputs, calc::coilInductance,
-                     [=](const auto& result, const auto& region) {
-                         setCaption(label5, calc::caption(result, region));
-                     });
-    };
-    onClick(form, "cmdIzracunajL", cmdIzracunajL_Click);
+    wirePress(form, context, "cmdIzracunajL",
+              {{"Text1", "N", "broj namotaja"},
+               {"Text2", "do", "srednji precnik"},
+               {"Text3", "l", "duzina namotaja"},
+               {"Text4", "h", "debljina namotaja"}},
+              calc::coilInductance, {"Label5"});
 }
 }  // namespace
 

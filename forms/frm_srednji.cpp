@@ -1,12 +1,12 @@
-#include <QLabel>
+// Midrange: band-pass, L and C (6 dB, coil at 4 x Fp1) or two L-C sections (12 dB).
 
-#include "forms/form_loader.h"
+#include "formkit/press.h"
 #include "forms/forms.h"
-#include "forms/press.h"
 
 namespace forms {
 
 namespace {
+using namespace formkit;
 using enum Kind;
 
 constexpr Control controls[] = {
@@ -47,30 +47,14 @@ constexpr FormTable table{{"frmSrednji", "Srednjetonci", 9285, 7440}, controls};
 
 void attach(QWidget& form, const FormContext& context) {
     // The left half sizes its coil for 4 x Fp1 and reads no upper frequency.
-    const std::array left{Input{control<QLineEdit>(&form, "Text5"), "Fp1", "donja ucestanost"},
-                          Input{control<QLineEdit>(&form, "Text6"), "Z", "impedansa zvucnika"}};
-    const std::array right{Input{control<QLineEdit>(&form, "Text1"), "Fp1", "donja ucestanost"},
-                           Input{control<QLineEdit>(&form, "Text2"), "Fp2", "gornja ucestanost"},
-                           Input{control<QLineEdit>(&form, "Text3"), "Z", "impedansa zvucnika"}};
-    auto* label14 = control<QLabel>(&form, "Label14");
-    auto* label15 = control<QLabel>(&form, "Label15");
-    auto* label16 = control<QLabel>(&form, "Label16");
-
-    const auto cmdIzracunaj6db_Click = [=] {
-        press<float>(context, left, calc::bandPass6db, [=](const auto& result, const auto& region) {
-            setCaption(label14, calc::caption(result, region));
-        });
-    };
-    const auto cmdIzracunaj12db_Click = [=] {
-        press<float>(context, right, calc::bandPass12db,
-                     [=](const auto& result, const auto& region) {
-                         const auto [first, second] = calc::captions(result, region);
-                         setCaption(label15, first);
-                         setCaption(label16, second);
-                     });
-    };
-    onClick(form, "cmdIzracunaj6db", cmdIzracunaj6db_Click);
-    onClick(form, "cmdIzracunaj12db", cmdIzracunaj12db_Click);
+    wirePress(form, context, "cmdIzracunaj6db",
+              {{"Text5", "Fp1", "donja ucestanost"}, {"Text6", "Z", "impedansa zvucnika"}},
+              calc::bandPass6db, {"Label14"});
+    wirePress(form, context, "cmdIzracunaj12db",
+              {{"Text1", "Fp1", "donja ucestanost"},
+               {"Text2", "Fp2", "gornja ucestanost"},
+               {"Text3", "Z", "impedansa zvucnika"}},
+              calc::bandPass12db, {"Label15", "Label16"});
 }
 }  // namespace
 

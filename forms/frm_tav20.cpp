@@ -1,8 +1,11 @@
+// The start form: three pictures and the call to choose a crossover type.
+
 #include "forms/forms.h"
 
 namespace forms {
 
 namespace {
+using namespace formkit;
 using enum Kind;
 
 constexpr Control controls[] = {

@@ -1,12 +1,12 @@
-#include <QLabel>
+// Tweeter: high-pass, C (6 dB) or C and L (12 dB).
 
-#include "forms/form_loader.h"
+#include "formkit/press.h"
 #include "forms/forms.h"
-#include "forms/press.h"
 
 namespace forms {
 
 namespace {
+using namespace formkit;
 using enum Kind;
 
 constexpr Control controls[] = {
@@ -39,26 +39,12 @@ constexpr Control controls[] = {
 constexpr FormTable table{{"frmVisoki", "visokotonci", 9375, 6495}, controls};
 
 void attach(QWidget& form, const FormContext& context) {
-    const std::array left{Input{control<QLineEdit>(&form, "Text1"), "Fp", "prelomna frekvencija"},
-                          Input{control<QLineEdit>(&form, "Text2"), "Z", "impedansa zvucnika"}};
-    const std::array right{Input{control<QLineEdit>(&form, "Text4"), "Fp", "prelomna frekvencija"},
-                           Input{control<QLineEdit>(&form, "Text5"), "Z", "impedansa zvucnika"}};
-    auto* label14 = control<QLabel>(&form, "Label14");
-    auto* label11 = control<QLabel>(&form, "Label11");
-
-    const auto cmdIzracunaj6db_Click = [=] {
-        press<float>(context, left, calc::highPass6db, [=](const auto& result, const auto& region) {
-            setCaption(label14, calc::caption(result, region));
-        });
-    };
-    const auto cmdIzracunaj12_Click = [=] {
-        press<float>(context, right, calc::highPass12db,
-                     [=](const auto& result, const auto& region) {
-                         setCaption(label11, calc::caption(result, region));
-                     });
-    };
-    onClick(form, "cmdIzracunaj6db", cmdIzracunaj6db_Click);
-    onClick(form, "cmdIzracunaj12", cmdIzracunaj12_Click);
+    wirePress(form, context, "cmdIzracunaj6db",
+              {{"Text1", "Fp", "prelomna frekvencija"}, {"Text2", "Z", "impedansa zvucnika"}},
+              calc::highPass6db, {"Label14"});
+    wirePress(form, context, "cmdIzracunaj12",
+              {{"Text4", "Fp", "prelomna frekvencija"}, {"Text5", "Z", "impedansa zvucnika"}},
+              calc::highPass12db, {"Label11"});
 }
 }  // namespace
 

@@ -8,20 +8,24 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTranslator>
+#include <algorithm>
 #include <map>
 
+#include "formkit/colours.h"
+#include "formkit/form_loader.h"
+#include "formkit/text.h"
 #include "forms/child_window.h"
-#include "forms/colours.h"
-#include "forms/form_loader.h"
 #include "forms/menu.h"
-#include "forms/text.h"
 
 namespace forms {
 
-MainWindow::MainWindow(FormContext context, WindowMaker responseWindow, QWidget* parent)
+using namespace formkit;
+
+MainWindow::MainWindow(FormContext context, std::vector<WindowDesign> windows, QWidget* parent)
     : QMainWindow(parent),
       m_context(std::move(context)),
-      m_responseWindow(std::move(responseWindow)),
+      m_windows(std::move(windows)),
+      m_icon(QStringLiteral(":/images/icon.png")),
       m_qtInSerbian(new QTranslator(this)),
       m_mdi(new QMdiArea(this)) {
     m_context.shown = &m_shownResults;
@@ -30,15 +34,15 @@ MainWindow::MainWindow(FormContext context, WindowMaker responseWindow, QWidget*
         QCoreApplication::installTranslator(m_qtInSerbian);
     setObjectName(QStringLiteral("mdiTav20"));
     setWindowTitle(QStringLiteral("Tav20"));
-    setWindowIcon(sharedIcon());
+    setWindowIcon(m_icon);
     m_mdi->setBackground(colourOf(systemColour(sys::appWorkspace), palette()));
     setCentralWidget(m_mdi);
     buildMenu();
     // The size the frame comes back to when the user restores it.
     resize(pixels(4680), pixels(3090) + menuBar()->sizeHint().height());
 
-    const auto MDIForm_Load = [this] { showForm(frmTav20); };
-    MDIForm_Load();
+    // The load step: the start form, the only child window at first.
+    showForm(frmTav20);
 }
 
 void MainWindow::buildMenu() {
@@ -62,7 +66,7 @@ void MainWindow::buildMenu() {
         else if (row.form)
             connect(action, &QAction::triggered, this, [this, &row] { showForm(*row.form); });
         else
-            connect(action, &QAction::triggered, this, [this, &row] { showWindow(*row.window); });
+            connect(action, &QAction::triggered, this, [this, &row] { showWindow(row.window); });
     }
 }
 
@@ -92,7 +96,7 @@ void MainWindow::addChildWindow(QWidget* form) {
     sub->setWidget(form);
     m_mdi->addSubWindow(sub);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(form->windowIcon().isNull() ? sharedIcon() : form->windowIcon());
+    sub->setWindowIcon(m_icon);
     sub->adjustSize();
 }
 
@@ -115,17 +119,26 @@ QWidget* MainWindow::showForm(const FormDesign& design) {
     return form;
 }
 
-QWidget* MainWindow::showWindow(const WindowDesign& design) {
-    QWidget* window = openForm(toQString(design.name));
+QWidget* MainWindow::showWindow(std::string_view name) {
+    const auto design = std::ranges::find(m_windows, name, &WindowDesign::name);
+    if (design == m_windows.end()) return nullptr;
+    QWidget* window = openForm(toQString(name));
     const bool fresh = !window;
     if (fresh) {
-        window = design.create(*this);
+        window = design->create(*this);
         if (!window) return nullptr;
-        window->setObjectName(toQString(design.name));
+        window->setObjectName(toQString(name));
         addChildWindow(window);
     }
     present(window, fresh);
     return window;
+}
+
+void MainWindow::windCoil(double millihenry) {
+    const auto winder = std::ranges::find_if(
+        m_windows, [](const WindowDesign& design) { return design.takeCoil != nullptr; });
+    if (winder == m_windows.end()) return;
+    if (QWidget* window = showWindow(winder->name)) winder->takeCoil(*window, millihenry);
 }
 
 void MainWindow::present(QWidget* form, bool fresh) {

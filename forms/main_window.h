@@ -1,13 +1,14 @@
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
 #include <vector>
 
-#include "forms/failure.h"
+#include "formkit/form_context.h"
+#include "formkit/shown_results.h"
+#include "formkit/workspace.h"
 #include "forms/forms.h"
-#include "forms/shown_results.h"
-#include "forms/workspace.h"
 
 class QMdiArea;
 class QTranslator;
@@ -16,16 +17,19 @@ namespace forms {
 
 // mdiTav20: the frame whose menu shows every form and window of our own.
 // Each exists at most once: showing an open one only brings it to the front.
-class MainWindow : public QMainWindow, public Workspace {
+// The windows of our own come from the program, each with its design.
+class MainWindow : public QMainWindow, public formkit::Workspace {
 public:
-    MainWindow(FormContext context, WindowMaker responseWindow, QWidget* parent = nullptr);
+    MainWindow(formkit::FormContext context, std::vector<formkit::WindowDesign> windows,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     QWidget* showForm(const FormDesign& design);
-    QWidget* showWindow(const WindowDesign& design) override;
-    const FormContext& context() const override { return m_context; }
-    const ShownResults& shownResults() const override { return m_shownResults; }
-    QWidget* makeResponseWindow() override { return m_responseWindow(*this); }
+    // A window of our own by its objectName; nothing where it cannot be made.
+    QWidget* showWindow(std::string_view name);
+    const formkit::FormContext& context() const override { return m_context; }
+    const formkit::ShownResults& shownResults() const override { return m_shownResults; }
+    void windCoil(double millihenry) override;
     QMdiArea* mdiArea() const { return m_mdi; }
 
 protected:
@@ -39,9 +43,11 @@ private:
     void present(QWidget* form, bool fresh);
     void closeOwnWindows();
 
-    ShownResults m_shownResults;
-    FormContext m_context;
-    WindowMaker m_responseWindow;
+    formkit::ShownResults m_shownResults;
+    formkit::FormContext m_context;
+    std::vector<formkit::WindowDesign> m_windows;
+    // One icon for every window: each QIcon of its own would cache its own scaled copies.
+    const QIcon m_icon;
     QTranslator* m_qtInSerbian;
     QMdiArea* m_mdi;
     std::vector<QPointer<QWidget>> m_ownWindows;  // forms that are windows of their own

@@ -14,15 +14,12 @@ const MenuRow rows[] = {
     {"mnuVisoki", "&Visoki", "mnuTipSkretnice", Show, &frmVisoki},
     {"mnuKalem", "&Kalem", "", Show, &frmKalem},
     {"mnuZica", "&Zica", "", Show, &Form1},
-    {"mnuOdziv", "&Odziv", "", Show, nullptr, &frmOdziv},
-    {"mnuNamotaj", "&Namotaj", "", Show, nullptr, &frmNamotaj},
+    {"mnuOdziv", "&Odziv", "", Show, nullptr, "frmOdziv"},
+    {"mnuNamotaj", "&Namotaj", "", Show, nullptr, "frmNamotaj"},
     {"mnuAutor", "&Autor", "", Show, &frmAutor},
 };
 }  // namespace
 
 std::span<const MenuRow> menuRows() { return rows; }
-
-const WindowDesign frmOdziv{"frmOdziv",
-                            [](Workspace& workspace) { return workspace.makeResponseWindow(); }};
 
 }  // namespace forms

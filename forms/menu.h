@@ -4,13 +4,13 @@
 #include <string_view>
 
 #include "forms/forms.h"
-#include "forms/workspace.h"
 
 namespace forms {
 
 // The main window's menu bar, in order: a row without a parent sits on the
 // bar, and a row that shows no form or window and does not exit opens a
-// drop-down.
+// drop-down. A window of our own is named by its objectName; the program
+// gives the main window its design.
 struct MenuRow {
     enum class Command { DropDown, Show, Exit };
     std::string_view name;
@@ -18,7 +18,7 @@ struct MenuRow {
     std::string_view parent;
     Command command;
     const FormDesign* form = nullptr;
-    const WindowDesign* window = nullptr;
+    std::string_view window = {};
 };
 
 std::span<const MenuRow> menuRows();

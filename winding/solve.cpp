@@ -18,12 +18,12 @@ class Search {
 public:
     Search(const Coil& coil, int perLayer) : m_coil(coil), m_perLayer(perLayer) {}
 
-    std::expected<Turns, Failure> run() {
-        const std::optional<Failure> overflow = limitToFiniteCoils();
+    std::expected<Turns, BadField> run() {
+        const std::optional<BadField> overflow = limitToFiniteCoils();
         const auto layer = m_limit > 0 ? firstLayerReaching(1, layerOf(m_limit)) : std::nullopt;
         if (layer) return firstTurnsIn(*layer);
         if (overflow) return std::unexpected(*overflow);
-        return std::unexpected(Failure{Problem::Unreachable, Field::Inductance});
+        return std::unexpected(BadField{Problem::Unreachable, Field::Inductance});
     }
 
 private:
@@ -38,7 +38,7 @@ private:
 
     // Every step of a coil grows with its turns, so once one overflows every
     // larger one does too: the search stays below the first that overflows.
-    std::optional<Failure> limitToFiniteCoils() {
+    std::optional<BadField> limitToFiniteCoils() {
         const auto largest = tryInductance(maxTurns);
         if (largest) {
             m_limit = maxTurns;
@@ -58,7 +58,7 @@ private:
             }
         }
         m_limit = finite;
-        return Failure{Problem::Overflow, field};
+        return BadField{Problem::Overflow, field};
     }
 
     // Below the limit nothing overflows, so value() never throws.
@@ -114,7 +114,7 @@ private:
 
 }  // namespace
 
-std::expected<Turns, Failure> smallestTurns(const Coil& coil, int perLayer) {
+std::expected<Turns, BadField> smallestTurns(const Coil& coil, int perLayer) {
     return Search(coil, perLayer).run();
 }
 

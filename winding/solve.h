@@ -15,6 +15,6 @@ struct Turns {
 
 // The smallest number of turns, at most maxTurns, whose coil reaches the
 // target when wound perLayer (>= 1) turns to a layer.
-std::expected<Turns, Failure> smallestTurns(const Coil& coil, int perLayer);
+std::expected<Turns, BadField> smallestTurns(const Coil& coil, int perLayer);
 
 }  // namespace winding

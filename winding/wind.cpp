@@ -61,19 +61,20 @@ std::expected<Copper, Field> copper(const Coil& coil, int perLayer, int fullLaye
 
 }  // namespace
 
-std::expected<Winding, Failure> wind(const Coil& coil) {
+std::expected<Winding, BadField> wind(const Coil& coil) {
     if (const auto field = firstNotPositive(coil)) {
-        return std::unexpected(Failure{Problem::NotPositive, *field});
+        return std::unexpected(BadField{Problem::NotPositive, *field});
     }
     const int perLayer = turnsPerLayer(coil);
-    if (perLayer == 0) return std::unexpected(Failure{Problem::WireThickerThanLength, Field::Wire});
+    if (perLayer == 0)
+        return std::unexpected(BadField{Problem::WireThickerThanLength, Field::Wire});
     const auto turns = smallestTurns(coil, perLayer);
     if (!turns) return std::unexpected(turns.error());
 
     const int fullLayers = turns->layers.count - 1;
     const int lastLayer = turns->count - fullLayers * perLayer;
     const auto wire = copper(coil, perLayer, fullLayers, lastLayer);
-    if (!wire) return std::unexpected(Failure{Problem::Overflow, wire.error()});
+    if (!wire) return std::unexpected(BadField{Problem::Overflow, wire.error()});
     return Winding{.turns = turns->count,
                    .perLayer = perLayer,
                    .layers = turns->layers.count,

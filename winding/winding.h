@@ -8,7 +8,7 @@
 // winding length, reaches the target by the coil form's own
 // calc::coilInductance, and figures the copper of that coil; suggestWire sizes
 // the wire for an amplifier's current with the wire-gauge form's
-// calc::wireSize. Either gives all of its figures or one Failure naming the
+// calc::wireSize. Either gives all of its figures or one BadField naming the
 // field to fix. Captions out: the caption functions write the figures by the
 // user's calc::Region, rounded to two decimals like every other caption.
 
@@ -52,11 +52,11 @@ enum class Problem {
     Overflow,               // a step beyond the single range
 };
 
-struct Failure {
+struct BadField {
     Problem problem;
     Field field;  // the field the user should fix
 
-    bool operator==(const Failure&) const = default;
+    bool operator==(const BadField&) const = default;
 };
 
 // The answer is the true smallest number of turns, even where a new layer
@@ -64,7 +64,7 @@ struct Failure {
 // the coil form gives the same "L = ..." caption. Failures name the Inductance,
 // Former, Length or Wire field; a non-positive field is named before any other
 // failure, the first of them in that order.
-std::expected<Winding, Failure> wind(const Coil& coil);
+std::expected<Winding, BadField> wind(const Coil& coil);
 
 struct WireSuggestion {
     double current;    // I = sqrt(P / Z), A
@@ -74,7 +74,7 @@ struct WireSuggestion {
 
 // P (W) may be zero; Z (ohm) and J (A/mm^2) must be positive. Failures name
 // the Power, Impedance or Density field.
-std::expected<WireSuggestion, Failure> suggestWire(double power, double impedance, double density);
+std::expected<WireSuggestion, BadField> suggestWire(double power, double impedance, double density);
 
 // The level, in dB, that a coil of the given resistance costs in series with a
 // loudspeaker: 20 * log10(Z / (Z + R)), for Z > 0 and R >= 0.

@@ -18,24 +18,25 @@ double nextTenthUp(double diameter) {
 
 }  // namespace
 
-std::expected<WireSuggestion, Failure> suggestWire(double power, double impedance, double density) {
+std::expected<WireSuggestion, BadField> suggestWire(double power, double impedance,
+                                                    double density) {
     if (!(power >= 0) || !std::isfinite(power)) {
-        return std::unexpected(Failure{Problem::Negative, Field::Power});
+        return std::unexpected(BadField{Problem::Negative, Field::Power});
     }
     if (!positive(impedance))
-        return std::unexpected(Failure{Problem::NotPositive, Field::Impedance});
-    if (!positive(density)) return std::unexpected(Failure{Problem::NotPositive, Field::Density});
+        return std::unexpected(BadField{Problem::NotPositive, Field::Impedance});
+    if (!positive(density)) return std::unexpected(BadField{Problem::NotPositive, Field::Density});
 
     const double currentSquared = power / impedance;
     if (!(currentSquared <= FLT_MAX)) {
         // A huge power or a tiny impedance, whichever strays further from 1.
         const Field field = power * impedance >= 1 ? Field::Power : Field::Impedance;
-        return std::unexpected(Failure{Problem::Overflow, field});
+        return std::unexpected(BadField{Problem::Overflow, field});
     }
     const double current = std::sqrt(currentSquared);
     // The current is now below 2^64: only a tiny density can overflow the wire.
     const auto wire = calc::wireSize(current, density);
-    if (!wire) return std::unexpected(Failure{Problem::Overflow, Field::Density});
+    if (!wire) return std::unexpected(BadField{Problem::Overflow, Field::Density});
     return WireSuggestion{current, wire->d, nextTenthUp(wire->d)};
 }
 

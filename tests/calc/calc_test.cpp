@@ -22,8 +22,8 @@ using namespace test;
 
 enum Kind { Single, Double };
 
-const Result<double> notANumber = std::unexpected(Failure::NotANumber);
-const Result<double> outOfRange = std::unexpected(Failure::OutOfRange);
+const Result<double> notANumber = std::unexpected(FaultKind::NotANumber);
+const Result<double> outOfRange = std::unexpected(FaultKind::OutOfRange);
 const std::string digitFarBeyondHalf = "16777217," + std::string(150, '0') + "1";
 
 // The grammar under each regional setting (the same text reads differently), rounding once from all
@@ -172,15 +172,15 @@ std::string shown(const Expression& divisor, const std::vector<std::string>& sym
     return text;
 }
 
-using enum Failure;
+using enum FaultKind;
 
 // A zero divisor names the field that is zero, or the expression that is (a product of non-zero
 // fields too small to hold as a product); a step beyond the single range names the input that drives
 // it there, by being large in a product or small as a divisor; a root names its negative input.
-TEST(Failure, NamesTheInputAtTheStepThatFails) {
+TEST(Fault, NamesTheInputAtTheStepThatFails) {
     // name, operation, fields, failure, the input it names, a zero divisor as formed (else empty), and
     // whether that divisor is a product too small to hold
-    const std::tuple<const char*, Op, Fields, Failure, std::string, std::string, bool> stops[] = {
+    const std::tuple<const char*, Op, Fields, FaultKind, std::string, std::string, bool> stops[] = {
         {"zeroFrequency", Op::LowPass6, {"0", "4"}, DivisionByZero, "Fp", "Fp", false},
         {"zeroOverZero", Op::LowPass6, {"0", "0"}, DivisionByZero, "Fp", "Fp", false},
         {"zeroImpedanceWithCapacitor", Op::LowPass12, {"500", "0"}, DivisionByZero, "Z", "Fp*Z", false},

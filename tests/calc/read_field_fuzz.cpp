@@ -36,7 +36,7 @@ void check(std::string_view text, const calc::Region& region, Read read) {
     // Fifteen digits round the very largest doubles up past the double range.
     const auto written = read(calc::numberText(*value, region), region);
     require(written ||
-            (written.error() == calc::Failure::OutOfRange && std::fabs(double{*value}) >= 1.797693134862315e308));
+            (written.error() == calc::FaultKind::OutOfRange && std::fabs(double{*value}) >= 1.797693134862315e308));
     require(std::isfinite(calc::roundTo2(*value)));
 }
 

@@ -12,18 +12,19 @@
 #include <functional>
 #include <memory>
 
-#include "forms/form_loader.h"
+#include "formkit/form_loader.h"
 #include "forms/forms.h"
 #include "forms/main_window.h"
 #include "forms/menu.h"
-#include "odziv/odziv_window.h"
+#include "forms/namotaj/namotaj_window.h"
+#include "forms/odziv/odziv_window.h"
 
 namespace testing_support {
 
 inline const calc::Region decimalComma{",", "."};
 inline const calc::Region decimalPoint{".", ","};
 
-struct RecordingPresenter final : forms::FailurePresenter {
+struct RecordingWarner final : formkit::Warner {
     void warn(QWidget*, const QString& message) override {
         messages << message;
         if (whileShown) whileShown();
@@ -35,9 +36,8 @@ struct RecordingPresenter final : forms::FailurePresenter {
 // One running program: the main window with its start form, maximized.
 struct Program {
     explicit Program(calc::Region region = decimalComma)
-        : window(std::make_unique<forms::MainWindow>(
-              forms::FormContext{presenter, [region] { return region; }},
-              [](forms::Workspace& workspace) { return new odziv::OdzivWindow(workspace); })) {
+        : window(std::make_unique<forms::MainWindow>(formkit::FormContext{warner, [region] { return region; }},
+                                                     std::vector{odziv::frmOdziv, namotaj::frmNamotaj})) {
         window->showMaximized();
         // Under Xvfb no window manager activates a window.
         QVERIFY(QGuiApplication::platformName() == QLatin1String("xcb") ? QTest::qWaitForWindowExposed(window.get())
@@ -55,7 +55,7 @@ struct Program {
     QWidget* choose(std::string_view command) const {
         QWidget* form = nullptr;
         for (const forms::MenuRow& row : forms::menuRows())
-            if (row.name == command) form = row.form ? window->showForm(*row.form) : window->showWindow(*row.window);
+            if (row.name == command) form = row.form ? window->showForm(*row.form) : window->showWindow(row.window);
         if (form->isWindow() && QGuiApplication::platformName() != QLatin1String("xcb") &&
             !QTest::qWaitForWindowActive(form))
             qWarning("%s is not active", qPrintable(form->objectName()));
@@ -67,14 +67,14 @@ struct Program {
         return names;
     }
 
-    RecordingPresenter presenter;
+    RecordingWarner warner;
     std::unique_ptr<forms::MainWindow> window;
 };
 
-inline QLineEdit* field(const QWidget* form, const char* name) { return forms::control<QLineEdit>(form, name); }
-inline QLabel* label(const QWidget* form, const char* name) { return forms::control<QLabel>(form, name); }
+inline QLineEdit* field(const QWidget* form, const char* name) { return formkit::control<QLineEdit>(form, name); }
+inline QLabel* label(const QWidget* form, const char* name) { return formkit::control<QLabel>(form, name); }
 inline void press(const QWidget* form, const char* button) {
-    QTest::mouseClick(forms::control<QPushButton>(form, button), Qt::LeftButton);
+    QTest::mouseClick(formkit::control<QPushButton>(form, button), Qt::LeftButton);
 }
 inline void retype(QLineEdit* field, const QString& text) {
     field->selectAll();

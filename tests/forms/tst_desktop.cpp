@@ -74,7 +74,7 @@ private slots:
     // Formatted data arrives as its plain text; a drag without text is refused from the start.
     void onlyPlainTextComesIn() {
         Program program;
-        QTextEdit* note = forms::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
+        QTextEdit* note = formkit::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
         note->moveCursor(QTextCursor::End);
         QGuiApplication::clipboard()->setMimeData(data("100W", "<b>100W</b>"));
         QTest::keyClick(note, Qt::Key_V, Qt::ControlModifier);
@@ -92,7 +92,7 @@ private slots:
     void middleButtonPastesTheSelection() {
         if (!QGuiApplication::clipboard()->supportsSelection()) QSKIP("no selection on this platform");
         Program program;
-        QTextEdit* note = forms::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
+        QTextEdit* note = formkit::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
         const QString before = note->toPlainText();
         for (const QString& text : {QString(), QString("Fi")}) {
             QGuiApplication::clipboard()->setMimeData(data(text), QClipboard::Selection);
@@ -105,7 +105,7 @@ private slots:
     void severalMegabytesPasteInTime() {
         Program program;
         const QString page = QString("1234567,89 Hz <b>x</b>\n").repeated(200'000);
-        QTextEdit* note = forms::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
+        QTextEdit* note = formkit::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
         note->clear();
         QGuiApplication::clipboard()->setMimeData(data(page));
         QElapsedTimer timer;
@@ -125,7 +125,7 @@ private slots:
         Program program;
         std::unique_ptr<QMenu> fieldMenu(field(program.choose("mnuBas"), "Text1")->createStandardContextMenu());
         verifySerbian(textsOf(fieldMenu.get()), "field");
-        QTextEdit* note = forms::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
+        QTextEdit* note = formkit::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
         std::unique_ptr<QMenu> noteMenu(note->createStandardContextMenu());
         verifySerbian(textsOf(noteMenu.get()), "coil note");
         QString scrollTexts;
@@ -162,7 +162,7 @@ private slots:
                 box->accept();
             }
         });
-        forms::MessageBoxPresenter().warn(program.window.get(), message);
+        formkit::MessageBoxWarner().warn(program.window.get(), message);
         QCOMPARE(seen, QString("%1|%2|U redu").arg(Qt::PlainText).arg(message));
     }
 };

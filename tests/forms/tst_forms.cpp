@@ -3,8 +3,8 @@
 #include <QTextEdit>
 
 #include "form_test_support.h"
-#include "forms/framed_label.h"
-#include "forms/region.h"
+#include "formkit/framed_label.h"
+#include "formkit/region.h"
 
 using namespace testing_support;
 namespace {
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(first && form->isAncestorOf(first) && first->selectedText() == first->text());
         if (row.culprit)  // results to keep
             for (QPushButton* button : form->findChildren<QPushButton*>()) QTest::mouseClick(button, Qt::LeftButton);
-        program.presenter.messages.clear();
+        program.warner.messages.clear();
         for (const QString& pair : row.typed)
             retype(field(form, qPrintable(pair.section('=', 0, 0))), underRegion(pair.section('=', 1), point));
         QMap<QString, QString> expected = shownBy(form);
@@ -159,13 +159,13 @@ private slots:
         press(form, row.button);
         QCOMPARE(shownBy(form), expected);
         if (!row.culprit) {
-            QCOMPARE(program.presenter.messages, QStringList());
+            QCOMPARE(program.warner.messages, QStringList());
             for (const QString& pair : row.shown) {
                 const QLabel* result = label(form, qPrintable(pair.section('=', 0, 0)));
                 QCOMPARE(result->toolTip(), result->text());
                 QCOMPARE(result->accessibleDescription(), result->text());
                 // A caption fits its frame, cut with an ellipsis where it must, never as a shorter number.
-                if (auto* framed = qobject_cast<const forms::FramedLabel*>(result)) {
+                if (auto* framed = qobject_cast<const formkit::FramedLabel*>(result)) {
                     const QString seen = framed->shownText();
                     QVERIFY(framed->fontMetrics().horizontalAdvance(seen) <= framed->contentsRect().width());
                     QVERIFY(seen == result->text() ||
@@ -175,10 +175,10 @@ private slots:
             return;
         }
         QLineEdit* culprit = field(form, row.culprit);
-        QCOMPARE(program.presenter.messages.size(), 1);
+        QCOMPARE(program.warner.messages.size(), 1);
         QCOMPARE(QApplication::focusWidget(), culprit);
         QCOMPARE(culprit->selectedText(), culprit->text());
-        const QString message = program.presenter.messages.first();
+        const QString message = program.warner.messages.first();
         if (!row.warning.isEmpty()) QCOMPARE(message, row.warning);
         const QString symbol = culprit->accessibleName().section(QRegularExpression("[ ,]"), 0, 0);  // its first word
         QVERIFY2(message.contains(QRegularExpression("(^|\\W)" + QRegularExpression::escape(symbol) + "(\\W|$)")),
@@ -189,7 +189,7 @@ private slots:
     void regionalSettings() {
         QStringList separators;
         for (const char* locale : {"C", "sr_Latn_RS", "en_US", "fr_FR"}) {
-            const calc::Region region = forms::regionOf(QLocale(locale));
+            const calc::Region region = formkit::regionOf(QLocale(locale));
             separators << QString::fromStdString(region.decimal + region.group);
         }
         QCOMPARE(separators, (QStringList{",.", ",.", ".,", QString(",") + QChar(0x202F)}));
@@ -200,7 +200,7 @@ private slots:
     void coilNoteKeepsItsBlanksAndLines() {
         Program program(decimalPoint);
         QWidget* kalem = program.choose("mnuKalem");
-        auto* note = forms::control<QTextEdit>(kalem, "Text5");
+        auto* note = formkit::control<QTextEdit>(kalem, "Text5");
         const QString shown = note->toPlainText().replace("\n", "\r\n");
         QCOMPARE(shown.size(), 509);
         const QStringList lines = shown.split("\r\n");

@@ -1,10 +1,10 @@
 #include "form_test_support.h"
-#include "forms/field_label.h"
-#include "forms/fonts.h"
+#include "formkit/field_label.h"
+#include "formkit/fonts.h"
 
 using namespace testing_support;
+using formkit::Kind;
 using forms::FormDesign;
-using forms::Kind;
 
 Q_DECLARE_METATYPE(const FormDesign*)
 
@@ -13,10 +13,10 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QWidget> m_form;
-    std::vector<std::pair<const forms::Control*, QWidget*>> m_rows;
+    std::vector<std::pair<const formkit::Control*, QWidget*>> m_rows;
 
-    static bool isInput(const forms::Control& row) { return row.kind == Kind::TextField || row.kind == Kind::Button; }
-    static bool isResult(const forms::Control& row) { return row.kind == Kind::Label && row.text.empty(); }
+    static bool isInput(const formkit::Control& row) { return row.kind == Kind::TextField || row.kind == Kind::Button; }
+    static bool isResult(const formkit::Control& row) { return row.kind == Kind::Label && row.text.empty(); }
     // Where a plain label's text is drawn: from its top, wrapped at its width.
     static QRect textRect(const QLabel* label) {
         const QRect drawn =
@@ -41,10 +41,10 @@ private slots:
     void init() {
         if (!QTest::currentDataTag()) return;
         QFETCH(const FormDesign*, design);
-        m_form.reset(forms::loadForm(design->table, decimalComma));
+        m_form.reset(formkit::loadForm(design->table, decimalComma));
         m_form->show();
         m_rows.clear();
-        for (const forms::Control& row : design->table.controls) {
+        for (const formkit::Control& row : design->table.controls) {
             m_rows.emplace_back(&row,
                                 m_form->findChild<QWidget*>(QString::fromLatin1(row.name.data(), row.name.size())));
             QVERIFY2(m_rows.back().second, row.name.data());
@@ -80,7 +80,7 @@ private slots:
             if (row->kind != Kind::Picture) continue;
             QVERIFY2(!label->pixmap().isNull(), row->name.data());
             QCOMPARE(label->size(), label->pixmap().size());
-            QCOMPARE(label->size() * forms::twipsPerPixel, QSize(row->width, row->height));
+            QCOMPARE(label->size() * formkit::twipsPerPixel, QSize(row->width, row->height));
         }
         for (QWidget* widget = m_form->focusProxy(); widget && !visited.contains(widget->objectName());) {
             visited << widget->objectName();
@@ -99,7 +99,7 @@ private slots:
     void nothingHidden() {
         QList<QRect> inks, inputs;
         for (QLabel* label : m_form->findChildren<QLabel*>()) {
-            if (auto* fieldLabel = qobject_cast<forms::FieldLabel*>(label))
+            if (auto* fieldLabel = qobject_cast<formkit::FieldLabel*>(label))
                 inks << fieldLabel->symbolRect().translated(label->pos())
                      << fieldLabel->unitRect().translated(label->pos());
             else if (!label->text().isEmpty())
@@ -127,7 +127,7 @@ private slots:
     void fieldLabels_data() { everyForm(); }
     void fieldLabels() {
         const QImage shown = m_form->grab().toImage();
-        for (auto* fieldLabel : m_form->findChildren<forms::FieldLabel*>()) {
+        for (auto* fieldLabel : m_form->findChildren<formkit::FieldLabel*>()) {
             const QRect symbol = fieldLabel->symbolRect().translated(fieldLabel->pos());
             const QRect unit = fieldLabel->unitRect().translated(fieldLabel->pos());
             const QByteArray name = fieldLabel->objectName().toLatin1();
@@ -142,7 +142,7 @@ private slots:
             QVERIFY2(inkIn(shown, symbol) > 5 && inkIn(shown, unit) > 5, name);
             for (const QLabel* title : m_form->findChildren<QLabel*>()) {
                 const QRect text = textRect(title);
-                if (!qobject_cast<const forms::FieldLabel*>(title) && !title->text().isEmpty() &&
+                if (!qobject_cast<const formkit::FieldLabel*>(title) && !title->text().isEmpty() &&
                     text.bottom() <= symbol.top() && symbol.top() - text.bottom() <= 12 &&
                     text.right() >= symbol.left() && text.left() <= unit.right())
                     QVERIFY2(text.left() >= symbol.left() && text.right() <= unit.right(),
@@ -162,7 +162,7 @@ private slots:
             {&forms::Form1, "Text2", "gustina struje A/mm kvadratnom"},
         };
         for (const auto& [design, name, spoken] : examples) {
-            std::unique_ptr<QWidget> form(forms::loadForm(design->table, decimalComma));
+            std::unique_ptr<QWidget> form(formkit::loadForm(design->table, decimalComma));
             QCOMPARE(form->findChild<QWidget*>(name)->accessibleName(), spoken);
         }
     }
@@ -170,12 +170,12 @@ private slots:
     // so all its controls take the 8 pt dialog font, in which its result fits one line and the
     // density's label wraps at a blank, not inside "A/mm".
     void fontsUseTheStandInFace() {
-        std::unique_ptr<QWidget> bas(forms::loadForm(forms::frmBas.table, decimalComma));
-        std::unique_ptr<QWidget> autor(forms::loadForm(forms::frmAutor.table, decimalComma));
-        std::unique_ptr<QWidget> form1(forms::loadForm(forms::Form1.table, decimalComma));
+        std::unique_ptr<QWidget> bas(formkit::loadForm(forms::frmBas.table, decimalComma));
+        std::unique_ptr<QWidget> autor(formkit::loadForm(forms::frmAutor.table, decimalComma));
+        std::unique_ptr<QWidget> form1(formkit::loadForm(forms::Form1.table, decimalComma));
         const QFontInfo header(label(bas.get(), "Label1")->font()), text(autor->findChild<QWidget*>("Text1")->font()),
             dialog(form1->font());
-        for (const QFontInfo& font : {header, text, dialog}) QCOMPARE(font.family(), QString(forms::standInFace));
+        for (const QFontInfo& font : {header, text, dialog}) QCOMPARE(font.family(), QString(formkit::standInFace));
         QCOMPARE(std::tuple(header.pixelSize(), text.pixelSize(), dialog.pixelSize()), std::tuple(16, 13, 11));
         QCOMPARE(std::tuple(header.bold(), text.bold(), dialog.bold()), std::tuple(true, false, false));
         for (QWidget* control : form1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

@@ -100,8 +100,12 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("button");
-        QTest::newRow("Kalem") << "mnuKalem" << "Text1" << "cmdIzracunajL";
-        QTest::newRow("Namotaj kalema") << "mnuNamotaj" << "txtSnaga" << "cmdPredloziZicu";
+        QTest::newRow("Kalem") << "mnuKalem"
+                               << "Text1"
+                               << "cmdIzracunajL";
+        QTest::newRow("Namotaj kalema") << "mnuNamotaj"
+                                        << "txtSnaga"
+                                        << "cmdPredloziZicu";
     }
     void formClosedUnderItsWarning() {
         QFETCH(QString, command);
@@ -111,10 +115,10 @@ private slots:
         QWidget* form = program.choose(command.toStdString());
         retype(testing_support::field(form, qPrintable(field)), "x");
         const QPointer<QWidget> closed = form;
-        program.presenter.whileShown = [form] { discard(form); };
-        QTest::mouseClick(forms::control<QPushButton>(form, qPrintable(button)), Qt::LeftButton);
+        program.warner.whileShown = [form] { discard(form); };
+        QTest::mouseClick(formkit::control<QPushButton>(form, qPrintable(button)), Qt::LeftButton);
         QVERIFY(closed.isNull());
-        QCOMPARE(program.presenter.messages.size(), 1);
+        QCOMPARE(program.warner.messages.size(), 1);
         QVERIFY(program.choose(command.toStdString()));
     }
     // Exit: every window closes without a question, whatever was typed, Form1 too.
@@ -136,7 +140,7 @@ private slots:
         QVERIFY(!program.window->isVisible() && program.window->mdiArea()->subWindowList().isEmpty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(form1.isNull());
-        QVERIFY(program.presenter.messages.isEmpty());
+        QVERIFY(program.warner.messages.isEmpty());
     }
 };
 

@@ -123,7 +123,7 @@ TEST(Failures, NameTheFieldToFix) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN(), infinity = INFINITY;
     using enum Problem;
     using enum Field;
-    const std::tuple<const char*, std::vector<double>, Failure> stops[] = {
+    const std::tuple<const char*, std::vector<double>, BadField> stops[] = {
         {"zeroTarget", {0, 30, 20, 1}, {NotPositive, Inductance}},
         {"infiniteTarget", {infinity, 30, 20, 1}, {NotPositive, Inductance}},
         {"negativeFormer", {0.18, -30, 20, 1}, {NotPositive, Former}},

@@ -1,0 +1,90 @@
+#include "formkit/window_rows.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+#include "formkit/fonts.h"
+#include "formkit/framed_label.h"
+#include "formkit/region.h"
+
+namespace formkit {
+
+namespace {
+
+QFont bold() { return tableFont(bold975, QFont()); }
+
+// A widget at the left of the field column, at its natural width.
+void addLeftAligned(QFormLayout& rows, QWidget* label, QWidget* widget, QWidget* after = nullptr) {
+    auto* line = new QHBoxLayout;
+    line->addWidget(widget);
+    if (after) line->addWidget(after);
+    line->addStretch();
+    rows.addRow(label, line);
+}
+
+}  // namespace
+
+QLineEdit* addField(QFormLayout& rows, const FieldText& text, const calc::Region& region) {
+    auto* field = new QLineEdit(regionalDefault(text.byDefault, region));
+    field->setObjectName(QString::fromLatin1(text.name));
+    field->setFont(bold());
+    field->setAlignment(Qt::AlignCenter);
+    field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    const QString meaning = QString::fromLatin1(text.meaning);
+    const QString symbol = QString::fromLatin1(text.symbol);
+    field->setAccessibleName(symbol + QStringLiteral(", ") + meaning);
+
+    auto* label =
+        new QLabel(meaning.left(1).toUpper() + meaning.mid(1) + QLatin1Char(' ') + symbol);
+    label->setBuddy(field);
+    addLeftAligned(rows, label, field, new QLabel(QString::fromLatin1(text.unit)));
+    return field;
+}
+
+QPushButton* addButton(QFormLayout& rows, const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromLatin1(caption));
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(bold());
+    button->setAutoDefault(false);  // Enter in a field presses nothing, as in the forms
+    addLeftAligned(rows, nullptr, button);
+    return button;
+}
+
+QLabel* addResult(QFormLayout& rows, const char* name, const char* spokenName) {
+    auto* result = new FramedLabel(QString(), nullptr);
+    result->setObjectName(QString::fromLatin1(name));
+    result->setFont(bold());
+    result->setAlignment(Qt::AlignCenter);
+    result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    result->setFocusPolicy(Qt::NoFocus);
+    result->setAccessibleName(QString::fromLatin1(spokenName));
+    const QFontMetrics metrics(result->font());
+    const QMargins frame = result->contentsMargins();
+    // Wide enough for a long turns caption; a longer one is cut with an
+    // ellipsis until the window is widened.
+    const QString longCaption =
+        QStringLiteral("N = 245 namotaja (13 slojeva po 20, u poslednjem 5)");
+    result->setMinimumSize(
+        metrics.horizontalAdvance(longCaption) + frame.left() + frame.right() + 8,
+        metrics.height() + frame.top() + frame.bottom() + 4);
+    rows.addRow(result);
+    return result;
+}
+
+void lineUpFields(std::initializer_list<QFormLayout*> parts) {
+    std::vector<QWidget*> labels;
+    for (QFormLayout* rows : parts)
+        for (int row = 0; row < rows->rowCount(); ++row)
+            if (QLayoutItem* item = rows->itemAt(row, QFormLayout::LabelRole))
+                labels.push_back(item->widget());
+    int widest = 0;
+    for (const QWidget* label : labels) widest = std::max(widest, label->sizeHint().width());
+    for (QWidget* label : labels) label->setMinimumWidth(widest);
+}
+
+}  // namespace formkit

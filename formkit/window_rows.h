@@ -1,0 +1,40 @@
+#pragma once
+
+// The rows a window of our own is built of, in the fonts of the
+// forms: bold fields, buttons and results among regular labels.
+
+#include <initializer_list>
+#include <string_view>
+
+#include "calc/calc.h"
+
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace formkit {
+
+struct FieldText {
+    const char* name;            // the field's objectName
+    const char* symbol;          // "D"
+    const char* meaning;         // "precnik tela"
+    const char* unit;            // "mm"
+    std::string_view byDefault;  // written with a decimal comma
+};
+
+// "Precnik tela D [30] mm": the field, named for a screen reader "D, precnik
+// tela", with its default written by the region.
+QLineEdit* addField(QFormLayout& rows, const FieldText& text, const calc::Region& region);
+
+QPushButton* addButton(QFormLayout& rows, const char* name, const char* caption);
+
+// A framed result across the whole row, empty until a press writes it; its
+// caption can be selected and copied, but Tab passes it by.
+QLabel* addResult(QFormLayout& rows, const char* name, const char* spokenName);
+
+// Widens the labels of every part to the widest, so that the fields of all
+// parts stand in one column. Called once the labels have the window's font.
+void lineUpFields(std::initializer_list<QFormLayout*> parts);
+
+}  // namespace formkit

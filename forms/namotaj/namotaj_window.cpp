@@ -1,0 +1,155 @@
+#include "forms/namotaj/namotaj_window.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "formkit/fonts.h"
+#include "formkit/press.h"
+#include "formkit/window_rows.h"
+#include "formkit/workspace.h"
+#include "forms/namotaj/winding_warnings.h"
+
+namespace namotaj {
+
+namespace {
+
+using winding::Field;
+
+// In the order of winding::Field, which is also the order of Tab.
+constexpr formkit::FieldText fields[] = {
+    {"txtInduktivitet", "L", "induktivitet", "mH", "0,18"},
+    {"txtPrecnikTela", "D", "precnik tela", "mm", "30"},
+    {"txtDuzina", "l", "duzina namotaja", "mm", "20"},
+    {"txtPrecnikZice", "dz", "precnik zice", "mm", "1"},
+    // The coil form's text: 100 W into 4 ohm, 3 A per square millimetre.
+    {"txtSnaga", "P", "snaga pojacala", "W", "100"},
+    {"txtImpedansa", "Z", "impedansa zvucnika", "oma", "4"},
+    {"txtGustina", "J", "gustina struje", "A/mm2", "3"},
+};
+constexpr std::size_t coilFieldCount = 4;
+
+}  // namespace
+
+NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(context) {
+    setWindowTitle(QStringLiteral("Namotaj kalema"));
+    setFont(formkit::tableFont(formkit::normal975, font()));
+    const calc::Region region = m_context.region();
+
+    auto* coilBox = new QGroupBox(QStringLiteral("Kalem"));
+    auto* coilRows = new QFormLayout(coilBox);
+    auto* wireBox = new QGroupBox(QStringLiteral("Zica"));
+    auto* wireRows = new QFormLayout(wireBox);
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        QFormLayout& rows = i < coilFieldCount ? *coilRows : *wireRows;
+        m_inputs[i] = {formkit::addField(rows, fields[i], region), fields[i].symbol,
+                       fields[i].meaning};
+    }
+    QPushButton* wind = formkit::addButton(*coilRows, "cmdIzracunaj", "Izracunaj");
+    m_turns = formkit::addResult(*coilRows, "lblNamotaji", "N, broj namotaja i slojeva");
+    m_size =
+        formkit::addResult(*coilRows, "lblMere", "h i do, debljina namotaja i srednji precnik");
+    m_inductance = formkit::addResult(*coilRows, "lblInduktivitet", "L, induktivitet kalema");
+    m_copper = formkit::addResult(*coilRows, "lblBakar", "zica, duzina, otpor i masa bakra");
+    m_loss = formkit::addResult(*coilRows, "lblGubitak", "gubitak na kalemu");
+    QPushButton* suggest = formkit::addButton(*wireRows, "cmdPredloziZicu", "Predlozi zicu");
+    m_wire = formkit::addResult(*wireRows, "lblZica", "I i d, struja i precnik zice");
+
+    auto* parts = new QVBoxLayout(this);
+    parts->addWidget(coilBox);
+    parts->addWidget(wireBox);
+    parts->addStretch();
+    formkit::lineUpFields({coilRows, wireRows});
+
+    // Top to bottom, each part's button after its fields.
+    std::vector<QWidget*> tabs;
+    for (const formkit::Input& coil : coilInputs()) tabs.push_back(coil.field);
+    tabs.push_back(wind);
+    for (const formkit::Input& wire : wireInputs()) tabs.push_back(wire.field);
+    tabs.push_back(suggest);
+    for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1], tabs[i]);
+    setFocusProxy(m_inputs[0].field);
+
+    connect(wind, &QPushButton::clicked, this, &NamotajWindow::windCoil);
+    connect(suggest, &QPushButton::clicked, this, &NamotajWindow::suggestWire);
+}
+
+const formkit::Input& NamotajWindow::input(Field field) const {
+    return m_inputs[std::to_underlying(field)];
+}
+
+std::span<const formkit::Input, 4> NamotajWindow::coilInputs() const {
+    return std::span(m_inputs).first<coilFieldCount>();
+}
+
+std::span<const formkit::Input, 3> NamotajWindow::wireInputs() const {
+    return std::span(m_inputs).subspan<coilFieldCount>();
+}
+
+void NamotajWindow::tell(const winding::BadField& failure) {
+    formkit::reportFailure(m_context, windingWarning(failure, m_inputs), input(failure.field));
+}
+
+void NamotajWindow::windCoil() {
+    const calc::Region region = m_context.region();
+    const auto values = formkit::readFields<float>(m_context, coilInputs(), region);
+    if (!values) return;
+    const auto& [inductance, former, length, wire] = *values;
+    const auto coil = winding::wind({inductance, former, length, wire});
+    if (!coil) return tell(coil.error());
+
+    // The loss is an extra: a Z that gives none leaves it out without a warning.
+    std::string loss;
+    const auto impedance =
+        formkit::readAs<double>(input(Field::Impedance).field->text().toStdString(), region);
+    if (impedance && *impedance > 0)
+        loss = winding::lossCaption(winding::seriesLoss(*impedance, coil->resistance), region);
+
+    formkit::setCaption(m_turns, winding::turnsCaption(*coil));
+    formkit::setCaption(m_size, winding::sizeCaption(*coil, region));
+    formkit::setCaption(m_inductance, winding::inductanceCaption(*coil, region));
+    formkit::setCaption(m_copper, winding::copperCaption(*coil, region));
+    formkit::setCaption(m_loss, loss);
+}
+
+void NamotajWindow::suggestWire() {
+    const calc::Region region = m_context.region();
+    const auto values = formkit::readFields<double>(m_context, wireInputs(), region);
+    if (!values) return;
+    const auto& [power, impedance, density] = *values;
+    const auto wire = winding::suggestWire(power, impedance, density);
+    if (!wire) return tell(wire.error());
+
+    formkit::setCaption(m_wire, winding::caption(*wire, region));
+    input(Field::Wire)
+        .field->setText(QString::fromStdString(calc::numberText(wire->roundedUp, region)));
+}
+
+void NamotajWindow::takeInductance(double millihenry) {
+    QLineEdit* field = input(Field::Inductance).field;
+    const auto single = static_cast<float>(millihenry);
+    field->setText(QString::fromStdString(calc::numberText(single, m_context.region())));
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+}
+
+}  // namespace namotaj
+
+namespace namotaj {
+
+const formkit::WindowDesign frmNamotaj{
+    "frmNamotaj",
+    [](formkit::Workspace& workspace) -> QWidget* {
+        return new NamotajWindow(workspace.context());
+    },
+    [](QWidget& window, double millihenry) {
+        static_cast<NamotajWindow&>(window).takeInductance(millihenry);
+    }};
+
+}  // namespace namotaj

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <span>
+
+#include "formkit/form_context.h"
+#include "formkit/warnings.h"
+#include "formkit/workspace.h"
+#include "winding/winding.h"
+
+class QLabel;
+
+namespace namotaj {
+
+// "Namotaj kalema": the coil to wind for an inductance a crossover needs.
+class NamotajWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit NamotajWindow(const formkit::FormContext& context);
+
+    // A coil's inductance in mH put into L, as the response window hands it over.
+    void takeInductance(double millihenry);
+
+private:
+    void windCoil();     // "Izracunaj"
+    void suggestWire();  // "Predlozi zicu"
+    void tell(const winding::BadField& failure);
+
+    const formkit::Input& input(winding::Field field) const;
+    std::span<const formkit::Input, 4> coilInputs() const;
+    std::span<const formkit::Input, 3> wireInputs() const;
+
+    const formkit::FormContext& m_context;
+    std::array<formkit::Input, 7> m_inputs{};  // in the order of winding::Field
+    QLabel* m_turns = nullptr;
+    QLabel* m_size = nullptr;
+    QLabel* m_inductance = nullptr;
+    QLabel* m_copper = nullptr;
+    QLabel* m_loss = nullptr;
+    QLabel* m_wire = nullptr;
+};
+
+// The window's design, for the main window's menu; it takes the coils that
+// other windows hand over.
+extern const formkit::WindowDesign frmNamotaj;
+
+}  // namespace namotaj

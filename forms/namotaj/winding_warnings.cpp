@@ -1,0 +1,46 @@
+#include "forms/namotaj/winding_warnings.h"
+
+#include <utility>
+
+namespace namotaj {
+
+namespace {
+
+QString nameOf(const formkit::Input& input) {
+    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(input.symbol),
+                                         QString::fromUtf8(input.meaning));
+}
+
+const formkit::Input& inputOf(winding::Field field, std::span<const formkit::Input> inputs) {
+    return inputs[std::to_underlying(field)];
+}
+
+}  // namespace
+
+QString windingWarning(const winding::BadField& failure, std::span<const formkit::Input> inputs) {
+    const QString name = nameOf(inputOf(failure.field, inputs));
+    switch (failure.problem) {
+        case winding::Problem::NotPositive:
+            return QStringLiteral("Broj u polju %1 mora biti veci od nule.").arg(name);
+        case winding::Problem::Negative:
+            return QStringLiteral("Broj u polju %1 ne sme biti negativan.").arg(name);
+        case winding::Problem::WireThickerThanLength:
+            return QStringLiteral(
+                       "Zica je deblja od duzine namotaja, pa nijedan namotaj ne staje u sloj. "
+                       "Broj u polju %1 mora biti najvise %2.")
+                .arg(name, nameOf(inputOf(winding::Field::Length, inputs)));
+        case winding::Problem::Unreachable:
+            return QStringLiteral(
+                       "Nijedan kalem od najvise %1 namotaja ne dostize induktivitet iz polja %2. "
+                       "Upisite manji induktivitet, ili promenite telo ili zicu.")
+                .arg(winding::maxTurns)
+                .arg(name);
+        case winding::Problem::Overflow:
+            break;
+    }
+    // The program's one wording for a result beyond the single range.
+    const auto field = static_cast<int>(std::to_underlying(failure.field));
+    return formkit::faultWarning(calc::Fault{calc::FaultKind::Overflow, field}, inputs);
+}
+
+}  // namespace namotaj

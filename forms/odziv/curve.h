@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "formkit/shown_results.h"
+#include "response/response.h"
+
+namespace odziv {
+
+// What the window shows of one crossover half: the network as its result
+// label shows it, the same with standard capacitors, where each is 3 dB down,
+// and the edges the user designed it for.
+struct Curve {
+    std::size_t half;
+    QString name;  // as the form names the half: "bas 6db/octavi"
+    response::Network computed;
+    response::Network standard;
+    std::optional<response::Unusable> unusable;
+    response::Edges edges;
+    response::Edges standardEdges;
+    std::optional<double> lowerTarget;  // Hz, from the frequencies typed
+    std::optional<double> upperTarget;
+};
+
+Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Series series);
+
+}  // namespace odziv

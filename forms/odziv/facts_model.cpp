@@ -1,0 +1,183 @@
+#include "forms/odziv/facts_model.h"
+
+#include "forms/odziv/texts.h"
+
+namespace odziv {
+
+namespace {
+
+QString whyNot(response::Unusable reason) {
+    switch (reason) {
+        case response::Unusable::NegativePart:
+            return QStringLiteral("Kriva se ne crta: neki deo je negativan.");
+        case response::Unusable::NegativeLoad:
+            return QStringLiteral("Kriva se ne crta: impedansa zvucnika je negativna.");
+        case response::Unusable::NotFinite:
+            break;
+    }
+    return QStringLiteral("Kriva se ne crta: neka vrednost je van opsega.");
+}
+
+QString unit(const response::Part& part) {
+    return part.capacitor ? QStringLiteral(" uF") : QStringLiteral(" mH");
+}
+
+}  // namespace
+
+void FactsModel::setCurves(std::vector<Curve> curves, std::vector<std::vector<QString>> partTexts,
+                           response::Series series, const calc::Region& region) {
+    beginResetModel();
+    std::array<bool, formkit::ShownResults::halves> shown{};
+    for (const Curve& curve : curves) shown[curve.half] = true;
+    // A curve that goes takes its choices along; one that comes starts afresh.
+    for (std::size_t half = 0; half < shown.size(); ++half)
+        if (!shown[half]) m_inSum[half] = m_reversed[half] = false;
+    m_curves = std::move(curves);
+    m_partTexts = std::move(partTexts);
+    m_series = series;
+    m_region = region;
+    m_rows.clear();
+    for (std::size_t i = 0; i < m_curves.size(); ++i) {
+        if (m_curves[i].unusable) {
+            m_rows.push_back({i, -1});
+            continue;
+        }
+        for (int part = 0; part < int(m_curves[i].computed.parts.size()); ++part)
+            m_rows.push_back({i, part});
+    }
+    endResetModel();
+}
+
+std::optional<double> FactsModel::coilAt(int row) const {
+    if (row < 0 || row >= int(m_rows.size()) || m_rows[row].part < 0) return std::nullopt;
+    const response::Part& part = m_curves[m_rows[row].curve].computed.parts[m_rows[row].part];
+    if (part.capacitor) return std::nullopt;
+    return part.value;
+}
+
+std::optional<int> FactsModel::rowOf(std::size_t half, int part) const {
+    for (int row = 0; row < int(m_rows.size()); ++row)
+        if (m_curves[m_rows[row].curve].half == half && m_rows[row].part == part) return row;
+    return std::nullopt;
+}
+
+bool FactsModel::isNote(int row) const { return m_rows[row].part < 0; }
+
+int FactsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int FactsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Columns;
+}
+
+QString FactsModel::text(const Row& row, int column) const {
+    const Curve& curve = m_curves[row.curve];
+    if (column == CurveName) return curve.name;
+    if (row.part < 0) return column == PartName ? whyNot(*curve.unusable) : QString();
+    const response::Part& part = curve.computed.parts[row.part];
+    switch (column) {
+        case PartName:
+            return QString::fromStdString(part.name);
+        case Value:
+            return m_partTexts[row.curve][row.part] + unit(part);
+        case StandardValue: {
+            if (!part.capacitor) return {};
+            const auto standard = response::nearestStandard(part.value, m_series);
+            return standard
+                       ? QString::fromStdString(calc::numberText(*standard, m_region)) + unit(part)
+                       : QStringLiteral("nema");
+        }
+        default:
+            break;
+    }
+    if (!first(row)) return {};
+    const Designed designed{bool(curve.lowerTarget), bool(curve.upperTarget)};
+    switch (column) {
+        case Target:
+            return edgesText(curve.lowerTarget, curve.upperTarget, designed, m_region);
+        case Edge:
+            return edgesText(curve.edges.lower, curve.edges.upper, designed, m_region);
+        case Deviation:
+            return deviationsText(curve.edges.lower, curve.edges.upper, curve.lowerTarget,
+                                  curve.upperTarget, m_region);
+        case StandardEdge:
+            return edgesText(curve.standardEdges.lower, curve.standardEdges.upper, designed,
+                             m_region);
+        case StandardDeviation:
+            return deviationsText(curve.standardEdges.lower, curve.standardEdges.upper,
+                                  curve.lowerTarget, curve.upperTarget, m_region);
+        default:
+            return {};
+    }
+}
+
+QVariant FactsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const Row& row = m_rows[index.row()];
+    const std::size_t half = m_curves[row.curve].half;
+    const bool choice = index.column() == InSum || index.column() == Reversed;
+    if (choice && first(row) && row.part >= 0) {
+        const bool on = index.column() == InSum ? m_inSum[half] : m_reversed[half];
+        if (role == Qt::CheckStateRole) return on ? Qt::Checked : Qt::Unchecked;
+        if (role == Qt::AccessibleTextRole) return on ? QStringLiteral("da") : QStringLiteral("ne");
+        return {};
+    }
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
+        return text(row, index.column());
+    if (role == Qt::TextAlignmentRole && index.column() >= Value)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant FactsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    const QString series = m_series == response::Series::E12 ? "E12" : "E24";
+    switch (section) {
+        case CurveName:
+            return QStringLiteral("Kriva");
+        case PartName:
+            return QStringLiteral("Deo");
+        case Value:
+            return QStringLiteral("Izracunato");
+        case StandardValue:
+            return series;
+        case Target:
+            return QStringLiteral("Fp (Hz)");
+        case Edge:
+            return QStringLiteral("-3 dB (Hz)");
+        case Deviation:
+            return QStringLiteral("Odstupanje");
+        case StandardEdge:
+            return QStringLiteral("-3 dB sa %1\n(Hz)").arg(series);
+        case StandardDeviation:
+            return QStringLiteral("Odstupanje\nsa %1").arg(series);
+        case InSum:
+            return QStringLiteral("u zbiru");
+        case Reversed:
+            return QStringLiteral("obrnut\npolaritet");
+        default:
+            return {};
+    }
+}
+
+Qt::ItemFlags FactsModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const Row& row = m_rows[index.row()];
+    if ((index.column() == InSum || index.column() == Reversed) && row.part == 0)
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+bool FactsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable)) return false;
+    const std::size_t half = m_curves[m_rows[index.row()].curve].half;
+    auto& choices = index.column() == InSum ? m_inSum : m_reversed;
+    choices[half] = value.toInt() == Qt::Checked;
+    emit dataChanged(index, index, {Qt::CheckStateRole, Qt::AccessibleTextRole});
+    emit sumChanged();
+    return true;
+}
+
+}  // namespace odziv

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "forms/odziv/curve.h"
+
+namespace odziv {
+
+// The window's facts as a table that the keyboard and a screen reader can
+// reach: one row per part of every curve, with the curve's -3 dB edges, the
+// frequencies typed, the deviation, and whether the curve is in the sum and
+// wired in reverse.
+class FactsModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column {
+        CurveName,
+        PartName,
+        Value,
+        StandardValue,
+        Target,
+        Edge,
+        Deviation,
+        StandardEdge,
+        StandardDeviation,
+        InSum,
+        Reversed,
+        Columns
+    };
+
+    void setCurves(std::vector<Curve> curves, std::vector<std::vector<QString>> partTexts,
+                   response::Series series, const calc::Region& region);
+    const std::vector<Curve>& curves() const { return m_curves; }
+    bool inSum(std::size_t half) const { return m_inSum[half]; }
+    bool reversed(std::size_t half) const { return m_reversed[half]; }
+
+    // The coil a row shows, in mH: what can be wound.
+    std::optional<double> coilAt(int row) const;
+    // The row of a curve's part, to keep a place across updates.
+    std::optional<int> rowOf(std::size_t half, int part) const;
+    // A curve that cannot be drawn has one row, which tells why across the table.
+    bool isNote(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+signals:
+    void sumChanged();
+
+private:
+    struct Row {
+        std::size_t curve;
+        int part;  // -1: the note of a curve that cannot be drawn
+    };
+    QString text(const Row& row, int column) const;
+    bool first(const Row& row) const { return row.part <= 0; }
+
+    std::vector<Curve> m_curves;
+    std::vector<std::vector<QString>> m_partTexts;
+    std::vector<Row> m_rows;
+    response::Series m_series = response::Series::E12;
+    calc::Region m_region;
+    std::array<bool, formkit::ShownResults::halves> m_inSum{};
+    std::array<bool, formkit::ShownResults::halves> m_reversed{};
+};
+
+}  // namespace odziv

@@ -1,0 +1,201 @@
+#include "forms/odziv/odziv_window.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "formkit/fonts.h"
+#include "formkit/form_context.h"
+#include "formkit/shown_results.h"
+#include "formkit/warnings.h"
+#include "forms/odziv/facts_model.h"
+#include "forms/odziv/response_charts.h"
+#include "forms/odziv/texts.h"
+
+namespace odziv {
+
+OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
+    : m_workspace(workspace),
+      m_facts(new FactsModel),
+      m_charts(new ResponseCharts),
+      m_series(new QComboBox),
+      m_table(new QTableView),
+      m_wind(new QPushButton(QStringLiteral("Namota&j..."))),
+      m_empty(new QLabel(QStringLiteral(
+          "Jos nema izracunate skretnice: pritisnite Izracunaj na formi bas, Srednjetonci "
+          "ili visokotonci, i kriva ce se pojaviti ovde."))) {
+    setWindowTitle(QStringLiteral("Odziv skretnice"));
+    setFont(formkit::tableFont(formkit::normal975, font()));
+    m_facts->setParent(this);
+
+    auto* seriesLabel = new QLabel(QStringLiteral("Standardni kon&denzatori:"));
+    seriesLabel->setBuddy(m_series);
+    m_series->addItems({QStringLiteral("E12"), QStringLiteral("E24")});
+    m_series->setAccessibleName(QStringLiteral("Standardni kondenzatori"));
+    auto* save = new QPushButton(QStringLiteral("&Sacuvaj sliku..."));
+    auto* top = new QHBoxLayout;
+    top->addWidget(seriesLabel);
+    top->addWidget(m_series);
+    top->addStretch();
+    top->addWidget(save);
+
+    m_table->setModel(m_facts);
+    m_table->setAccessibleName(QStringLiteral("Delovi i granicne ucestanosti"));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setTabKeyNavigation(false);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_empty->setWordWrap(true);
+    m_wind->setObjectName(QStringLiteral("cmdNamotaj"));
+    save->setObjectName(QStringLiteral("cmdSacuvajSliku"));
+    m_series->setObjectName(QStringLiteral("cboStandardni"));
+    m_table->setObjectName(QStringLiteral("tblDelovi"));
+
+    auto* legend = new QLabel(QStringLiteral(
+        "Isprekidane linije: isti delovi sa standardnim kondenzatorima. Za zbir oznacite "
+        "\"u zbiru\" kod dve ili vise krivih; \"obrnut polaritet\" je zvucnik vezan naopako."));
+    legend->setWordWrap(true);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_wind);
+    bottom->addWidget(legend, 1);
+
+    auto* facts = new QWidget;
+    auto* factsLayout = new QVBoxLayout(facts);
+    factsLayout->setContentsMargins({});
+    factsLayout->addWidget(m_empty);
+    factsLayout->addWidget(m_table);
+    factsLayout->addLayout(bottom);
+
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->addWidget(m_charts);
+    splitter->addWidget(facts);
+    splitter->setStretchFactor(0, 1);
+    splitter->setChildrenCollapsible(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(splitter, 1);
+    setFocusProxy(m_table);
+    setTabOrder(m_table, m_wind);
+    setTabOrder(m_wind, m_series);
+    setTabOrder(m_series, save);
+
+    connect(&m_workspace.shownResults(), &formkit::ShownResults::changed, this,
+            &OdzivWindow::refresh);
+    connect(m_facts, &FactsModel::sumChanged, this, &OdzivWindow::redraw);
+    connect(m_series, &QComboBox::currentIndexChanged, this, &OdzivWindow::refresh);
+    connect(save, &QPushButton::clicked, this, &OdzivWindow::askWhereToSave);
+    connect(m_wind, &QPushButton::clicked, this, &OdzivWindow::windSelectedCoil);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &OdzivWindow::updateWindButton);
+    connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (!m_facts->coilAt(m_table->indexAt(at).row())) return;
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        connect(menu->addAction(QStringLiteral("Namota&j...")), &QAction::triggered, this,
+                &OdzivWindow::windSelectedCoil);
+        menu->popup(m_table->viewport()->mapToGlobal(at));
+    });
+    refresh();
+}
+
+response::Series OdzivWindow::series() const {
+    return m_series->currentIndex() == 1 ? response::Series::E24 : response::Series::E12;
+}
+
+void OdzivWindow::refresh() {
+    const calc::Region region = m_workspace.context().region();
+    const formkit::ShownResults& shown = m_workspace.shownResults();
+    // Keep the reader's place: the same part of the same curve.
+    const QModelIndex current = m_table->currentIndex();
+    std::optional<std::pair<std::size_t, int>> place;
+    if (current.isValid() && !m_facts->isNote(current.row()))
+        for (const Curve& curve : m_facts->curves())
+            for (int part = 0; part < int(curve.computed.parts.size()); ++part)
+                if (m_facts->rowOf(curve.half, part) == current.row()) place = {curve.half, part};
+
+    std::vector<Curve> curves;
+    std::vector<std::vector<QString>> texts;
+    for (std::size_t half = 0; half < formkit::ShownResults::halves; ++half) {
+        const auto& result = shown.of(half);
+        if (!result) continue;
+        curves.push_back(curveOf(half, *result, series()));
+        texts.push_back(partTexts(result->result, region));
+    }
+    m_facts->setCurves(std::move(curves), std::move(texts), series(), region);
+    m_table->clearSpans();
+    for (int row = 0; row < m_facts->rowCount(); ++row)
+        if (m_facts->isNote(row))
+            m_table->setSpan(row, FactsModel::PartName, 1, FactsModel::Columns - 1);
+    if (place)
+        if (const auto row = m_facts->rowOf(place->first, place->second))
+            m_table->setCurrentIndex(m_facts->index(*row, current.column()));
+    m_empty->setVisible(m_facts->curves().empty());
+    m_table->setVisible(!m_facts->curves().empty());
+    updateWindButton();
+    redraw();
+}
+
+void OdzivWindow::redraw() {
+    std::vector<Drawn> computed, standard;
+    std::vector<response::Branch> sum;
+    for (const Curve& curve : m_facts->curves()) {
+        if (curve.unusable) continue;
+        const bool reversed = m_facts->reversed(curve.half);
+        computed.push_back({curve.half, &curve.computed, reversed});
+        standard.push_back({curve.half, &curve.standard, reversed});
+        if (m_facts->inSum(curve.half)) sum.push_back({&curve.computed, reversed});
+    }
+    m_charts->draw(m_facts->curves(), computed, standard, sum);
+}
+
+bool OdzivWindow::saveImage(const QString& path) {
+    if (m_charts->image().save(path, "PNG")) return true;
+    m_workspace.context().warner.warn(
+        window(), QStringLiteral("Slika nije sacuvana: u datoteku \"%1\" ne moze da se upise.")
+                      .arg(formkit::quoted(path)));
+    return false;
+}
+
+// The dialog is a child of the window and returns at once: a window that
+// goes while it is open takes the dialog along. A dialog run in a loop of its
+// own, on the stack, was freed a second time when its window went meanwhile.
+void OdzivWindow::askWhereToSave() {
+    const QDir pictures(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    auto* dialog = new QFileDialog(
+        this, QStringLiteral("Sacuvaj sliku odziva"),
+        (pictures.exists() ? pictures : QDir::home()).filePath(QStringLiteral("odziv.png")),
+        QStringLiteral("Slika PNG (*.png)"));
+    dialog->setObjectName(QStringLiteral("dlgSacuvajSliku"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("png"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, &OdzivWindow::saveImage);
+    dialog->open();
+}
+
+void OdzivWindow::updateWindButton() {
+    m_wind->setEnabled(m_facts->coilAt(m_table->currentIndex().row()).has_value());
+}
+
+void OdzivWindow::windSelectedCoil() {
+    const auto coil = m_facts->coilAt(m_table->currentIndex().row());
+    if (!coil) return;
+    m_workspace.windCoil(*coil);
+}
+
+const formkit::WindowDesign frmOdziv{
+    "frmOdziv", [](formkit::Workspace& workspace) { return new OdzivWindow(workspace); }};
+
+}  // namespace odziv

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+#include "formkit/workspace.h"
+#include "response/standard.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace odziv {
+
+class FactsModel;
+class ResponseCharts;
+
+// "Odziv skretnice": the response of every crossover half that shows a
+// result, with the nearest standard capacitors and how the sections sum.
+// It follows each successful press and each form that closes.
+class OdzivWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit OdzivWindow(formkit::Workspace& workspace);
+
+    QSize sizeHint() const override { return {900, 760}; }
+
+    // Both charts as one PNG; a file that cannot be written is reported, and nothing else changes.
+    bool saveImage(const QString& path);
+
+    ResponseCharts* charts() const { return m_charts; }
+    FactsModel* facts() const { return m_facts; }
+
+    // Recomputes every curve from the results shown; after each press.
+    void refresh();
+
+private:
+    void redraw();
+    void askWhereToSave();
+    void windSelectedCoil();
+    void updateWindButton();
+    response::Series series() const;
+
+    formkit::Workspace& m_workspace;
+    FactsModel* m_facts;
+    ResponseCharts* m_charts;
+    QComboBox* m_series;
+    QTableView* m_table;
+    QPushButton* m_wind;
+    QLabel* m_empty;
+};
+
+// The window's design where the program links it in.
+extern const formkit::WindowDesign frmOdziv;
+
+}  // namespace odziv

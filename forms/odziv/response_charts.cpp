@@ -1,0 +1,205 @@
+#include "forms/odziv/response_charts.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <cmath>
+
+#include "formkit/fonts.h"
+
+namespace odziv {
+
+namespace {
+
+QFont chartFont() { return formkit::tableFont(formkit::normal975, {}); }
+
+QPen penOf(const QColor& colour, bool dashed, qreal width) {
+    QPen pen(colour, width);
+    if (dashed) pen.setStyle(Qt::DashLine);
+    return pen;
+}
+
+std::vector<response::Point> evaluated(const Drawn& drawn, const std::vector<double>& frequencies) {
+    std::vector<response::Point> points(frequencies.size());
+    response::evaluate(*drawn.network, frequencies, points);
+    if (drawn.reversed)
+        for (response::Point& point : points)
+            point.phase = point.phase > 0 ? point.phase - 180 : point.phase + 180;
+    return points;
+}
+
+}  // namespace
+
+ResponseCharts::ResponseCharts(QWidget* parent)
+    : QWidget(parent),
+      m_level(makeChart(QStringLiteral("dB"), floor, ceiling, 10)),
+      m_phase(makeChart(QStringLiteral("stepeni"), -180, 180, 90)),
+      m_levelView(new QChartView(m_level, this)),
+      m_phaseView(new QChartView(m_phase, this)),
+      m_frequencies(response::logSweep(lowest, highest, points)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins({});
+    layout->addWidget(m_levelView, 3);
+    layout->addWidget(m_phaseView, 2);
+    m_levelView->setMinimumHeight(220);
+    m_phaseView->setMinimumHeight(170);
+    for (QChartView* view : {m_levelView, m_phaseView}) {
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setFocusPolicy(Qt::NoFocus);  // the table holds the same facts for the keyboard
+    }
+    m_level->legend()->setAlignment(Qt::AlignTop);
+    m_level->legend()->setFont(chartFont());
+    for (QChart* chart : {m_level, m_phase})
+        connect(chart, &QChart::plotAreaChanged, this, &ResponseCharts::alignPlots);
+    m_phase->legend()->hide();
+    for (std::size_t half = 0; half < sumSlot; ++half) {
+        m_computed[half] = makeLines(QColor(formkit::crossoverHalves[half].colour), false, 2);
+        m_standard[half] = makeLines(QColor(formkit::crossoverHalves[half].colour), true, 1.5);
+    }
+    m_computed[sumSlot] = makeLines(Qt::black, false, 2.5);
+    m_computed[sumSlot].level->setName(QStringLiteral("zbir"));
+    draw({}, {}, {}, {});
+}
+
+// Both plots take the same left and right edges, whatever the width of
+// their value labels, so that the two charts read as one frequency axis.
+void ResponseCharts::alignPlots() {
+    const auto natural = [](const QChart* chart) {
+        const QMargins margins = chart->margins();
+        return std::pair{chart->plotArea().left() - margins.left(),
+                         chart->size().width() - chart->plotArea().right() - margins.right()};
+    };
+    const auto [levelLeft, levelRight] = natural(m_level);
+    const auto [phaseLeft, phaseRight] = natural(m_phase);
+    const qreal left = std::max(levelLeft, phaseLeft), right = std::max(levelRight, phaseRight);
+    for (const auto& [chart, ownLeft, ownRight] :
+         {std::tuple{m_level, levelLeft, levelRight}, std::tuple{m_phase, phaseLeft, phaseRight}}) {
+        const QMargins wanted(margin + int(std::lround(left - ownLeft)), margin,
+                              margin + int(std::lround(right - ownRight)), margin);
+        if (chart->margins() != wanted) chart->setMargins(wanted);
+    }
+}
+
+QChart* ResponseCharts::makeChart(const QString& unit, double low, double high, double tick) {
+    auto* chart = new QChart;
+    chart->setBackgroundBrush(palette().window());
+    chart->setPlotAreaBackgroundBrush(palette().base());
+    chart->setPlotAreaBackgroundVisible(true);
+    chart->setMargins(QMargins(margin, margin, margin, margin));
+    auto* frequency = new QLogValueAxis;
+    frequency->setRange(lowest, highest);
+    frequency->setBase(10);
+    frequency->setLabelFormat(QStringLiteral("%g"));
+    frequency->setMinorTickCount(8);
+    frequency->setTitleText(QStringLiteral("Hz"));
+    auto* value = new QValueAxis;
+    value->setRange(low, high);
+    value->setTickType(QValueAxis::TicksDynamic);
+    value->setTickAnchor(0);
+    value->setTickInterval(tick);
+    value->setLabelFormat(QStringLiteral("%d"));
+    value->setTitleText(unit);
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(frequency), static_cast<QAbstractAxis*>(value)}) {
+        axis->setLabelsFont(chartFont());
+        axis->setTitleFont(chartFont());
+    }
+    chart->addAxis(frequency, Qt::AlignBottom);
+    chart->addAxis(value, Qt::AlignLeft);
+    return chart;
+}
+
+ResponseCharts::Lines ResponseCharts::makeLines(const QColor& colour, bool dashed, qreal width) {
+    Lines lines;
+    lines.pen = penOf(colour, dashed, width);
+    // The standard-capacitor twins show in level only: in phase they would hide the curves.
+    lines.phased = !dashed;
+    lines.level = new QLineSeries;
+    lines.level->setPen(lines.pen);
+    m_level->addSeries(lines.level);
+    for (QAbstractAxis* axis : m_level->axes()) lines.level->attachAxis(axis);
+    return lines;
+}
+
+QLineSeries* ResponseCharts::phaseSegment(Lines& lines, std::size_t index) {
+    while (lines.phase.size() <= index) {
+        auto* segment = new QLineSeries;
+        segment->setPen(lines.pen);
+        m_phase->addSeries(segment);
+        for (QAbstractAxis* axis : m_phase->axes()) segment->attachAxis(axis);
+        lines.phase.push_back(segment);
+    }
+    return lines.phase[index];
+}
+
+// Qt Charts recomputes a series' whole outline on every replace, so a series
+// is replaced only when its points change: after a press, the half pressed
+// and the sum.
+void ResponseCharts::show(Lines& lines, const std::vector<response::Point>& points, bool visible,
+                          bool inLegend) {
+    QList<QPointF> level;
+    std::vector<QList<QPointF>> phase(1);
+    level.reserve(qsizetype(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const response::Point& point = points[i];
+        // Below the axis a curve runs along its floor; a level of zero output is -infinity.
+        level.append({point.frequency, std::max(point.level, floor)});
+        if (i > 0 && std::fabs(point.phase - points[i - 1].phase) > 180) phase.emplace_back();
+        phase.back().append({point.frequency, point.phase});
+    }
+    replace(lines.level, level, visible);
+    for (QLegendMarker* marker : m_level->legend()->markers(lines.level))
+        if (marker->isVisible() != (visible && inLegend)) marker->setVisible(visible && inLegend);
+    if (!lines.phased) return;
+    for (std::size_t i = 0; i < std::max(phase.size(), lines.phase.size()); ++i)
+        replace(phaseSegment(lines, i), i < phase.size() ? phase[i] : QList<QPointF>(),
+                visible && i < phase.size());
+}
+
+void ResponseCharts::replace(QLineSeries* series, const QList<QPointF>& points, bool visible) {
+    if (series->points() != points) series->replace(points);
+    if (series->isVisible() != visible) series->setVisible(visible);
+}
+
+void ResponseCharts::draw(std::span<const Curve> curves, std::span<const Drawn> computed,
+                          std::span<const Drawn> standard, std::span<const response::Branch> sum) {
+    std::array<bool, sumSlot> drawn{}, drawnStandard{};
+    for (const Drawn& curve : computed) {
+        show(m_computed[curve.half], evaluated(curve, m_frequencies), true, true);
+        drawn[curve.half] = true;
+    }
+    for (const Drawn& curve : standard) {
+        show(m_standard[curve.half], evaluated(curve, m_frequencies), true, false);
+        drawnStandard[curve.half] = true;
+    }
+    for (const Curve& curve : curves) m_computed[curve.half].level->setName(curve.name);
+    for (std::size_t half = 0; half < sumSlot; ++half) {
+        if (!drawn[half]) show(m_computed[half], {}, false, false);
+        if (!drawnStandard[half]) show(m_standard[half], {}, false, false);
+    }
+    std::vector<response::Point> total;
+    if (sum.size() >= 2) {
+        total.resize(m_frequencies.size());
+        response::evaluateSum(sum, m_frequencies, total);
+    }
+    show(m_computed[sumSlot], total, sum.size() >= 2, true);
+}
+
+QImage ResponseCharts::image() const {
+    const QPixmap level = m_levelView->grab();
+    const QPixmap phase = m_phaseView->grab();
+    QImage picture(std::max(level.width(), phase.width()), level.height() + phase.height(),
+                   QImage::Format_RGB32);
+    picture.fill(palette().window().color());
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, level);
+    painter.drawPixmap(0, level.height(), phase);
+    return picture;
+}
+
+}  // namespace odziv

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QImage>
+#include <QPen>
+#include <QWidget>
+#include <array>
+#include <span>
+#include <vector>
+
+#include "forms/odziv/curve.h"
+
+class QChart;
+class QChartView;
+class QLineSeries;
+class QAbstractAxis;
+
+namespace odziv {
+
+// A curve to draw: a half's network, and whether its driver is wired in
+// reverse, which turns its phase round.
+struct Drawn {
+    std::size_t half;
+    const response::Network* network;
+    bool reversed;
+};
+
+// Level above, phase below, on the same logarithmic frequency axis from
+// 10 Hz to 40 kHz; each half in its own colour, its standard-capacitor twin
+// dashed, and the sum in black.
+class ResponseCharts : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr double lowest = 10, highest = 40000;  // Hz
+    static constexpr double floor = -40, ceiling = 6;      // dB
+    static constexpr int points = 400;
+
+    explicit ResponseCharts(QWidget* parent = nullptr);
+
+    // Draws the curves given, with names, and the sum of the branches when there are two or more.
+    void draw(std::span<const Curve> curves, std::span<const Drawn> computed,
+              std::span<const Drawn> standard, std::span<const response::Branch> sum);
+
+    // Both charts as one picture, level above phase.
+    QImage image() const;
+
+    QChart* levelChart() const { return m_level; }
+    QChart* phaseChart() const { return m_phase; }
+
+private:
+    // A curve's lines: its level, and its phase, cut where it wraps round from +180 to -180
+    // degrees so that no line crosses the chart.
+    struct Lines {
+        QPen pen;
+        bool phased = true;
+        QLineSeries* level = nullptr;
+        std::vector<QLineSeries*> phase;
+    };
+    static constexpr std::size_t sumSlot = formkit::ShownResults::halves;
+
+    static constexpr int margin = 4;  // pixels around a chart
+    QChart* makeChart(const QString& unit, double low, double high, double tick);
+    void alignPlots();
+    Lines makeLines(const QColor& colour, bool dashed, qreal width);
+    void show(Lines& lines, const std::vector<response::Point>& points, bool visible,
+              bool inLegend);
+    QLineSeries* phaseSegment(Lines& lines, std::size_t index);
+    static void replace(QLineSeries* series, const QList<QPointF>& points, bool visible);
+
+    QChart* m_level;
+    QChart* m_phase;
+    QChartView* m_levelView;
+    QChartView* m_phaseView;
+    std::vector<double> m_frequencies;
+    std::array<Lines, sumSlot + 1> m_computed;
+    std::array<Lines, sumSlot> m_standard;
+};
+
+}  // namespace odziv

@@ -1,0 +1,60 @@
+#include "form_test_support.h"
+#include "formkit/framed_label.h"
+#include "forms/namotaj/namotaj_window.h"
+
+using namespace testing_support;
+
+// The "Namotaj kalema" window in a running main window; its failures are rows of the forms' table.
+class NamotajTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The coil form's example, in L selected; its captions, shown whole; the loss only into a usable
+    // Z; the wire suggested into dz and read back from there; an inductance handed over from the
+    // response window, written by the region, focused and selected.
+    void exampleCoilInBothSettings_data() {
+        QTest::addColumn<bool>("point");
+        QTest::newRow("decimal comma") << false;
+        QTest::newRow("decimal point") << true;
+    }
+    void exampleCoilInBothSettings() {
+        QFETCH(bool, point);
+        const auto n = [point](QString text) { return point ? text.replace(',', '.') : text; };
+        Program program(point ? decimalPoint : decimalComma);
+        auto* namotaj = static_cast<namotaj::NamotajWindow*>(program.choose("mnuNamotaj"));
+        QLineEdit* inductance = field(namotaj, "txtInduktivitet");
+        QCOMPARE(inductance->selectedText(), n("0,18"));
+        press(namotaj, "cmdIzracunaj");
+        QStringList captions;
+        for (const char* name : {"lblNamotaji", "lblMere", "lblInduktivitet", "lblBakar", "lblGubitak", "lblZica"})
+            captions << label(namotaj, name)->text();
+        QCOMPARE(captions.join('|'), n("N = 80 namotaja (4 sloja po 20)|h = 4mm  do = 34mm|L = 0,18mH|"
+                                       "zica 8,55m  R = 0,19 oma  60,13g|gubitak na kalemu -0,4 dB|"));
+        for (const auto* result : namotaj->findChildren<formkit::FramedLabel*>())
+            QCOMPARE(result->shownText(), result->text());
+        for (const auto& [impedance, loss] :
+             {std::pair("8", "gubitak na kalemu -0,2 dB"), {"", ""}, {"osam", ""}, {"0", ""}, {"-4", ""}}) {
+            retype(field(namotaj, "txtImpedansa"), impedance);
+            press(namotaj, "cmdIzracunaj");
+            QCOMPARE(label(namotaj, "lblGubitak")->text(), n(loss));
+        }
+        retype(field(namotaj, "txtImpedansa"), "4");
+        press(namotaj, "cmdPredloziZicu");
+        QCOMPARE(label(namotaj, "lblZica")->text(), n("I = 5A  d = 1,46mm"));
+        QCOMPARE(field(namotaj, "txtPrecnikZice")->text(), n("1,5"));
+        press(namotaj, "cmdIzracunaj");
+        QCOMPARE(label(namotaj, "lblNamotaji")->text(), QString("N = 77 namotaja (6 slojeva po 13, u poslednjem 12)"));
+        for (const auto& [millihenry, text] : {std::pair(1.27, "1,27"), {12.0, "12"}, {0.05, "0,05"}}) {
+            field(namotaj, "txtSnaga")->setFocus();
+            namotaj->takeInductance(millihenry);
+            QCOMPARE(inductance->text(), n(text));
+            QCOMPARE(QApplication::focusWidget(), inductance);
+            QCOMPARE(inductance->selectedText(), inductance->text());
+        }
+        press(namotaj, "cmdIzracunaj");
+        QVERIFY(program.warner.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(NamotajTest)
+#include "tst_namotaj.moc"

@@ -1,0 +1,198 @@
+#include <QChart>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineSeries>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "form_test_support.h"
+#include "forms/odziv/facts_model.h"
+#include "forms/odziv/response_charts.h"
+
+using namespace testing_support;
+using odziv::FactsModel;
+
+// The response window as a builder uses it: press, look, compare, sum.
+class OdzivTest : public QObject {
+    Q_OBJECT
+
+    static odziv::OdzivWindow* open(const Program& program) {
+        return static_cast<odziv::OdzivWindow*>(program.choose("mnuOdziv"));
+    }
+    // Types into a form's fields ("Text4=3000") and presses the button.
+    static QWidget* pressOn(const Program& program, const char* command, const QStringList& typed, const char* button) {
+        QWidget* form = program.choose(command);
+        for (const QString& pair : typed)
+            retype(field(form, qPrintable(pair.section('=', 0, 0))), pair.section('=', 1));
+        press(form, button);
+        return form;
+    }
+    static QString cell(const odziv::OdzivWindow* window, int row, int column) {
+        return window->facts()->index(row, column).data().toString();
+    }
+    static QStringList curveNames(const odziv::OdzivWindow* window) {
+        QStringList names;
+        for (const odziv::Curve& curve : window->facts()->curves()) names << curve.name;
+        return names;
+    }
+    static QLineSeries* levelOf(const odziv::OdzivWindow* window, const QString& name) {
+        for (QAbstractSeries* series : window->charts()->levelChart()->series())
+            if (series->name() == name && series->isVisible()) return static_cast<QLineSeries*>(series);
+        return nullptr;
+    }
+    // The drawn level nearest to a frequency.
+    static double levelAt(const QLineSeries* series, double hertz) {
+        QPointF nearest = series->points().first();
+        for (const QPointF& point : series->points())
+            if (std::abs(std::log(point.x() / hertz)) < std::abs(std::log(nearest.x() / hertz))) nearest = point;
+        return nearest.y();
+    }
+    static void check(odziv::OdzivWindow* window, int row, FactsModel::Column column) {
+        window->facts()->setData(window->facts()->index(row, column), Qt::Checked, Qt::CheckStateRole);
+    }
+    // Woofer and tweeter of second order at 3000 Hz into 8 ohm, in the window.
+    static odziv::OdzivWindow* twoWay(const Program& program) {
+        pressOn(program, "mnuBas", {"Text4=3000", "Text5=8"}, "cmdIzracunaj12db");
+        pressOn(program, "mnuVisoki", {"Text4=3000", "Text5=8"}, "cmdIzracunaj12");
+        return open(program);
+    }
+
+private slots:
+    // A curve appears after a press, whenever the window is opened, changes with the next press,
+    // stays after a failed one and goes with its form.
+    void curvesFollowPressesAndForms() {
+        Program program;
+        QWidget* bas = pressOn(program, "mnuBas", {}, "cmdIzracunaj6db");
+        odziv::OdzivWindow* window = open(program);
+        QCOMPARE(curveNames(window), QStringList{"bas 6db/octavi"});
+        QVERIFY(levelOf(window, "bas 6db/octavi"));
+        pressOn(program, "mnuBas", {"Text1=1000"}, "cmdIzracunaj6db");
+        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,64 mH"));
+        pressOn(program, "mnuBas", {"Text1="}, "cmdIzracunaj6db");
+        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,64 mH"));
+        pressOn(program, "mnuSrednji", {}, "cmdIzracunaj12db");
+        QCOMPARE(curveNames(window), (QStringList{"bas 6db/octavi", "Srednjetonci 12db/oct"}));
+        bas->parentWidget()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(curveNames(window), QStringList{"Srednjetonci 12db/oct"});
+        QVERIFY(!levelOf(window, "bas 6db/octavi"));
+    }
+
+    // The table: parts as the labels write them, standard capacitors, edges in whole hertz,
+    // deviations with one decimal.
+    void tableHoldsTheFacts() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        pressOn(program, "mnuSrednji", {}, "cmdIzracunaj6db");
+        pressOn(program, "mnuVisoki", {"Text2=3"}, "cmdIzracunaj6db");  // C = 10,6 uF
+        const QStringList woofer{"bas 12db/oct", "L", "0,6 mH", "", "3000", "3001", "0,0 %", "3001", "0,0 %"};
+        // Series L, C and R: |wL - 1/(wC)| = R at 414 and 2404 Hz, with 82 uF at 403 and 2393 Hz.
+        const QStringList midrange{"Srednjetonci 6db/oct", "L",          "0,32 mH",           "",
+                                   "500 / 2000",           "414 / 2404", "-17,2 % / +20,2 %", "403 / 2393",
+                                   "-19,3 % / +19,6 %"};
+        const QStringList capacitor{"visokotonci 12db/oct", "C", "4,67 uF", "4,7 uF", "", "", "", "", ""};
+        for (const auto& [row, expected] : {std::pair{0, woofer}, {2, midrange}, {6, capacitor}})
+            for (int column = 0; column < expected.size(); ++column)
+                QCOMPARE(cell(window, row, column), expected[column]);
+        // Between 10 and 12 of the E12 series, between 10 and 11 of the E24, nearest on a log scale.
+        QCOMPARE(cell(window, 4, FactsModel::StandardValue), QString("10 uF"));
+        window->findChild<QComboBox*>()->setCurrentIndex(1);
+        QCOMPARE(cell(window, 4, FactsModel::StandardValue), QString("11 uF"));
+    }
+
+    // Second order at the same Fp: wired alike, the sum has a deep notch at Fp; with the tweeter
+    // reversed it rises smoothly to some +3 dB there. One curve alone is no sum.
+    void sumShowsTheNotchAndTheReversedRise() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        check(window, 0, FactsModel::InSum);
+        QVERIFY(!levelOf(window, "zbir"));
+        check(window, 2, FactsModel::InSum);
+        QVERIFY(levelAt(levelOf(window, "zbir"), 3000) < -20);
+        check(window, 2, FactsModel::Reversed);
+        const QLineSeries* sum = levelOf(window, "zbir");
+        QVERIFY(std::abs(levelAt(sum, 3000) - 3) < 0.5);
+        for (double hertz : {100.0, 30000.0}) QVERIFY(std::abs(levelAt(sum, hertz)) < 0.5);
+    }
+
+    // A coil of 0 mH into 0 ohm gives no output: drawn along the floor, never NaN. Negative parts
+    // cannot be drawn, and a line says so.
+    void noCurveShowsWhatCannotBe() {
+        Program program;
+        pressOn(program, "mnuBas", {"Text2=0"}, "cmdIzracunaj6db");
+        pressOn(program, "mnuBas", {"Text4=-500"}, "cmdIzracunaj12db");
+        odziv::OdzivWindow* window = open(program);
+        const QLineSeries* silent = levelOf(window, "bas 6db/octavi");
+        QVERIFY(silent);
+        for (const QPointF& point : silent->points()) QCOMPARE(point.y(), odziv::ResponseCharts::floor);
+        QCOMPARE(cell(window, 0, FactsModel::Edge), QString("nema"));
+        QCOMPARE(cell(window, 1, FactsModel::PartName), QString("Kriva se ne crta: neki deo je negativan."));
+        QVERIFY(!levelOf(window, "bas 12db/oct"));
+        for (QChart* chart : {window->charts()->levelChart(), window->charts()->phaseChart()})
+            for (QAbstractSeries* series : chart->series())
+                for (const QPointF& point : static_cast<QLineSeries*>(series)->points())
+                    QVERIFY(std::isfinite(point.x()) && std::isfinite(point.y()));
+    }
+
+    // Both charts go into one PNG; a place that cannot be written is reported, and nothing else
+    // changes.
+    void savesBothChartsAsOnePicture() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        QTemporaryDir dir;
+        QVERIFY(window->saveImage(dir.filePath("odziv.png")));
+        const QImage saved(dir.filePath("odziv.png"), "PNG");
+        QCOMPARE(saved.size(), window->charts()->image().size());
+        int tweeterInk = 0;  // the tweeter's orange, in level and phase
+        for (int y = 0; y < saved.height(); ++y)
+            for (int x = 0; x < saved.width(); ++x) tweeterInk += saved.pixelColor(x, y) == QColor(255, 127, 14);
+        QVERIFY2(tweeterInk > 200, qPrintable(QString::number(tweeterInk)));
+        QVERIFY(program.warner.messages.isEmpty());
+
+        QVERIFY(!window->saveImage(dir.filePath("nowhere/odziv.png")));
+        QCOMPARE(program.warner.messages.size(), 1);
+        QVERIFY(program.warner.messages.first().startsWith("Slika nije sacuvana"));
+        QCOMPARE(curveNames(window).size(), 2);
+        QVERIFY(!QFile::exists(dir.filePath("nowhere")));
+    }
+
+    // The save dialog belongs to its window: a name chosen in it saves there, and a window
+    // closed while its dialog is open takes the dialog along, which once freed it twice.
+    void saveDialogGoesWithItsWindow() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        auto* save = window->findChild<QPushButton*>("cmdSacuvajSliku");
+        QTemporaryDir dir;
+        QTest::mouseClick(save, Qt::LeftButton);
+        auto* dialog = window->findChild<QFileDialog*>("dlgSacuvajSliku");
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->selectFile(dir.filePath("odziv-3000"));
+        QMetaObject::invokeMethod(dialog, "accept");
+        QVERIFY(!QImage(dir.filePath("odziv-3000.png"), "PNG").isNull());
+        QTest::mouseClick(save, Qt::LeftButton);
+        const QPointer<QFileDialog> open = window->findChild<QFileDialog*>("dlgSacuvajSliku");
+        QVERIFY(open);
+        window->parentWidget()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(open.isNull());
+        QVERIFY(program.warner.messages.isEmpty());
+    }
+
+    // A coil's row leads to "Namotaj kalema" with that coil's inductance in L; a capacitor's does not.
+    void coilRowOpensTheWinding() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        auto* wind = window->findChild<QPushButton*>("cmdNamotaj");
+        auto* table = window->findChild<QTableView*>();
+        table->setCurrentIndex(window->facts()->index(1, FactsModel::PartName));
+        QVERIFY(!wind->isEnabled());
+        table->setCurrentIndex(window->facts()->index(0, FactsModel::PartName));
+        QTest::mouseClick(wind, Qt::LeftButton);
+        QWidget* namotaj = program.window->mdiArea()->activeSubWindow()->widget();
+        QCOMPARE(namotaj->objectName(), QString("frmNamotaj"));
+        QCOMPARE(field(namotaj, "txtInduktivitet")->text(), QString("0,6"));
+    }
+};
+
+QTEST_MAIN(OdzivTest)
+#include "tst_odziv.moc"
