@@ -85,8 +85,7 @@ bench: build
 	    $(BUILD)/bench/startup/minimal_mdi $(BUILD)/bench/startup/minimal_mdi_menu
 
 exhaustive: build
-	cmake --build $(BUILD) --target calc_exhaustive
-	$(BUILD)/tests/calc/calc_exhaustive
+	$(BUILD)/tests/calc/calc_property --gtest_filter='Exhaustive.*' --gtest_also_run_disabled_tests
 
 fuzz: deps
 	$(call install_missing,$(FUZZ_DEBS))

@@ -123,6 +123,7 @@ TEST(Caption, UnderEachRegionalSetting) {
         {"tweeter12dbReadsZ45UnderPoint", Op::HighPass12, {"5000", "4,5"}, " L = 0,2mH    C = 4,98uF",
             " L = 2.03mH    C = 0.5uF"},
         {"coil", Op::Coil, {"80", "34", "20", "4"}, "L = 0,18mH", ""},
+        {"coilFactorIs786Not7874", Op::Coil, {"60", "60", "5", "4"}, "L = 0,38mH", ""},
         {"wire", Op::Wire, {"5", "2"}, "1,78 mm debljuna zice", ""},
         {"wireSection", Op::Section, {"5", "2"}, "2,5 mm kvadratnbih", ""},
         {"zeroImpedanceWithoutCapacitor", Op::LowPass6, {"500", "0"}, " L = 0mH", ""},

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <iostream>
 #include <limits>
 #include <random>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "calc/calc.h"
 #include "tests/calc/reference.h"
@@ -110,6 +114,31 @@ void checkRoundTrip(int digits, int minExponent, int maxExponent) {
 }
 
 TEST(Property, SinglesOfSevenDigitsReadBackFromTheirText) { checkRoundTrip<float>(7, -37, 31); }
+
+// numberText and roundTo2 of every single bit pattern, on every core: make exhaustive runs it, for
+// it takes many minutes.
+TEST(Exhaustive, DISABLED_EverySingle) {
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    std::atomic<long long> mismatches{0};
+    {
+        // Interleaved, so that every thread gets its share of the slow large magnitudes.
+        std::vector<std::jthread> workers;
+        for (unsigned first = 0; first < threads; ++first)
+            workers.emplace_back([&, first] {
+                for (std::uint64_t pattern = first; pattern <= UINT32_MAX; pattern += threads) {
+                    const float x = std::bit_cast<float>(static_cast<std::uint32_t>(pattern));
+                    if (std::isnan(x)) continue;
+                    const bool same =
+                        bits(roundTo2(x)) == bits(reference::roundTo2(x)) &&
+                        (!std::isfinite(x) || numberText(x, test::decimalComma) == reference::numberText(x, 7, ","));
+                    if (!same && ++mismatches <= 10)
+                        std::printf("mismatch at 0x%08llx\n", static_cast<unsigned long long>(pattern));
+                }
+            });
+    }
+    std::printf("checked 4294967296 single bit patterns on %u threads\n", threads);
+    EXPECT_EQ(mismatches, 0);
+}
 TEST(Property, DoublesOfFifteenDigitsReadBackFromTheirText) { checkRoundTrip<double>(15, -307, 293); }
 
 }  // namespace

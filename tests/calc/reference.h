@@ -3,17 +3,10 @@
 #include <string>
 #include <string_view>
 
-// An independent model of the number writing of calc, built from exact integer
-// arithmetic instead of the library's conversions, and of its rounding to hundredths.
+// An independent model of the number writing of calc, built on the C
+// library's printf (exact for every binary value, an exact tie to the even
+// digit) instead of the library's conversions, and of its rounding to hundredths.
 namespace reference {
-
-// The exact decimal value of a positive finite double: every digit of it, and
-// the decimal exponent of the first one.
-struct Expansion {
-    std::string digits;
-    int leading = 0;
-};
-Expansion exactDecimal(double magnitude);
 
 // numberText for a finite value written with `precision` significant digits.
 std::string numberText(double value, int precision, std::string_view decimal);

@@ -40,16 +40,6 @@ def woofer(program, n):
     form.press_failing("Fp", "Fp, prelomna frekvencija")
 
 
-# The other forms open from their mnemonics with the first field focused, named for a
-# screen reader and holding its default as the locale writes it.
-def other_forms(program, n):
-    open_child(program, ("t", "s"), "Srednjetonci").expect_focus("Fp1, donja ucestanost", "500")
-    open_child(program, ("k",), "Kalem").expect_focus("N, namotaja", "80")
-    tweeter = open_child(program, ("t", "v"), "visokotonci")
-    tweeter.tab(3)
-    tweeter.expect_focus("Z, impedansa zvucnika", n("4,5"))
-
-
 # A window of its own: a screen reader announces it as a frame, named by its caption.
 def wire(program, n):
     program.menu("z")
@@ -91,7 +81,7 @@ def main():
         return text.replace(",", separator)
 
     try:
-        for step in (woofer, other_forms, wire, response, winding, leave):
+        for step in (woofer, wire, response, winding, leave):
             print(f"--- {step.__name__}", flush=True)
             step(program, n)
     finally:

@@ -34,12 +34,7 @@ const Case cases[] = {
     {"woofer 12 dB, defaults", "mnuBas", {}, "cmdIzracunaj12db", {"Label12= L = 1,8mH    C = 56uF"}},
     {"woofer, right half reads its own fields", "mnuBas", {"Text1=1000", "Text5=8"}, "cmdIzracunaj12db", {"Label12= L = 3,6mH    C = 28uF"}},
     {"decimal separator", "mnuBas", {"Text2=4,5"}, "cmdIzracunaj6db", {"Label11= L = 1,43mH"}},
-    {"group separator skipped", "mnuBas", {"Text1=1.272", "Text2=1"}, "cmdIzracunaj6db", {"Label11= L = 0,12mH"}},
-    {"group separator out of place still skipped", "mnuBas", {"Text2=4.5"}, "cmdIzracunaj6db", {"Label11= L = 14,31mH"}},
     {"woofer: empty Fp", "mnuBas", {"Text1="}, "cmdIzracunaj6db", {}, "Text1"},
-    {"woofer: letters in Z", "mnuBas", {"Text2=cetiri"}, "cmdIzracunaj6db", {}, "Text2"},
-    {"woofer: zero Fp", "mnuBas", {"Text1=0"}, "cmdIzracunaj6db", {}, "Text1"},
-    {"woofer: overflowing coil", "mnuBas", {"Text2=1E37"}, "cmdIzracunaj6db", {}, "Text2"},
     {"woofer: zero Z on the right", "mnuBas", {"Text5=0"}, "cmdIzracunaj12db", {}, "Text5"},
     {"woofer: a long text typed is quoted shortened", "mnuBas", {"Text1=<b>" + QString("abc ").repeated(100)}, "cmdIzracunaj6db", {}, "Text1",
      "U polju Fp (prelomna frekvencija) nije broj: \"<b>abc abc abc abc abc abc abc abc ab...\"."},
@@ -53,30 +48,22 @@ const Case cases[] = {
     {"midrange 12 dB, defaults", "mnuSrednji", {}, "cmdIzracunaj12db", {"Label15=L1 = 1,8mH  C1 = 56uF", "Label16=L2 = 0,18mH  C2 = 5,6uF"}},
     {"midrange 12 dB reads its own Fp1", "mnuSrednji", {"Text5=250"}, "cmdIzracunaj12db", {"Label15=L1 = 1,8mH  C1 = 56uF", "Label16=L2 = 0,18mH  C2 = 5,6uF"}},
     {"swapped frequencies accepted", "mnuSrednji", {"Text1=5000", "Text2=500"}, "cmdIzracunaj12db", {"Label15=L1 = 0,18mH  C1 = 5,6uF", "Label16=L2 = 1,8mH  C2 = 56uF"}},
-    {"midrange: left empty Fp1", "mnuSrednji", {"Text5="}, "cmdIzracunaj6db", {}, "Text5"},
     {"midrange: left zero Z", "mnuSrednji", {"Text6=0"}, "cmdIzracunaj6db", {}, "Text6"},
-    {"midrange: right letters in Fp1", "mnuSrednji", {"Text1=pet"}, "cmdIzracunaj12db", {}, "Text1"},
     {"midrange: empty Fp2 though L1, C1 need none", "mnuSrednji", {"Text1=1000", "Text2="}, "cmdIzracunaj12db", {}, "Text2"},
     {"midrange: first failing field ends the reading", "mnuSrednji", {"Text2=", "Text3=x"}, "cmdIzracunaj12db", {}, "Text2"},
-    {"midrange: right zero Z", "mnuSrednji", {"Text1=1000", "Text3=0"}, "cmdIzracunaj12db", {}, "Text3"},
     {"midrange: zero Fp2 named", "mnuSrednji", {"Text2=0"}, "cmdIzracunaj12db", {}, "Text2", "Polje Fp2 (gornja ucestanost) ne sme biti nula, jer se njime deli."},
 
     // Tweeter: a capacitor alone on the left; the right Z defaults to the region's 4,5.
     {"tweeter 6 dB, defaults", "mnuVisoki", {}, "cmdIzracunaj6db", {"Label14=    C = 7,95uF"}},
     {"tweeter 12 dB, regional default Z", "mnuVisoki", {}, "cmdIzracunaj12", {"Label11= L = 0,2mH    C = 4,98uF"}},
     {"caption wider than its label", "mnuVisoki", {"Text4=0,00001", "Text5=1"}, "cmdIzracunaj12", {"Label11= L = 2,25E+07mH    C = 11200000282,94uF"}},
-    {"double capacitor keeps 15 digits", "mnuVisoki", {"Text4=0,001", "Text5=1"}, "cmdIzracunaj12", {"Label11= L = 225000mH    C = 111999994,68uF"}},
-    {"tweeter: left empty Z", "mnuVisoki", {"Text2="}, "cmdIzracunaj6db", {}, "Text2"},
-    {"tweeter: left zero Fp", "mnuVisoki", {"Text1=0"}, "cmdIzracunaj6db", {}, "Text1"},
     {"tweeter: right letters in Fp", "mnuVisoki", {"Text4=pet"}, "cmdIzracunaj12", {}, "Text4"},
-    {"tweeter: right zero Z", "mnuVisoki", {"Text5=0"}, "cmdIzracunaj12", {}, "Text5"},
     {"tweeter: zero Z named", "mnuVisoki", {"Text2=0"}, "cmdIzracunaj6db", {}, "Text2", "Polje Z (impedansa zvucnika) ne sme biti nula, jer se njime deli."},
     {"tweeter: product too small", "mnuVisoki", {"Text4=1e-30", "Text5=1e-20"}, "cmdIzracunaj12", {}, "Text4", "Proizvod Fp·Z je premali: manji je od najmanjeg broja koji racun moze da zapamti. "
      "Povecajte Fp (prelomna frekvencija) ili Z (impedansa zvucnika)."},
 
     // Coil: N, do, l and h in order into the coil formula.
     {"coil, the example", "mnuKalem", {}, "cmdIzracunajL", {"Label5=L = 0,18mH"}},
-    {"factor 7.86, not 7.874", "mnuKalem", {"Text1=60", "Text2=60", "Text3=5"}, "cmdIzracunajL", {"Label5=L = 0,38mH"}},
     {"coil: letters in N", "mnuKalem", {"Text1=osam"}, "cmdIzracunajL", {}, "Text1"},
     {"coil: empty l after good N and do", "mnuKalem", {"Text3="}, "cmdIzracunajL", {}, "Text3", "Polje l (duzina namotaja) je prazno. Upisite broj."},
     {"coil: all zero, do named, not N", "mnuKalem", {"Text1=0", "Text2=0", "Text3=0", "Text4=0"}, "cmdIzracunajL", {}, "Text2", coilSum},
@@ -84,11 +71,7 @@ const Case cases[] = {
 
     // Wire (Form1): the two texts read as doubles, only the diameter shown.
     {"wire, defaults", "mnuZica", {}, "Command1", {"Label1=1,78 mm debljuna zice"}},
-    {"wire, rule of thumb narrows", "mnuZica", {"Text2=3"}, "Command1", {"Label1=1,46 mm debljuna zice"}},
-    {"wire, 3.14, not pi", "mnuZica", {"Text1=50", "Text2=1,5"}, "Command1", {"Label1=6,52 mm debljuna zice"}},
     {"wire, texts beyond single range divide as doubles", "mnuZica", {"Text1=1E39", "Text2=1E38"}, "Command1", {"Label1=3,57 mm debljuna zice"}},
-    {"wire: empty density", "mnuZica", {"Text2="}, "Command1", {}, "Text2"},
-    {"wire: letters in current", "mnuZica", {"Text1=pet"}, "Command1", {}, "Text1"},
     {"wire: negative current blamed", "mnuZica", {"Text1=-5"}, "Command1", {}, "Text1"},
     {"wire: quotient beyond single range", "mnuZica", {"Text1=1E39", "Text2=1"}, "Command1", {}, "Text1"},
     {"wire: 0 over 0, the density named", "mnuZica", {"Text1=0", "Text2=0"}, "Command1", {}, "Text2", "Polje \"gustina struje\" ne sme biti nula, jer se njime deli."},
@@ -96,7 +79,6 @@ const Case cases[] = {
      "Upisite brojeve istog znaka."},
 
     // Winding: a failure names the first field it could not use, and nothing changes, the wire's field neither.
-    {"winding: L empty", "mnuNamotaj", {"txtInduktivitet="}, "cmdIzracunaj", {}, "txtInduktivitet", "Polje L (induktivitet) je prazno. Upisite broj."},
     {"winding: D no number", "mnuNamotaj", {"txtPrecnikTela=trideset"}, "cmdIzracunaj", {}, "txtPrecnikTela", "U polju D (precnik tela) nije broj: \"trideset\"."},
     {"winding: l zero", "mnuNamotaj", {"txtDuzina=0"}, "cmdIzracunaj", {}, "txtDuzina", "Broj u polju l (duzina namotaja) mora biti veci od nule."},
     {"winding: dz beyond the single range", "mnuNamotaj", {"txtPrecnikZice=1E39"}, "cmdIzracunaj", {}, "txtPrecnikZice",
@@ -106,7 +88,6 @@ const Case cases[] = {
     {"winding: no coil reaches L", "mnuNamotaj", {"txtInduktivitet=1000000000"}, "cmdIzracunaj", {}, "txtInduktivitet",
      "Nijedan kalem od najvise 100000 namotaja ne dostize induktivitet iz polja L (induktivitet). Upisite manji induktivitet, ili promenite telo ili zicu."},
     {"winding: D overflows", "mnuNamotaj", {"txtPrecnikTela=1E20"}, "cmdIzracunaj", {}, "txtPrecnikTela", outOfRange + "D (precnik tela)."},
-    {"winding: dz too thin for the copper", "mnuNamotaj", {"txtPrecnikZice=1E-30"}, "cmdIzracunaj", {}, "txtPrecnikZice", outOfRange + "dz (precnik zice)."},
     {"winding: the first bad field from the top", "mnuNamotaj", {"txtDuzina=x", "txtPrecnikTela=0", "txtGustina=x"}, "cmdIzracunaj", {}, "txtDuzina", "U polju l (duzina namotaja) nije broj: \"x\"."},
     {"winding: P negative", "mnuNamotaj", {"txtSnaga=-100"}, "cmdPredloziZicu", {}, "txtSnaga", "Broj u polju P (snaga pojacala) ne sme biti negativan."},
     {"winding: Z zero", "mnuNamotaj", {"txtImpedansa=0"}, "cmdPredloziZicu", {}, "txtImpedansa", "Broj u polju Z (impedansa zvucnika) mora biti veci od nule."},

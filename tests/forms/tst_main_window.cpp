@@ -100,12 +100,10 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("button");
-        QTest::newRow("Kalem") << "mnuKalem"
-                               << "Text1"
-                               << "cmdIzracunajL";
-        QTest::newRow("Namotaj kalema") << "mnuNamotaj"
-                                        << "txtSnaga"
-                                        << "cmdPredloziZicu";
+        // clang-format off
+        QTest::newRow("Kalem") << "mnuKalem" << "Text1" << "cmdIzracunajL";
+        QTest::newRow("Namotaj kalema") << "mnuNamotaj" << "txtSnaga" << "cmdPredloziZicu";
+        // clang-format on
     }
     void formClosedUnderItsWarning() {
         QFETCH(QString, command);

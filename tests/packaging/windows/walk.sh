@@ -16,7 +16,7 @@ mkdir -p "$out"
 
 "$wine" "$settings" "$decimal" "MS Sans Serif"
 
-. "$(dirname "$0")/../../tools/calculator_forms_walk.sh"
+. "$(dirname "$0")/../../../tools/calculator_forms_walk.sh"
 keys() { for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.3; done; }
 # Trimmed of the empty workspace below the windows, in a 256-colour palette.
 shot() {
