@@ -11,14 +11,20 @@ struct FormContext;
 class ShownResults;
 class Workspace;
 
+// A coil handed from one window to the one that winds it.
+struct CoilToWind {
+    double millihenry;
+    double ohms;  // the loudspeaker's impedance it is in series with
+};
+
 // A window of our own, beyond the control tables: laid out with Qt layouts,
 // created when it is first shown, and shown once like every form.
 struct WindowDesign {
     std::string_view name;  // the window's objectName
     // Nothing where the window cannot be made, after telling the user why.
     std::function<QWidget*(Workspace& workspace)> create;
-    // Set for the window that winds coils: takes an inductance, mH, handed over.
-    void (*takeCoil)(QWidget& window, double millihenry) = nullptr;
+    // Set for the window that winds coils: takes a coil handed over.
+    void (*takeCoil)(QWidget& window, const CoilToWind& coil) = nullptr;
 };
 
 // What a window gets from the main window it opens in. Windows reach one
@@ -27,8 +33,8 @@ class Workspace {
 public:
     virtual const FormContext& context() const = 0;
     virtual const ShownResults& shownResults() const = 0;
-    // Opens the window that winds coils with this inductance, mH, to wind.
-    virtual void windCoil(double millihenry) = 0;
+    // Opens the window that winds coils with this coil to wind.
+    virtual void windCoil(const CoilToWind& coil) = 0;
 
 protected:
     ~Workspace() = default;

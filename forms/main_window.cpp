@@ -134,11 +134,11 @@ QWidget* MainWindow::showWindow(std::string_view name) {
     return window;
 }
 
-void MainWindow::windCoil(double millihenry) {
+void MainWindow::windCoil(const CoilToWind& coil) {
     const auto winder = std::ranges::find_if(
         m_windows, [](const WindowDesign& design) { return design.takeCoil != nullptr; });
     if (winder == m_windows.end()) return;
-    if (QWidget* window = showWindow(winder->name)) winder->takeCoil(*window, millihenry);
+    if (QWidget* window = showWindow(winder->name)) winder->takeCoil(*window, coil);
 }
 
 void MainWindow::present(QWidget* form, bool fresh) {

@@ -29,7 +29,7 @@ public:
     QWidget* showWindow(std::string_view name);
     const formkit::FormContext& context() const override { return m_context; }
     const formkit::ShownResults& shownResults() const override { return m_shownResults; }
-    void windCoil(double millihenry) override;
+    void windCoil(const formkit::CoilToWind& coil) override;
     QMdiArea* mdiArea() const { return m_mdi; }
 
 protected:

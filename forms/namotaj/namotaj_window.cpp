@@ -131,25 +131,28 @@ void NamotajWindow::suggestWire() {
         .field->setText(QString::fromStdString(calc::numberText(wire->roundedUp, region)));
 }
 
-void NamotajWindow::takeInductance(double millihenry) {
-    QLineEdit* field = input(Field::Inductance).field;
-    const auto single = static_cast<float>(millihenry);
-    field->setText(QString::fromStdString(calc::numberText(single, m_context.region())));
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
+void NamotajWindow::takeCoil(const formkit::CoilToWind& coil) {
+    const calc::Region region = m_context.region();
+    const auto write = [&region](QLineEdit* field, double value) {
+        field->setText(QString::fromStdString(calc::numberText(static_cast<float>(value), region)));
+    };
+    write(input(Field::Impedance).field, coil.ohms);
+    QLineEdit* inductance = input(Field::Inductance).field;
+    write(inductance, coil.millihenry);
+    inductance->setFocus(Qt::OtherFocusReason);
+    inductance->selectAll();
 }
 
 }  // namespace namotaj
 
 namespace namotaj {
 
-const formkit::WindowDesign frmNamotaj{
-    "frmNamotaj",
-    [](formkit::Workspace& workspace) -> QWidget* {
-        return new NamotajWindow(workspace.context());
-    },
-    [](QWidget& window, double millihenry) {
-        static_cast<NamotajWindow&>(window).takeInductance(millihenry);
-    }};
+const formkit::WindowDesign frmNamotaj{"frmNamotaj",
+                                       [](formkit::Workspace& workspace) -> QWidget* {
+                                           return new NamotajWindow(workspace.context());
+                                       },
+                                       [](QWidget& window, const formkit::CoilToWind& coil) {
+                                           static_cast<NamotajWindow&>(window).takeCoil(coil);
+                                       }};
 
 }  // namespace namotaj

@@ -20,8 +20,9 @@ class NamotajWindow : public QWidget {
 public:
     explicit NamotajWindow(const formkit::FormContext& context);
 
-    // A coil's inductance in mH put into L, as the response window hands it over.
-    void takeInductance(double millihenry);
+    // A coil handed over from another window: its inductance into L, its
+    // loudspeaker's impedance into Z.
+    void takeCoil(const formkit::CoilToWind& coil);
 
 private:
     void windCoil();     // "Izracunaj"

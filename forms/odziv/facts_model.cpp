@@ -48,11 +48,12 @@ void FactsModel::setCurves(std::vector<Curve> curves, std::vector<std::vector<QS
     endResetModel();
 }
 
-std::optional<double> FactsModel::coilAt(int row) const {
+std::optional<formkit::CoilToWind> FactsModel::coilAt(int row) const {
     if (row < 0 || row >= int(m_rows.size()) || m_rows[row].part < 0) return std::nullopt;
-    const response::Part& part = m_curves[m_rows[row].curve].computed.parts[m_rows[row].part];
+    const response::Network& network = m_curves[m_rows[row].curve].computed;
+    const response::Part& part = network.parts[m_rows[row].part];
     if (part.capacitor) return std::nullopt;
-    return part.value;
+    return formkit::CoilToWind{part.value, network.load};
 }
 
 std::optional<int> FactsModel::rowOf(std::size_t half, int part) const {

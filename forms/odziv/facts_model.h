@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "formkit/workspace.h"
 #include "forms/odziv/curve.h"
 
 namespace odziv {
@@ -38,8 +39,8 @@ public:
     bool inSum(std::size_t half) const { return m_inSum[half]; }
     bool reversed(std::size_t half) const { return m_reversed[half]; }
 
-    // The coil a row shows, in mH: what can be wound.
-    std::optional<double> coilAt(int row) const;
+    // The coil a row shows, with its curve's load: what can be wound.
+    std::optional<formkit::CoilToWind> coilAt(int row) const;
     // The row of a curve's part, to keep a place across updates.
     std::optional<int> rowOf(std::size_t half, int part) const;
     // A curve that cannot be drawn has one row, which tells why across the table.

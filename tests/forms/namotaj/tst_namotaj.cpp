@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(label(namotaj, "lblNamotaji")->text(), QString("N = 77 namotaja (6 slojeva po 13, u poslednjem 12)"));
         for (const auto& [millihenry, text] : {std::pair(1.27, "1,27"), {12.0, "12"}, {0.05, "0,05"}}) {
             field(namotaj, "txtSnaga")->setFocus();
-            namotaj->takeInductance(millihenry);
+            namotaj->takeCoil({millihenry, 4});
             QCOMPARE(inductance->text(), n(text));
             QCOMPARE(QApplication::focusWidget(), inductance);
             QCOMPARE(inductance->selectedText(), inductance->text());
