@@ -76,7 +76,6 @@ QWidget* makePicture(const Control& row, QWidget* form) {
 
 QWidget* makeTextField(const Control& row, const calc::Region& region, QWidget* form) {
     const QString text = regionalDefault(row.text, region);
-    QWidget* field;
     if (row.style & multiLine) {
         auto* edit = new MultiLineField(form);
         edit->setAcceptRichText(false);
@@ -86,16 +85,17 @@ QWidget* makeTextField(const Control& row, const calc::Region& region, QWidget* 
         edit->setReadOnly(row.style & readOnly);
         edit->setVerticalScrollBarPolicy((row.style & verticalScrollBar) ? Qt::ScrollBarAlwaysOn
                                                                          : Qt::ScrollBarAlwaysOff);
-        field = edit;
-    } else {
-        auto* edit = new QLineEdit(text, form);
-        edit->setAlignment(horizontal(row.align) | Qt::AlignVCenter);
-        edit->setReadOnly(row.style & readOnly);
-        edit->setCursorPosition(0);
-        field = edit;
+        // The text's own background only: a scroll bar with a palette of its
+        // own would enter Qt's pixmap cache afresh with every form opened.
+        paintBackground(edit->viewport(), row.background, QPalette::Base);
+        return edit;
     }
-    paintBackground(field, row.background, QPalette::Base);
-    return field;
+    auto* edit = new QLineEdit(text, form);
+    edit->setAlignment(horizontal(row.align) | Qt::AlignVCenter);
+    edit->setReadOnly(row.style & readOnly);
+    edit->setCursorPosition(0);
+    paintBackground(edit, row.background, QPalette::Base);
+    return edit;
 }
 
 QWidget* makeButton(const Control& row, QWidget* form) {

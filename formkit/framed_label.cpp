@@ -1,5 +1,6 @@
 #include "formkit/framed_label.h"
 
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -10,7 +11,34 @@
 
 namespace formkit {
 
+namespace {
+
+// A result is heard with what it holds: "Rezultat, 12db/oct: L = 1,8mH ...",
+// so that a new caption is a new name, which a screen reader is told of.
+class FramedLabelAccessible : public QAccessibleWidget {
+public:
+    explicit FramedLabelAccessible(QWidget* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text kind) const override {
+        const auto* label = static_cast<const QLabel*>(widget());
+        if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
+        if (label->accessibleName().isEmpty()) return label->text();
+        if (label->text().isEmpty()) return label->accessibleName();
+        return label->accessibleName() + QStringLiteral(": ") + label->text();
+    }
+};
+
+QAccessibleInterface* framedLabelAccessible(const QString& key, QObject* object) {
+    if (key != QLatin1String(FramedLabel::staticMetaObject.className())) return nullptr;
+    return new FramedLabelAccessible(static_cast<QWidget*>(object));
+}
+
+}  // namespace
+
 FramedLabel::FramedLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    // Qt asks the factories in turn; registering once is enough.
+    static const bool registered = (QAccessible::installFactory(framedLabelAccessible), true);
+    Q_UNUSED(registered);
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     setContentsMargins(frame, frame, frame, frame);
 }

@@ -1,5 +1,6 @@
 #include "formkit/press.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 
@@ -19,8 +20,10 @@ void setCaption(QLabel* label, const std::string& caption) {
     const QString text = QString::fromStdString(caption);
     label->setText(text);
     label->setToolTip(text);
-    // A screen reader names the label by its role; the caption is what it holds.
     label->setAccessibleDescription(text);
+    // A labelled result is heard with its caption: its name has changed.
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 }  // namespace formkit

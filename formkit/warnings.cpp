@@ -61,11 +61,32 @@ QString zeroDivisorWarning(const calc::Fault& fault, std::span<const Input> inpu
 
 QString quoted(const QString& text) {
     constexpr qsizetype limit = 40;
-    QString line = text.simplified();
-    if (line.size() <= limit) return line;
-    qsizetype cut = limit - 3;
-    if (line[cut - 1].isHighSurrogate()) --cut;  // never half a character
-    return line.left(cut) + QStringLiteral("...");
+    // What is shown is what a screen reader says: a character that shows
+    // nothing or steers the text (a NUL, a direction mark) is written as its code.
+    QStringList units;
+    const QString line = text.simplified();
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char32_t c = line.at(i).isHighSurrogate() && i + 1 < line.size()
+                               ? QChar::surrogateToUcs4(line.at(i), line.at(i + 1))
+                               : line.at(i).unicode();
+        const qsizetype width = c > 0xFFFF ? 2 : 1;
+        const auto category = QChar::category(c);
+        const bool invisible = category == QChar::Other_Control ||
+                               category == QChar::Other_Format ||
+                               category == QChar::Other_Surrogate;
+        units << (invisible
+                      ? QStringLiteral("<U+%1>").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper()
+                      : line.mid(i, width));
+        i += width - 1;
+    }
+    const QString whole = units.join(QString());
+    if (whole.size() <= limit) return whole;
+    QString cut;  // never half a character or half a code
+    for (const QString& unit : units) {
+        if (cut.size() + unit.size() > limit - 3) break;
+        cut += unit;
+    }
+    return cut + QStringLiteral("...");
 }
 
 QString readingWarning(calc::FaultKind failure, const Input& input) {

@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTranslator>
 #include <algorithm>
 #include <map>
@@ -85,6 +86,9 @@ QWidget* MainWindow::createForm(const FormDesign& design) {
         addChildWindow(form);
     } else {
         form->setAttribute(Qt::WA_DeleteOnClose);
+        // The key that closes a child window closes a window of its own too.
+        connect(new QShortcut(QKeySequence::Close, form), &QShortcut::activated, form,
+                &QWidget::close);
         std::erase_if(m_ownWindows, [](const QPointer<QWidget>& window) { return !window; });
         m_ownWindows.emplace_back(form);
     }

@@ -52,16 +52,20 @@ class Form:
         return [(node, shown(node)) for node in walk(self.node) if node.getRole() in SHOWN]
 
     # Presses the focused button with the space bar: the label that changes is
-    # exactly the one that must.
+    # exactly the one that must, and a screen reader is told its new name.
     def press(self, caption):
         button = self.expect_focus("")
         assert button.getRole() == pyatspi.ROLE_PUSH_BUTTON, f"'{button.name}' is no button"
         before = self.texts()
+        self.program.renamed.clear()
         self.keys("space")
 
         def changed():
             return [text for (_, text), (_, old) in zip(self.texts(), before) if text != old] == [caption]
         wait_for(f"{caption!r} after '{button.name}'", changed, timeout=5)
+        wait_for(f"the name of {caption!r} told to a screen reader", lambda: any(
+            event.source.name == caption or event.source.name.endswith(": " + caption)
+            for event in self.program.renamed))
 
     # A press that cannot compute: a warning names the field by its symbol and holds
     # the keyboard until Enter; nothing on the form changes, and the field at fault

@@ -14,6 +14,9 @@ from gi.repository import Atspi, GLib
 def wait_for(what, probe, timeout=15.0):
     deadline = time.monotonic() + timeout
     while True:
+        # Events from the bus come in only while the main context is run.
+        while GLib.MainContext.default().iteration(False):
+            pass
         try:
             value = probe()
         except (GLib.GError, LookupError):
@@ -59,6 +62,9 @@ class Program:
             (app for app in pyatspi.Registry.getDesktop(0) if app and app.get_process_id() == self.process.pid), None))
         # No event loop runs here to keep a cache fresh: ask the program every time.
         self.app.set_cache_mask(Atspi.Cache.NONE)
+        # What a screen reader is told has changed its name, as it would speak it.
+        self.renamed = []
+        pyatspi.Registry.registerEventListener(self.renamed.append, "object:property-change:accessible-name")
         self.main = wait_for("the main window on the X server", lambda: self.x_window("Tav20"))
 
     def x_window(self, caption):

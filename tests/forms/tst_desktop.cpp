@@ -71,6 +71,21 @@ private slots:
             }
         }
     }
+    // Characters that show nothing or turn the text round, pasted into a field, are quoted by their
+    // code, so that what the warning shows is what a screen reader says; a code is never cut in half.
+    void pastedControlCharactersAreQuotedByTheirCode() {
+        Program program;
+        QWidget* bas = program.choose("mnuBas");
+        for (const QString& pasted : {QString::fromUtf16(u"5\0\u200F0", 4), QString(35, 'a') + QChar(0x202E) + "bc"}) {
+            QGuiApplication::clipboard()->setText(pasted);
+            field(bas, "Text1")->selectAll();
+            QTest::keyClick(field(bas, "Text1"), Qt::Key_V, Qt::ControlModifier);
+            press(bas, "cmdIzracunaj6db");
+        }
+        QCOMPARE(program.warner.messages,
+                 (QStringList{"U polju Fp (prelomna frekvencija) nije broj: \"5<U+0000><U+200F>0\".",
+                              "U polju Fp (prelomna frekvencija) nije broj: \"" + QString(35, 'a') + "...\"."}));
+    }
     // Formatted data arrives as its plain text; a drag without text is refused from the start.
     void onlyPlainTextComesIn() {
         Program program;

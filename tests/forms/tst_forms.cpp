@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -164,6 +165,20 @@ private slots:
         const QString symbol = culprit->accessibleName().section(QRegularExpression("[ ,]"), 0, 0);  // its first word
         QVERIFY2(message.contains(QRegularExpression("(^|\\W)" + QRegularExpression::escape(symbol) + "(\\W|$)")),
                  qPrintable(symbol + ": " + message));
+    }
+
+    // A result is heard with what it holds: its accessible name carries the caption, so a press changes
+    // it (the end-to-end walk hears the change on the bus), on the forms and in the winding window alike.
+    void resultsAreHeardWithTheirCaptions() {
+        Program program;
+        QWidget* bas = program.choose("mnuBas");
+        QWidget* namotaj = program.choose("mnuNamotaj");
+        press(bas, "cmdIzracunaj6db");
+        press(namotaj, "cmdIzracunaj");
+        for (QLabel* result : {label(bas, "Label11"), label(namotaj, "lblNamotaji")}) {
+            const QString name = QAccessible::queryAccessibleInterface(result)->text(QAccessible::Name);
+            QCOMPARE(name, result->accessibleName() + ": " + result->text());
+        }
     }
 
     // The regional settings come from the locale, the decimal comma where it names none.
