@@ -14,7 +14,7 @@
 using namespace testing_support;
 
 // What the desktop brings: a clipboard whose content arrives as plain text or not at all and never
-// takes the program down, also the X selection on a real X server; Qt's own texts, in Serbian.
+// takes the program down; Qt's own texts, in Serbian.
 class DesktopTest : public QObject {
     Q_OBJECT
 
@@ -102,18 +102,6 @@ private slots:
         QVERIFY(drop(note, formatted.get()));
         QCOMPARE(note->toPlainText().size(), before.size() + 2);
         QVERIFY(!note->toHtml().contains("font-weight:700") && !note->toHtml().contains("font-style:italic"));
-    }
-    // The middle button pastes the X selection, which can be as empty as the clipboard.
-    void middleButtonPastesTheSelection() {
-        if (!QGuiApplication::clipboard()->supportsSelection()) QSKIP("no selection on this platform");
-        Program program;
-        QTextEdit* note = formkit::control<QTextEdit>(program.choose("mnuKalem"), "Text5");
-        const QString before = note->toPlainText();
-        for (const QString& text : {QString(), QString("Fi")}) {
-            QGuiApplication::clipboard()->setMimeData(data(text), QClipboard::Selection);
-            QTest::mouseClick(note->viewport(), Qt::MiddleButton, {}, {5, 5});
-            QCOMPARE(note->toPlainText().size(), before.size() + text.size());
-        }
     }
     // A pasted page of several megabytes arrives whole, in a field up to its length limit, without
     // a wait that grows with the square of its size.

@@ -1,6 +1,5 @@
 #include <malloc.h>
 
-#include <QMenuBar>
 
 #include "form_test_support.h"
 
@@ -24,21 +23,6 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    // The menu bar holds its rows in order, each under its drop-down, plain: no shortcut, check or separator.
-    void menuHoldsItsRowsInOrder() {
-        Program program;
-        QList<QAction*> actions;
-        for (QAction* top : program.window->menuBar()->actions())
-            actions << top << (top->menu() ? top->menu()->actions() : QList<QAction*>());
-        QCOMPARE(actions.size(), forms::menuRows().size());
-        for (const forms::MenuRow& row : forms::menuRows()) {
-            QAction* action = actions.takeFirst();
-            QCOMPARE(action->objectName() + "=" + action->text(),
-                     QString("%1=%2").arg(row.name.data(), row.caption.data()));
-            QVERIFY(action->shortcut().isEmpty() && !action->isCheckable() && !action->isSeparator());
-        }
-    }
-
     // Start-up: the maximized frame holds the start form alone, active, in the corner; once closed,
     // no command brings it back, and none opens a second copy of its form.
     void startFormOpensAloneOnlyAtStartUp() {
