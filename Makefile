@@ -119,9 +119,11 @@ screenshots: build
 
 # The Windows release, build-windows/tav20-1.00-windows-x86_64.zip. The first run
 # cross-builds Qt into $(QT_MINGW) (see the README for the time); later runs reuse it.
+# QT_CHARTS_SOURCE=TARBALL names Qt Charts' sources (checked against their recorded sum).
 windows:
 	$(call install_missing,$(WINDOWS_DEBS))
-	nice -n 10 packaging/windows/build_qt.sh $(QT_MINGW) packaging/windows/toolchain.cmake $(WIN_JOBS) $(QT_MODULES)
+	QT_CHARTS_SOURCE="$(QT_CHARTS_SOURCE)" \
+	    nice -n 10 packaging/windows/build_qt.sh $(QT_MINGW) packaging/windows/toolchain.cmake $(WIN_JOBS) $(QT_MODULES)
 	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/toolchain.cmake \
 	    -DTAV20_QT_MINGW=$(QT_MINGW) -DTAV20_BENCH=OFF -DTAV20_GUI_TESTS=OFF -DTAV20_DEB=OFF \
 	    -DTAV20_IMAGEGEN=OFF -DTAV20_HARDENING=OFF \

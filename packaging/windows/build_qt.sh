@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# Cross-builds Qt modules for 64-bit Windows from Debian's own Qt sources into
-# PREFIX, each once: a module that finished leaves PREFIX/.built-MODULE and is
-# reused as it is. qtbase gives Core, Gui, Widgets and the Windows platform
-# plugin; qtcharts Qt Charts. The host Qt's moc, rcc and uic run during the build.
-# Usage: build_qt.sh PREFIX TOOLCHAIN_FILE JOBS MODULE...
+# Cross-builds Qt modules for 64-bit Windows into PREFIX, each once: a module
+# that finished leaves PREFIX/.built-MODULE and is reused as it is, so adding a
+# module builds that module alone. qtbase gives Core, Gui, Widgets and the
+# Windows platform plugin, from Debian's sources; qtcharts Qt Charts, from the
+# first of: the tarball QT_CHARTS_SOURCE names, the copy in ../shared/third_party
+# beside the project, Debian's sources. A tarball is used only when its SHA-256
+# is the one recorded in qtcharts.sha256. The host Qt's moc, rcc and uic run
+# during the build.
+# Usage: [QT_CHARTS_SOURCE=TARBALL] build_qt.sh PREFIX TOOLCHAIN_FILE JOBS MODULE...
 set -euo pipefail
 
+here=$(dirname "$(realpath "$0")")
+# Named from where the build was started, read from the work folder.
+charts_source=${QT_CHARTS_SOURCE:+$(realpath -m "$QT_CHARTS_SOURCE")}
 prefix=$1
 toolchain=$(realpath "$2")
 jobs=$3
@@ -31,8 +38,11 @@ apt_private=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
              -o "Dir::Cache=$apt_dir/cache"
              -o "APT::Sandbox::User=$(id -un)")
 
+updated=
 fetch() {  # package, folder the sources unpack to
     if [ ! -d "$2" ]; then
+        [ -n "$updated" ] || apt-get "${apt_private[@]}" -qq update
+        updated=yes
         apt-get "${apt_private[@]}" -qq source "$1" ||
             { echo "build_qt.sh: the archive did not give the sources of $1" >&2; return 1; }
         local unpacked
@@ -42,7 +52,25 @@ fetch() {  # package, folder the sources unpack to
     fi
 }
 
-apt-get "${apt_private[@]}" -qq update
+# The Qt Charts tarball to build from, checked against the recorded sum, or
+# nothing where none is given or shipped beside the project.
+charts_tarball() {
+    local tarball=$charts_source
+    [ -n "$tarball" ] || tarball=$(dirname "$(dirname "$here")")/../shared/third_party/qtcharts-everywhere-src-$version.tar.xz
+    [ -e "$tarball" ] || {
+        [ -z "$charts_source" ] || { echo "build_qt.sh: QT_CHARTS_SOURCE: no file $tarball" >&2; exit 1; }
+        return 0
+    }
+    local expected actual
+    expected=$(cut -d' ' -f1 "$here/qtcharts.sha256")
+    actual=$(sha256sum "$tarball" | cut -d' ' -f1)
+    if [ "$actual" != "$expected" ]; then
+        echo "build_qt.sh: $tarball has SHA-256 $actual, not the $expected that" \
+             "packaging/windows/qtcharts.sha256 records for Qt Charts $version; not building from it" >&2
+        exit 1
+    fi
+    realpath "$tarball"
+}
 
 common=(-G Ninja
         -DCMAKE_TOOLCHAIN_FILE="$toolchain"
@@ -62,7 +90,15 @@ qtbase_options=(-DFEATURE_tabletevent=OFF
 qtcharts_options=()
 
 for module in "${missing[@]}"; do
-    if ! fetch "qt6-${module#qt}" "$module"; then
+    tarball=
+    [ "$module" != qtcharts ] || tarball=$(charts_tarball)
+    if [ -n "$tarball" ]; then
+        if [ ! -d "$module" ]; then
+            echo "build_qt.sh: Qt Charts from $tarball" >&2
+            mkdir "$module"
+            tar -xJf "$tarball" -C "$module" --strip-components=1
+        fi
+    elif ! fetch "qt6-${module#qt}" "$module"; then
         # Without Qt Charts the program is built without its response window;
         # the next run tries again.
         [ "$module" = qtcharts ] || exit 1
