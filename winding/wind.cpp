@@ -1,7 +1,10 @@
 #include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <expected>
+#include <iterator>
 #include <numbers>
 #include <optional>
 #include <utility>
@@ -27,11 +30,50 @@ std::optional<Field> firstNotPositive(const Coil& coil) {
     return std::nullopt;
 }
 
-// Exact: a quotient of two singles that is not whole lies farther than a
-// double's rounding from every whole number up to maxTurns.
+// A single as the decimal the user typed: the shortest that reads back to it,
+// digits * 10^exponent with at most nine digits.
+struct Decimal {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+
+Decimal typed(float value) {
+    char text[32];
+    const char* end = std::to_chars(text, std::end(text), value, std::chars_format::scientific).ptr;
+    Decimal decimal;
+    const char* c = text;
+    for (bool fraction = false; *c != 'e'; ++c) {
+        if (*c == '.') {
+            fraction = true;
+            continue;
+        }
+        decimal.digits = decimal.digits * 10 + static_cast<std::uint64_t>(*c - '0');
+        if (fraction) --decimal.exponent;
+    }
+    int exponent = 0;
+    std::from_chars(c + (c[1] == '+' ? 2 : 1), end, exponent);
+    decimal.exponent += exponent;
+    return decimal;
+}
+
+// floor(a / b) in whole numbers, long division digit by digit, stopping
+// beyond the cap: as singles, 20 / 0.8 is 24.99999997.
+int wholeQuotient(Decimal a, Decimal b, int cap) {
+    for (; a.exponent < b.exponent; --b.exponent) {
+        if (b.digits > a.digits) return 0;
+        b.digits *= 10;
+    }
+    std::uint64_t quotient = a.digits / b.digits;
+    std::uint64_t rest = a.digits % b.digits;
+    for (; a.exponent > b.exponent && quotient <= static_cast<std::uint64_t>(cap); --a.exponent) {
+        quotient = quotient * 10 + rest * 10 / b.digits;
+        rest = rest * 10 % b.digits;
+    }
+    return static_cast<int>(std::min(quotient, static_cast<std::uint64_t>(cap)));
+}
+
 int turnsPerLayer(const Coil& coil) {
-    const double fit = std::floor(double{coil.length} / double{coil.wire});
-    return static_cast<int>(std::min(fit, double{maxTurns}));
+    return wholeQuotient(typed(coil.length), typed(coil.wire), maxTurns);
 }
 
 struct Copper {

@@ -118,6 +118,13 @@ TEST(Wind, ExampleAndSmallestCoils) {
     EXPECT_EQ(std::tuple(thick->perLayer, thick->layers), std::tuple(1, thick->turns));
 }
 
+// Turns a layer from the decimals typed: as singles, 0.8 is 0.800000012 and 20 / 0.8 falls short of 25.
+TEST(Wind, TurnsPerLayerOfTheTypedDecimals) {
+    const std::tuple<float, float, int> layers[] = {{20, 0.8f, 25},     {20, 0.4f, 50},      {40, 1.6f, 25},
+                                                    {2000, 0.8f, 2500}, {0.02f, 0.001f, 20}, {20, 0.7f, 28}};
+    for (const auto& [l, pitch, k] : layers) EXPECT_EQ(wind({0.18f, 30, l, pitch})->perLayer, k) << l << " / " << pitch;
+}
+
 // Each failure names the field to fix: the coil's L, D, l, dz, or the wire's P, Z, J.
 TEST(Failures, NameTheFieldToFix) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN(), infinity = INFINITY;
