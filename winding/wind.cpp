@@ -56,8 +56,8 @@ Decimal typed(float value) {
     return decimal;
 }
 
-// floor(a / b) in whole numbers, long division digit by digit, stopping
-// beyond the cap: as singles, 20 / 0.8 is 24.99999997.
+// floor(a / b) in whole numbers, long division digit by digit, or cap + 1
+// when larger: as singles, 20 / 0.8 is 24.99999997.
 int wholeQuotient(Decimal a, Decimal b, int cap) {
     for (; a.exponent < b.exponent; --b.exponent) {
         if (b.digits > a.digits) return 0;
@@ -69,7 +69,7 @@ int wholeQuotient(Decimal a, Decimal b, int cap) {
         quotient = quotient * 10 + rest * 10 / b.digits;
         rest = rest * 10 % b.digits;
     }
-    return static_cast<int>(std::min(quotient, static_cast<std::uint64_t>(cap)));
+    return static_cast<int>(std::min(quotient, static_cast<std::uint64_t>(cap) + 1));
 }
 
 int turnsPerLayer(const Coil& coil) {
@@ -110,6 +110,7 @@ std::expected<Winding, BadField> wind(const Coil& coil) {
     const int perLayer = turnsPerLayer(coil);
     if (perLayer == 0)
         return std::unexpected(BadField{Problem::WireThickerThanLength, Field::Wire});
+    if (perLayer > maxTurns) return std::unexpected(BadField{Problem::LayerTooLong, Field::Length});
     const auto turns = smallestTurns(coil, perLayer);
     if (!turns) return std::unexpected(turns.error());
 

@@ -31,7 +31,7 @@ struct Coil {          // the coil fields of the window
 
 struct Winding {
     int turns;           // N, the smallest whole number of turns that reaches the target
-    int perLayer;        // k = floor(l / dz), at most maxTurns: no winding fills a longer layer
+    int perLayer;        // k = floor(l / dz) of the decimals typed, at most maxTurns
     int layers;          // m = ceil(N / k)
     int lastLayer;       // turns in the last layer, == perLayer when it is full
     float height;        // h = m * dz, as its caption shows it
@@ -48,6 +48,7 @@ enum class Problem {
     NotPositive,            // zero, below zero or not finite
     Negative,               // below zero or not finite, where zero is allowed
     WireThickerThanLength,  // not one turn fits the winding length
+    LayerTooLong,           // more than maxTurns turns fit the winding length
     Unreachable,            // no coil of at most maxTurns turns reaches the target
     Overflow,               // a step beyond the single range
 };

@@ -29,6 +29,12 @@ QString windingWarning(const winding::BadField& failure, std::span<const formkit
                        "Zica je deblja od duzine namotaja, pa nijedan namotaj ne staje u sloj. "
                        "Broj u polju %1 mora biti najvise %2.")
                 .arg(name, nameOf(inputOf(winding::Field::Length, inputs)));
+        case winding::Problem::LayerTooLong:
+            return QStringLiteral(
+                       "U jedan sloj duzine %1 stalo bi vise od %2 namotaja, a kalem ih sme imati "
+                       "najvise toliko. Upisite manju duzinu namotaja.")
+                .arg(name)
+                .arg(winding::maxTurns);
         case winding::Problem::Unreachable:
             return QStringLiteral(
                        "Nijedan kalem od najvise %1 namotaja ne dostize induktivitet iz polja %2. "

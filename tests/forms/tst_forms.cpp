@@ -87,6 +87,8 @@ const Case cases[] = {
      "Zica je deblja od duzine namotaja, pa nijedan namotaj ne staje u sloj. Broj u polju dz (precnik zice) mora biti najvise l (duzina namotaja)."},
     {"winding: no coil reaches L", "mnuNamotaj", {"txtInduktivitet=1000000000"}, "cmdIzracunaj", {}, "txtInduktivitet",
      "Nijedan kalem od najvise 100000 namotaja ne dostize induktivitet iz polja L (induktivitet). Upisite manji induktivitet, ili promenite telo ili zicu."},
+    {"winding: l holds more turns than any coil", "mnuNamotaj", {"txtDuzina=1E30"}, "cmdIzracunaj", {}, "txtDuzina",
+     "U jedan sloj duzine l (duzina namotaja) stalo bi vise od 100000 namotaja, a kalem ih sme imati najvise toliko. Upisite manju duzinu namotaja."},
     {"winding: D overflows", "mnuNamotaj", {"txtPrecnikTela=1E20"}, "cmdIzracunaj", {}, "txtPrecnikTela", outOfRange + "D (precnik tela)."},
     {"winding: the first bad field from the top", "mnuNamotaj", {"txtDuzina=x", "txtPrecnikTela=0", "txtGustina=x"}, "cmdIzracunaj", {}, "txtDuzina", "U polju l (duzina namotaja) nije broj: \"x\"."},
     {"winding: P negative", "mnuNamotaj", {"txtSnaga=-100"}, "cmdPredloziZicu", {}, "txtSnaga", "Broj u polju P (snaga pojacala) ne sme biti negativan."},
