@@ -38,7 +38,10 @@ std::string turnsCaption(const Winding& w) {
 }
 
 std::string sizeCaption(const Winding& w, const calc::Region& region) {
-    return "h = " + shown(w.height, region) + "mm  do = " + shown(w.meanDiameter, region) + "mm";
+    std::string text =
+        "h = " + shown(w.height, region) + "mm  do = " + shown(w.meanDiameter, region) + "mm";
+    if (w.lengthShown) text += "  l = " + shown(w.length, region) + "mm";
+    return text;
 }
 
 std::string inductanceCaption(const Winding& w, const calc::Region& region) {

@@ -19,24 +19,30 @@ Field larger(float former, float height) { return former >= height ? Field::Form
 
 }  // namespace
 
-std::expected<Layers, Field> layers(const Coil& coil, int count) {
-    const float height = static_cast<float>(count) * coil.wire;
+std::expected<Shape, Field> shape(const Coil& coil, int perLayer, int turns) {
+    const int layers = (turns - 1) / perLayer + 1;
+    const float height = static_cast<float>(layers) * coil.wire;
     if (!std::isfinite(height)) return std::unexpected(Field::Wire);
     const float meanDiameter = coil.former + height;
     if (!std::isfinite(meanDiameter)) return std::unexpected(larger(coil.former, height));
-    return Layers{count, shown(height), shown(meanDiameter)};
+    // A layer that holds all the turns is only as long as they lie.
+    const float length = layers == 1 ? shown(static_cast<float>(turns) * coil.wire) : coil.length;
+    return Shape{turns, layers, shown(height), shown(meanDiameter), length};
 }
 
-std::expected<float, Field> inductance(const Coil& coil, int turns, const Layers& layers) {
-    const float N = static_cast<float>(turns);
-    const auto coilForm = calc::coilInductance(N, layers.meanDiameter, coil.length, layers.height);
+std::expected<float, Field> inductance(const Coil& coil, const Shape& shape) {
+    const float N = static_cast<float>(shape.turns);
+    const auto coilForm = calc::coilInductance(N, shape.meanDiameter, shape.length, shape.height);
     if (coilForm) return coilForm->L;
-    // With positive fields the only failure is an overflow; if the same coil
-    // 1 mm long still overflows, its diameter drives it, not its length.
-    if (calc::coilInductance(N, layers.meanDiameter, 1.0f, layers.height)) {
+    // The divisor 3 d0 + 9 l + 10 h is zero only when all three show as zero,
+    // and then so does the numerator's d0: a coil of no inductance.
+    if (coilForm.error().kind == calc::FaultKind::DivisionByZero) return 0.0f;
+    // Otherwise a step overflows; if the same coil 1 mm long does not, its
+    // great length drives the overflow, else its diameter.
+    if (shape.length > 1 && calc::coilInductance(N, shape.meanDiameter, 1.0f, shape.height)) {
         return std::unexpected(Field::Length);
     }
-    return std::unexpected(larger(coil.former, layers.height));
+    return std::unexpected(larger(coil.former, shape.height));
 }
 
 }  // namespace winding

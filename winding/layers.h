@@ -6,19 +6,22 @@
 
 namespace winding {
 
-// A coil wound in `count` layers, its height and mean diameter as their
-// captions show them: these are the values a builder types into the coil form.
-struct Layers {
-    int count;
+// A coil of some turns wound perLayer to a layer, as a builder types it into
+// the coil form: N, and h, d0 and l as their captions show them.
+struct Shape {
+    int turns;
+    int layers;
     float height;
     float meanDiameter;
+    float length;  // l, or in one layer the length its turns cover
 };
 
-// Both values rise with the count, and so does any overflow; a failure names
-// the field that drives the overflowing step.
-std::expected<Layers, Field> layers(const Coil& coil, int count);
+// The height and mean diameter rise with the turns, and so does any overflow;
+// the length rises within the first layer and is l in every other. A failure
+// names the field that drives the overflowing step.
+std::expected<Shape, Field> shape(const Coil& coil, int perLayer, int turns);
 
-// The coil form's inductance of `turns` turns wound in these layers, mH.
-std::expected<float, Field> inductance(const Coil& coil, int turns, const Layers& layers);
+// The coil form's inductance of a shape, mH.
+std::expected<float, Field> inductance(const Coil& coil, const Shape& shape);
 
 }  // namespace winding

@@ -8,8 +8,7 @@
 namespace winding {
 
 struct Turns {
-    int count;
-    Layers layers;     // the layers those turns fill
+    Shape shape;
     float inductance;  // mH
 };
 

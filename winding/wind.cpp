@@ -114,16 +114,19 @@ std::expected<Winding, BadField> wind(const Coil& coil) {
     const auto turns = smallestTurns(coil, perLayer);
     if (!turns) return std::unexpected(turns.error());
 
-    const int fullLayers = turns->layers.count - 1;
-    const int lastLayer = turns->count - fullLayers * perLayer;
+    const Shape& found = turns->shape;
+    const int fullLayers = found.layers - 1;
+    const int lastLayer = found.turns - fullLayers * perLayer;
     const auto wire = copper(coil, perLayer, fullLayers, lastLayer);
     if (!wire) return std::unexpected(BadField{Problem::Overflow, wire.error()});
-    return Winding{.turns = turns->count,
+    return Winding{.turns = found.turns,
                    .perLayer = perLayer,
-                   .layers = turns->layers.count,
+                   .layers = found.layers,
                    .lastLayer = lastLayer,
-                   .height = turns->layers.height,
-                   .meanDiameter = turns->layers.meanDiameter,
+                   .height = found.height,
+                   .meanDiameter = found.meanDiameter,
+                   .length = found.length,
+                   .lengthShown = found.length != coil.length,
                    .inductance = turns->inductance,
                    .wireLength = wire->length,
                    .resistance = wire->resistance,

@@ -36,7 +36,9 @@ struct Winding {
     int lastLayer;       // turns in the last layer, == perLayer when it is full
     float height;        // h = m * dz, as its caption shows it
     float meanDiameter;  // d0 = D + h, as its caption shows it
-    float inductance;    // calc::coilInductance(N, d0, l, h) of the shown h and d0, mH
+    float length;        // l, or in one layer N * dz, as its caption shows it
+    bool lengthShown;    // that length is not the l typed, so the size caption shows it
+    float inductance;    // calc::coilInductance(N, d0, l, h) of these N, d0, l and h, mH
     double wireLength;   // m: layer j holds its turns at diameter D + (2j - 1) * dz
     double resistance;   // ohm, annealed copper 0.0172 ohm mm^2/m
     double mass;         // g, copper 8.96 g/cm^3
@@ -61,8 +63,9 @@ struct BadField {
 };
 
 // The answer is the true smallest number of turns, even where a new layer
-// lowers the inductance. Typing N, d0, l and h as the captions show them into
-// the coil form gives the same "L = ..." caption. Failures name the Inductance,
+// lowers the inductance. Turns that fit one layer are as long as they lie, not
+// l. Typing N, d0, l and h as the captions show them into the coil form gives
+// the same "L = ..." caption. Failures name the Inductance,
 // Former, Length or Wire field; a non-positive field is named before any other
 // failure, the first of them in that order.
 std::expected<Winding, BadField> wind(const Coil& coil);
@@ -85,7 +88,8 @@ double seriesLoss(double impedance, double resistance);
 // "N = 80 namotaja (4 sloja po 20)", "N = 85 namotaja (5 slojeva po 20, u poslednjem 5)",
 // "N = 15 namotaja (1 sloj)": whole numbers only, the same in every region.
 std::string turnsCaption(const Winding& winding);
-// "h = 4mm  do = 34mm"
+// "h = 4mm  do = 34mm", and where one layer is shorter than l typed,
+// "h = 0,2mm  do = 30,2mm  l = 11,2mm"
 std::string sizeCaption(const Winding& winding, const calc::Region& region);
 // "L = 0,18mH", the coil form's own caption
 std::string inductanceCaption(const Winding& winding, const calc::Region& region);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <expected>
 #include <limits>
@@ -28,7 +29,8 @@ using calc::test::decimalPoint;
 
 // A caption written under a decimal comma, as the region writes it.
 std::string in(std::string caption, const calc::Region& region) {
-    if (region.decimal == ".") std::ranges::replace(caption, ',', '.');
+    for (std::size_t i = 1; i < caption.size(); ++i)
+        if (caption[i] == ',' && std::isdigit(caption[i + 1])) caption[i] = region.decimal[0];
     return caption;
 }
 
@@ -41,7 +43,8 @@ float shown(float value) {
 }
 
 // The winding's definition taken turn by turn, the yardstick for the search: N turns in full
-// layers of the winding length, with h and d0 as their captions show them.
+// layers of the winding length, with h and d0 as their captions show them, and one layer as long as
+// its turns lie.
 class Definition {
 public:
     explicit Definition(const Coil& coil) : m_coil(coil) {}
@@ -55,7 +58,8 @@ public:
             m_stack = std::isfinite(d0) ? std::optional(std::array{shown(h), shown(d0)}) : std::nullopt;
         }
         if (!m_stack) return std::nullopt;
-        const auto L = calc::coilInductance(static_cast<float>(turns), (*m_stack)[1], m_coil.length, (*m_stack)[0]);
+        const float l = layers == 1 ? shown(static_cast<float>(turns) * m_coil.wire) : m_coil.length;
+        const auto L = calc::coilInductance(static_cast<float>(turns), (*m_stack)[1], l, (*m_stack)[0]);
         return L ? std::optional(L->L) : std::nullopt;
     }
 
@@ -76,18 +80,26 @@ private:
     std::optional<std::array<float, 2>> m_stack;  // h, d0
 };
 
-// The coil form's own example, typed into the window's fields, gives its own figures.
-TEST(Wind, ExampleAndSmallestCoils) {
+// Coils typed into the window's fields, under either region: the coil form's own example, and turns
+// that fit one layer, as long as they lie.
+TEST(Wind, TypedCoils) {
+    const std::tuple<std::array<const char*, 4>, const char*> coils[] = {
+        {{"0,18", "30", "20", "1"}, "N = 80 namotaja (4 sloja po 20)|h = 4mm  do = 34mm|L = 0,18mH|zica 8,55m  R = 0,19 oma  60,13g"},
+        {{"0,05", "30", "20", "0,2"}, "N = 33 namotaja (1 sloj)|h = 0,2mm  do = 30,2mm  l = 6,6mm|L = 0,05mH|zica 3,13m  R = 1,71 oma  0,88g"},
+    };
     for (const calc::Region* region : {&decimalComma, &decimalPoint}) {
-        const auto field = [&](const char* text) { return calc::readField(in(text, *region), *region).value(); };
-        const auto w = wind({field("0,18"), field("30"), field("20"), field("1")});
-        ASSERT_TRUE(w);
-        EXPECT_EQ(turnsCaption(*w), "N = 80 namotaja (4 sloja po 20)");
-        EXPECT_EQ(sizeCaption(*w, *region), "h = 4mm  do = 34mm");
-        EXPECT_EQ(inductanceCaption(*w, *region), in("L = 0,18mH", *region));
-        EXPECT_EQ(copperCaption(*w, *region), in("zica 8,55m  R = 0,19 oma  60,13g", *region));
-        EXPECT_EQ(lossCaption(seriesLoss(4, w->resistance), *region), in("gubitak na kalemu -0,4 dB", *region));
+        for (const auto& [typed, captions] : coils) {
+            const auto field = [&](const char* text) { return calc::readField(in(text, *region), *region).value(); };
+            const auto w = wind({field(typed[0]), field(typed[1]), field(typed[2]), field(typed[3])});
+            ASSERT_TRUE(w);
+            EXPECT_EQ(turnsCaption(*w) + "|" + sizeCaption(*w, *region) + "|" + inductanceCaption(*w, *region) + "|" +
+                          copperCaption(*w, *region),
+                      in(captions, *region));
+        }
     }
+}
+
+TEST(Wind, SmallestCoilsAroundTheExample) {
     // The example coil, 20 turns a layer of 1 mm wire on a 30 mm former, wound with N turns: each
     // layer adds 1 mm to the height and to the mean diameter. 79 turns give 0.1761 mH, 80 0.1806 mH.
     const auto exampleAt = [](int N) { return *Definition({0, 30, 20, 1}).inductance(N); };
