@@ -15,22 +15,24 @@ float shown(float x) {
     return calc::readField(calc::numberText(calc::roundTo2(x), plain), plain).value();
 }
 
-Field larger(float former, float height) { return former >= height ? Field::Former : Field::Wire; }
+Field larger(float former, float height, const Lay& lay) {
+    return former >= height ? Field::Former : lay.field;
+}
 
 }  // namespace
 
-std::expected<Shape, Field> shape(const Coil& coil, int perLayer, int turns) {
-    const int layers = (turns - 1) / perLayer + 1;
-    const float height = static_cast<float>(layers) * coil.wire;
-    if (!std::isfinite(height)) return std::unexpected(Field::Wire);
+std::expected<Shape, Field> shape(const Coil& coil, const Lay& lay, int turns) {
+    const int layers = (turns - 1) / lay.perLayer + 1;
+    const float height = static_cast<float>(layers) * lay.pitch;
+    if (!std::isfinite(height)) return std::unexpected(lay.field);
     const float meanDiameter = coil.former + height;
-    if (!std::isfinite(meanDiameter)) return std::unexpected(larger(coil.former, height));
+    if (!std::isfinite(meanDiameter)) return std::unexpected(larger(coil.former, height, lay));
     // A layer that holds all the turns is only as long as they lie.
-    const float length = layers == 1 ? shown(static_cast<float>(turns) * coil.wire) : coil.length;
+    const float length = layers == 1 ? shown(static_cast<float>(turns) * lay.pitch) : coil.length;
     return Shape{turns, layers, shown(height), shown(meanDiameter), length};
 }
 
-std::expected<float, Field> inductance(const Coil& coil, const Shape& shape) {
+std::expected<float, Field> inductance(const Coil& coil, const Lay& lay, const Shape& shape) {
     const float N = static_cast<float>(shape.turns);
     const auto coilForm = calc::coilInductance(N, shape.meanDiameter, shape.length, shape.height);
     if (coilForm) return coilForm->L;
@@ -42,7 +44,7 @@ std::expected<float, Field> inductance(const Coil& coil, const Shape& shape) {
     if (shape.length > 1 && calc::coilInductance(N, shape.meanDiameter, 1.0f, shape.height)) {
         return std::unexpected(Field::Length);
     }
-    return std::unexpected(larger(coil.former, shape.height));
+    return std::unexpected(larger(coil.former, shape.height, lay));
 }
 
 }  // namespace winding

@@ -16,7 +16,7 @@ constexpr double absoluteRoom = 16 * double{std::numeric_limits<float>::denorm_m
 
 class Search {
 public:
-    Search(const Coil& coil, int perLayer) : m_coil(coil), m_perLayer(perLayer) {}
+    Search(const Coil& coil, const Lay& lay) : m_coil(coil), m_lay(lay) {}
 
     std::expected<Turns, BadField> run() {
         const std::optional<BadField> overflow = limitToFiniteCoils();
@@ -30,9 +30,9 @@ public:
 
 private:
     std::expected<float, Field> tryInductance(int turns) const {
-        const auto coil = shape(m_coil, m_perLayer, turns);
+        const auto coil = shape(m_coil, m_lay, turns);
         if (!coil) return std::unexpected(coil.error());
-        return inductance(m_coil, *coil);
+        return inductance(m_coil, m_lay, *coil);
     }
 
     // Every step of a coil grows with its turns, so once one overflows every
@@ -61,8 +61,8 @@ private:
     }
 
     // Below the limit nothing overflows, so value() never throws.
-    Shape shapeOf(int turns) const { return shape(m_coil, m_perLayer, turns).value(); }
-    float inductanceOf(const Shape& coil) const { return inductance(m_coil, coil).value(); }
+    Shape shapeOf(int turns) const { return shape(m_coil, m_lay, turns).value(); }
+    float inductanceOf(const Shape& coil) const { return inductance(m_coil, m_lay, coil).value(); }
 
     // The first number of turns in first..last whose coil reaches the target.
     // The inductance rises within a layer but may fall where the next begins,
@@ -80,9 +80,9 @@ private:
         }
         const Shape low = shapeOf(first);
         const Shape high = shapeOf(last);
-        const auto bound =
-            inductance(m_coil, Shape{last, high.layers, low.height, high.meanDiameter,
-                                     std::min(low.length, high.length)});
+        const auto bound = inductance(m_coil, m_lay,
+                                      Shape{last, high.layers, low.height, high.meanDiameter,
+                                            std::min(low.length, high.length)});
         if (bound && *bound * (1 + relativeRoom) + absoluteRoom < m_coil.inductance) {
             return std::nullopt;
         }
@@ -92,14 +92,14 @@ private:
     }
 
     const Coil& m_coil;
-    int m_perLayer;
+    const Lay& m_lay;
     int m_limit = 0;
 };
 
 }  // namespace
 
-std::expected<Turns, BadField> smallestTurns(const Coil& coil, int perLayer) {
-    return Search(coil, perLayer).run();
+std::expected<Turns, BadField> smallestTurns(const Coil& coil, const Lay& lay) {
+    return Search(coil, lay).run();
 }
 
 }  // namespace winding

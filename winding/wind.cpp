@@ -23,7 +23,8 @@ std::optional<Field> firstNotPositive(const Coil& coil) {
     const std::pair<Field, float> fields[] = {{Field::Inductance, coil.inductance},
                                               {Field::Former, coil.former},
                                               {Field::Length, coil.length},
-                                              {Field::Wire, coil.wire}};
+                                              {Field::Wire, coil.wire},
+                                              {Field::Outer, coil.outer.value_or(1.0f)}};
     for (const auto& [field, value] : fields) {
         if (!(value > 0) || !std::isfinite(value)) return field;
     }
@@ -72,24 +73,22 @@ int wholeQuotient(Decimal a, Decimal b, int cap) {
     return static_cast<int>(std::min(quotient, static_cast<std::uint64_t>(cap) + 1));
 }
 
-int turnsPerLayer(const Coil& coil) {
-    return wholeQuotient(typed(coil.length), typed(coil.wire), maxTurns);
-}
-
 struct Copper {
     double length;  // m
     double resistance;
     double mass;
 };
 
-std::expected<Copper, Field> copper(const Coil& coil, int perLayer, int fullLayers, int lastLayer) {
+std::expected<Copper, Field> copper(const Coil& coil, const Lay& lay, int fullLayers,
+                                    int lastLayer) {
     const double D = coil.former;
     const double dz = coil.wire;
-    // Layer j winds its turns at D + (2j - 1) dz; over the full layers the odd
-    // multiples of dz add up to fullLayers^2.
+    const double dl = lay.pitch;
+    // Layer j winds its turns at D + (2j - 1) dl; over the full layers the odd
+    // multiples of dl add up to fullLayers^2.
     const double fullDiameters =
-        perLayer * (fullLayers * D + static_cast<double>(fullLayers) * fullLayers * dz);
-    const double lastDiameters = lastLayer * (D + (2.0 * fullLayers + 1) * dz);
+        lay.perLayer * (fullLayers * D + static_cast<double>(fullLayers) * fullLayers * dl);
+    const double lastDiameters = lastLayer * (D + (2.0 * fullLayers + 1) * dl);
     const double lengthMm = std::numbers::pi * (fullDiameters + lastDiameters);
     const double section = std::numbers::pi * dz * dz / 4;
     const double resistance = copperResistivity * (lengthMm / 1000) / section;
@@ -107,17 +106,21 @@ std::expected<Winding, BadField> wind(const Coil& coil) {
     if (const auto field = firstNotPositive(coil)) {
         return std::unexpected(BadField{Problem::NotPositive, *field});
     }
-    const int perLayer = turnsPerLayer(coil);
-    if (perLayer == 0)
-        return std::unexpected(BadField{Problem::WireThickerThanLength, Field::Wire});
+    if (coil.outer && *coil.outer < coil.wire)
+        return std::unexpected(BadField{Problem::OuterBelowCopper, Field::Outer});
+    const float pitch = coil.outer.value_or(overallDiameter(coil.wire));
+    const Field pitchField = coil.outer ? Field::Outer : Field::Wire;
+    const int perLayer = wholeQuotient(typed(coil.length), typed(pitch), maxTurns);
+    if (perLayer == 0) return std::unexpected(BadField{Problem::WireThickerThanLength, pitchField});
     if (perLayer > maxTurns) return std::unexpected(BadField{Problem::LayerTooLong, Field::Length});
-    const auto turns = smallestTurns(coil, perLayer);
+    const Lay lay{pitch, pitchField, perLayer};
+    const auto turns = smallestTurns(coil, lay);
     if (!turns) return std::unexpected(turns.error());
 
     const Shape& found = turns->shape;
     const int fullLayers = found.layers - 1;
     const int lastLayer = found.turns - fullLayers * perLayer;
-    const auto wire = copper(coil, perLayer, fullLayers, lastLayer);
+    const auto wire = copper(coil, lay, fullLayers, lastLayer);
     if (!wire) return std::unexpected(BadField{Problem::Overflow, wire.error()});
     return Winding{.turns = found.turns,
                    .perLayer = perLayer,

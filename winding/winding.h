@@ -13,6 +13,7 @@
 // user's calc::Region, rounded to two decimals like every other caption.
 
 #include <expected>
+#include <optional>
 #include <string>
 
 #include "calc/calc.h"
@@ -26,29 +27,38 @@ struct Coil {          // the coil fields of the window
     float inductance;  // L, the target, mH
     float former;      // D, former diameter, mm ("precnik tela")
     float length;      // l, winding length, mm ("duzina namotaja")
-    float wire;        // dz, wire diameter, mm ("precnik zice")
+    float wire;        // dz, copper diameter, mm ("precnik zice"): resistance and mass
+    // dl, diameter over the enamel, mm ("precnik preko laka"): the pitch of the
+    // turns and layers; none where the field is left empty, overallDiameter(dz)
+    std::optional<float> outer{};
 };
+
+// The greatest overall diameter of grade 1 enamelled copper wire (IEC
+// 60317-0-1) of a copper diameter, to four significant digits, mm: 1.062 for
+// 1 mm. Between the standard sizes the enamel's increment is interpolated.
+float overallDiameter(float copper);
 
 struct Winding {
     int turns;           // N, the smallest whole number of turns that reaches the target
-    int perLayer;        // k = floor(l / dz) of the decimals typed, at most maxTurns
+    int perLayer;        // k = floor(l / dl) of the decimals typed, at most maxTurns
     int layers;          // m = ceil(N / k)
     int lastLayer;       // turns in the last layer, == perLayer when it is full
-    float height;        // h = m * dz, as its caption shows it
+    float height;        // h = m * dl, as its caption shows it
     float meanDiameter;  // d0 = D + h, as its caption shows it
-    float length;        // l, or in one layer N * dz, as its caption shows it
+    float length;        // l, or in one layer N * dl, as its caption shows it
     bool lengthShown;    // that length is not the l typed, so the size caption shows it
     float inductance;    // calc::coilInductance(N, d0, l, h) of these N, d0, l and h, mH
-    double wireLength;   // m: layer j holds its turns at diameter D + (2j - 1) * dz
+    double wireLength;   // m: layer j holds its turns at diameter D + (2j - 1) * dl
     double resistance;   // ohm, annealed copper 0.0172 ohm mm^2/m
     double mass;         // g, copper 8.96 g/cm^3
 };
 
-enum class Field { Inductance, Former, Length, Wire, Power, Impedance, Density };
+enum class Field { Inductance, Former, Length, Wire, Outer, Power, Impedance, Density };
 
 enum class Problem {
     NotPositive,            // zero, below zero or not finite
     Negative,               // below zero or not finite, where zero is allowed
+    OuterBelowCopper,       // dl is less than dz
     WireThickerThanLength,  // not one turn fits the winding length
     LayerTooLong,           // more than maxTurns turns fit the winding length
     Unreachable,            // no coil of at most maxTurns turns reaches the target
@@ -65,9 +75,10 @@ struct BadField {
 // The answer is the true smallest number of turns, even where a new layer
 // lowers the inductance. Turns that fit one layer are as long as they lie, not
 // l. Typing N, d0, l and h as the captions show them into the coil form gives
-// the same "L = ..." caption. Failures name the Inductance,
-// Former, Length or Wire field; a non-positive field is named before any other
-// failure, the first of them in that order.
+// the same "L = ..." caption. Failures name a coil field, the one that sets
+// the pitch (Outer where dl is typed, else Wire) for a failure the pitch
+// drives; a non-positive field is named before any other failure, the first
+// of them in that order.
 std::expected<Winding, BadField> wind(const Coil& coil);
 
 struct WireSuggestion {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -28,12 +29,14 @@ constexpr formkit::FieldText fields[] = {
     {"txtPrecnikTela", "D", "precnik tela", "mm", "30"},
     {"txtDuzina", "l", "duzina namotaja", "mm", "20"},
     {"txtPrecnikZice", "dz", "precnik zice", "mm", "1"},
+    // Empty: the wire's grade 1 diameter over the enamel, which the placeholder shows.
+    {"txtPrecnikPrekoLaka", "dl", "precnik preko laka", "mm", ""},
     // The coil form's text: 100 W into 4 ohm, 3 A per square millimetre.
     {"txtSnaga", "P", "snaga pojacala", "W", "100"},
     {"txtImpedansa", "Z", "impedansa zvucnika", "oma", "4"},
     {"txtGustina", "J", "gustina struje", "A/mm2", "3"},
 };
-constexpr std::size_t coilFieldCount = 4;
+constexpr std::size_t coilFieldCount = 5;
 
 }  // namespace
 
@@ -76,6 +79,9 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
     for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1], tabs[i]);
     setFocusProxy(m_inputs[0].field);
 
+    connect(input(Field::Wire).field, &QLineEdit::textChanged, this,
+            &NamotajWindow::showOuterDiameter);
+    showOuterDiameter();
     connect(wind, &QPushButton::clicked, this, &NamotajWindow::windCoil);
     connect(suggest, &QPushButton::clicked, this, &NamotajWindow::suggestWire);
 }
@@ -84,7 +90,7 @@ const formkit::Input& NamotajWindow::input(Field field) const {
     return m_inputs[std::to_underlying(field)];
 }
 
-std::span<const formkit::Input, 4> NamotajWindow::coilInputs() const {
+std::span<const formkit::Input, 5> NamotajWindow::coilInputs() const {
     return std::span(m_inputs).first<coilFieldCount>();
 }
 
@@ -96,12 +102,30 @@ void NamotajWindow::tell(const winding::BadField& failure) {
     formkit::reportFailure(m_context, windingWarning(failure, m_inputs), input(failure.field));
 }
 
+void NamotajWindow::showOuterDiameter() {
+    const calc::Region region = m_context.region();
+    const auto copper = calc::readField(input(Field::Wire).field->text().toStdString(), region);
+    QString shown;
+    if (copper && *copper > 0 && std::isfinite(*copper))
+        shown = QString::fromStdString(calc::numberText(winding::overallDiameter(*copper), region));
+    input(Field::Outer).field->setPlaceholderText(shown);
+}
+
 void NamotajWindow::windCoil() {
     const calc::Region region = m_context.region();
-    const auto values = formkit::readFields<float>(m_context, coilInputs(), region);
+    const auto values = formkit::readFields<float>(m_context, coilInputs().first<4>(), region);
     if (!values) return;
     const auto& [inductance, former, length, wire] = *values;
-    const auto coil = winding::wind({inductance, former, length, wire});
+    // An empty dl takes the wire's grade 1 diameter; anything else is read.
+    std::optional<float> outer;
+    const formkit::Input& outerInput = input(Field::Outer);
+    if (!outerInput.field->text().trimmed().isEmpty()) {
+        const auto typed = formkit::readFields<float>(
+            m_context, std::span<const formkit::Input, 1>(&outerInput, 1), region);
+        if (!typed) return;
+        outer = (*typed)[0];
+    }
+    const auto coil = winding::wind({inductance, former, length, wire, outer});
     if (!coil) return tell(coil.error());
 
     // The loss is an extra: a Z that gives none leaves it out without a warning.

@@ -25,16 +25,17 @@ public:
     void takeCoil(const formkit::CoilToWind& coil);
 
 private:
-    void windCoil();     // "Izracunaj"
-    void suggestWire();  // "Predlozi zicu"
+    void windCoil();           // "Izracunaj"
+    void suggestWire();        // "Predlozi zicu"
+    void showOuterDiameter();  // dl's placeholder, the default for the dz typed
     void tell(const winding::BadField& failure);
 
     const formkit::Input& input(winding::Field field) const;
-    std::span<const formkit::Input, 4> coilInputs() const;
+    std::span<const formkit::Input, 5> coilInputs() const;
     std::span<const formkit::Input, 3> wireInputs() const;
 
     const formkit::FormContext& m_context;
-    std::array<formkit::Input, 7> m_inputs{};  // in the order of winding::Field
+    std::array<formkit::Input, 8> m_inputs{};  // in the order of winding::Field
     QLabel* m_turns = nullptr;
     QLabel* m_size = nullptr;
     QLabel* m_inductance = nullptr;

@@ -24,10 +24,15 @@ QString windingWarning(const winding::BadField& failure, std::span<const formkit
             return QStringLiteral("Broj u polju %1 mora biti veci od nule.").arg(name);
         case winding::Problem::Negative:
             return QStringLiteral("Broj u polju %1 ne sme biti negativan.").arg(name);
+        case winding::Problem::OuterBelowCopper:
+            return QStringLiteral(
+                       "Broj u polju %1 je manji od %2, a zica preko laka je deblja od bakra. "
+                       "Upisite veci broj, ili ostavite polje prazno.")
+                .arg(name, nameOf(inputOf(winding::Field::Wire, inputs)));
         case winding::Problem::WireThickerThanLength:
             return QStringLiteral(
-                       "Zica je deblja od duzine namotaja, pa nijedan namotaj ne staje u sloj. "
-                       "Broj u polju %1 mora biti najvise %2.")
+                       "Zica preko laka je deblja od duzine namotaja, pa nijedan namotaj ne staje "
+                       "u sloj. Smanjite %1 ili povecajte %2.")
                 .arg(name, nameOf(inputOf(winding::Field::Length, inputs)));
         case winding::Problem::LayerTooLong:
             return QStringLiteral(

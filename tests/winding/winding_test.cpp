@@ -34,31 +34,33 @@ std::string in(std::string caption, const calc::Region& region) {
     return caption;
 }
 
-int perLayer(const Coil& coil) { return static_cast<int>(std::min(std::floor(double{coil.length} / coil.wire), 1e9)); }
-
 // What a caption shows: its text read back, under a decimal comma (the library writes its
 // captions in a region of its own: they must not depend on it).
 float shown(float value) {
     return *calc::readField(calc::numberText(calc::roundTo2(value), decimalComma), decimalComma);
 }
 
-// The winding's definition taken turn by turn, the yardstick for the search: N turns in full
-// layers of the winding length, with h and d0 as their captions show them, and one layer as long as
-// its turns lie.
+// The winding's definition taken turn by turn, the yardstick for the search: N turns side by side at
+// the pitch dl, in full layers of the winding length, with h and d0 as their captions show them, and
+// one layer as long as its turns lie.
 class Definition {
 public:
-    explicit Definition(const Coil& coil) : m_coil(coil) {}
+    explicit Definition(const Coil& coil)
+        : m_coil(coil), m_perLayer(static_cast<int>(std::min(std::floor(double{coil.length} / pitch()), 1e9))) {}
+
+    float pitch() const { return *m_coil.outer; }
+    int perLayer() const { return m_perLayer; }
 
     // Nothing if a step overflows. Each layer's h and d0 serve its turns in turn.
     std::optional<float> inductance(int turns) {
-        const int layers = (turns + perLayer(m_coil) - 1) / perLayer(m_coil);
+        const int layers = (turns + m_perLayer - 1) / m_perLayer;
         if (layers != m_layers) {
             m_layers = layers;
-            const float h = static_cast<float>(layers) * m_coil.wire, d0 = m_coil.former + h;
+            const float h = static_cast<float>(layers) * pitch(), d0 = m_coil.former + h;
             m_stack = std::isfinite(d0) ? std::optional(std::array{shown(h), shown(d0)}) : std::nullopt;
         }
         if (!m_stack) return std::nullopt;
-        const float l = layers == 1 ? shown(static_cast<float>(turns) * m_coil.wire) : m_coil.length;
+        const float l = layers == 1 ? shown(static_cast<float>(turns) * pitch()) : m_coil.length;
         const auto L = calc::coilInductance(static_cast<float>(turns), (*m_stack)[1], l, (*m_stack)[0]);
         return L ? std::optional(L->L) : std::nullopt;
     }
@@ -76,21 +78,26 @@ public:
 
 private:
     Coil m_coil;
+    int m_perLayer;
     int m_layers = 0;
     std::optional<std::array<float, 2>> m_stack;  // h, d0
 };
 
-// Coils typed into the window's fields, under either region: the coil form's own example, and turns
-// that fit one layer, as long as they lie.
+// Coils typed into the window's fields, under either region: the coil form's own example, 18 turns a
+// layer of enamelled 1 mm wire, or 20 of the bare wire; turns that fit one layer, as long as they lie.
 TEST(Wind, TypedCoils) {
-    const std::tuple<std::array<const char*, 4>, const char*> coils[] = {
-        {{"0,18", "30", "20", "1"}, "N = 80 namotaja (4 sloja po 20)|h = 4mm  do = 34mm|L = 0,18mH|zica 8,55m  R = 0,19 oma  60,13g"},
-        {{"0,05", "30", "20", "0,2"}, "N = 33 namotaja (1 sloj)|h = 0,2mm  do = 30,2mm  l = 6,6mm|L = 0,05mH|zica 3,13m  R = 1,71 oma  0,88g"},
+    // clang-format off
+    const std::tuple<std::array<const char*, 5>, const char*> coils[] = {
+        {{"0,18", "30", "20", "1", ""}, "N = 79 namotaja (5 slojeva po 18, u poslednjem 7)|h = 5,31mm  do = 35,31mm|L = 0,18mH|zica 8,62m  R = 0,19 oma  60,64g"},
+        {{"0,18", "30", "20", "1", "1"}, "N = 80 namotaja (4 sloja po 20)|h = 4mm  do = 34mm|L = 0,18mH|zica 8,55m  R = 0,19 oma  60,13g"},
+        {{"0,05", "30", "20", "0,2", ""}, "N = 34 namotaja (1 sloj)|h = 0,23mm  do = 30,23mm  l = 7,68mm|L = 0,05mH|zica 3,23m  R = 1,77 oma  0,91g"},
     };
+    // clang-format on
     for (const calc::Region* region : {&decimalComma, &decimalPoint}) {
         for (const auto& [typed, captions] : coils) {
             const auto field = [&](const char* text) { return calc::readField(in(text, *region), *region).value(); };
-            const auto w = wind({field(typed[0]), field(typed[1]), field(typed[2]), field(typed[3])});
+            const auto outer = *typed[4] ? std::optional(field(typed[4])) : std::nullopt;
+            const auto w = wind({field(typed[0]), field(typed[1]), field(typed[2]), field(typed[3]), outer});
             ASSERT_TRUE(w);
             EXPECT_EQ(turnsCaption(*w) + "|" + sizeCaption(*w, *region) + "|" + inductanceCaption(*w, *region) + "|" +
                           copperCaption(*w, *region),
@@ -102,7 +109,7 @@ TEST(Wind, TypedCoils) {
 TEST(Wind, SmallestCoilsAroundTheExample) {
     // The example coil, 20 turns a layer of 1 mm wire on a 30 mm former, wound with N turns: each
     // layer adds 1 mm to the height and to the mean diameter. 79 turns give 0.1761 mH, 80 0.1806 mH.
-    const auto exampleAt = [](int N) { return *Definition({0, 30, 20, 1}).inductance(N); };
+    const auto exampleAt = [](int N) { return *Definition({0, 30, 20, 1, 1}).inductance(N); };
     // The smallest number of turns that reaches the target: the layers, the turns in the last, the
     // height and mean diameter, and the wire, each turn at its own layer's diameter.
     const std::tuple<const char*, float, int, int, int, double> targets[] = {
@@ -118,14 +125,14 @@ TEST(Wind, SmallestCoilsAroundTheExample) {
     };
     for (const auto& [name, target, turns, layers, lastLayer, turnDiameters] : targets) {
         SCOPED_TRACE(name);
-        const auto w = wind({target, 30, 20, 1});
+        const auto w = wind({target, 30, 20, 1, 1});
         ASSERT_TRUE(w);
         EXPECT_EQ(std::tuple(w->turns, w->perLayer, w->layers, w->lastLayer), std::tuple(turns, 20, layers, lastLayer));
         EXPECT_GE(w->inductance, target);
         EXPECT_EQ(std::tuple(w->height, w->meanDiameter), std::tuple(layers, 30 + layers));
         EXPECT_DOUBLE_EQ(w->wireLength, std::numbers::pi * turnDiameters / 1000);
     }
-    const auto thick = wind({0.18f, 30, 20, 20});  // as thick as the winding is long: a turn a layer
+    const auto thick = wind({0.18f, 30, 20, 18, 20});  // as thick as the winding is long: a turn a layer
     ASSERT_TRUE(thick);
     EXPECT_EQ(std::tuple(thick->perLayer, thick->layers), std::tuple(1, thick->turns));
 }
@@ -134,10 +141,19 @@ TEST(Wind, SmallestCoilsAroundTheExample) {
 TEST(Wind, TurnsPerLayerOfTheTypedDecimals) {
     const std::tuple<float, float, int> layers[] = {{20, 0.8f, 25},     {20, 0.4f, 50},      {40, 1.6f, 25},
                                                     {2000, 0.8f, 2500}, {0.02f, 0.001f, 20}, {20, 0.7f, 28}};
-    for (const auto& [l, pitch, k] : layers) EXPECT_EQ(wind({0.18f, 30, l, pitch})->perLayer, k) << l << " / " << pitch;
+    for (const auto& [l, pitch, k] : layers)
+        EXPECT_EQ(wind({0.18f, 30, l, pitch, pitch})->perLayer, k) << l << " / " << pitch;
 }
 
-// Each failure names the field to fix: the coil's L, D, l, dz, or the wire's P, Z, J.
+// The grade 1 overall diameter: the sizes of the table, the increment interpolated between them, the
+// thinnest size's ratio below the table and the thickest size's increment above it.
+TEST(Wind, OverallDiameterOfGradeOne) {
+    const std::pair<float, float> sizes[] = {{0.02f, 0.024f}, {0.8f, 0.855f},  {1, 1.062f}, {5, 5.093f},
+                                             {1.5f, 1.569f},  {0.01f, 0.012f}, {10, 10.09f}};
+    for (const auto& [copper, overall] : sizes) EXPECT_EQ(overallDiameter(copper), overall) << copper;
+}
+
+// Each failure names the field to fix: the coil's L, D, l, dz, dl, or the wire's P, Z, J.
 TEST(Failures, NameTheFieldToFix) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN(), infinity = INFINITY;
     using enum Problem;
@@ -149,12 +165,15 @@ TEST(Failures, NameTheFieldToFix) {
         {"zeroLength", {0.18, 30, 0, 1}, {NotPositive, Length}},
         {"wireNotANumber", {0.18, 30, 20, nan}, {NotPositive, Wire}},
         {"firstOfSeveralFieldsNamed", {0.18, 0, 0, 0}, {NotPositive, Former}},
-        {"wireThickerThanLength", {0.18, 30, 20, 20.5}, {WireThickerThanLength, Wire}},
+        {"zeroOuter", {0.18, 30, 20, 1, 0}, {NotPositive, Outer}},
+        {"outerBelowCopper", {0.18, 30, 20, 1, 0.99}, {OuterBelowCopper, Outer}},
+        {"wireThickerThanLength", {0.18, 30, 20, 19.95}, {WireThickerThanLength, Wire}},
+        {"typedOuterThickerThanLength", {0.18, 30, 20, 19, 20.5}, {WireThickerThanLength, Outer}},
         {"targetBeyondAnyCoil", {1e12, 30, 20, 1}, {Unreachable, Inductance}},
         {"oneLongLayerTooWeak", {1000, 1, 100, 0.001}, {Unreachable, Inductance}},
         {"formerSquaredOverflows", {0.18, 1e19, 20, 1}, {Overflow, Former}},
         {"formerOverflowsBeforeTheTarget", {1e30, 1e17, 20, 1}, {Overflow, Former}},
-        {"layerHoldsTooManyTurns", {0.18, 30, 100001, 1}, {LayerTooLong, Length}},
+        {"layerHoldsTooManyTurns", {0.18, 30, 100001, 1, 1}, {LayerTooLong, Length}},
         {"heightOverflows", {0.18, 1, 3.4e38, 3e38}, {Overflow, Wire}},
         {"thinWireResistanceOverflows", {0.001, 30, 1e-17, 1e-21}, {Overflow, Wire}},
         {"thickWireMassOverflows", {1, 1, 1e15, 1e15}, {Overflow, Wire}},
@@ -168,8 +187,11 @@ TEST(Failures, NameTheFieldToFix) {
     };
     const auto failureOf = [](const auto& outcome) { return outcome ? std::nullopt : std::optional(outcome.error()); };
     for (const auto& [name, f, failure] : stops) {
-        const auto coil = [&] { return failureOf(wind({float(f[0]), float(f[1]), float(f[2]), float(f[3])})); };
-        EXPECT_EQ(f.size() == 4 ? coil() : failureOf(suggestWire(f[0], f[1], f[2])), failure) << name;
+        const auto coil = [&] {
+            const auto outer = f.size() == 5 ? std::optional(float(f[4])) : std::nullopt;
+            return failureOf(wind({float(f[0]), float(f[1]), float(f[2]), float(f[3]), outer}));
+        };
+        EXPECT_EQ(f.size() > 3 ? coil() : failureOf(suggestWire(f[0], f[1], f[2])), failure) << name;
     }
 }
 
@@ -228,7 +250,8 @@ float typed(double value) {
 // of a layer, or just above or below it, where an off-by-one turn would show.
 Coil aimed(Coil coil, Draws& draws, int fewestTurns, int mostTurns) {
     int turns = draws.whole(fewestTurns, mostTurns);
-    if (draws.whole(0, 1) == 1) turns = std::min(turns / perLayer(coil) * perLayer(coil) + 1, maxTurns);
+    const int perLayer = Definition(coil).perLayer();
+    if (draws.whole(0, 1) == 1) turns = std::min(turns / perLayer * perLayer + 1, maxTurns);
     float target = Definition(coil).inductance(turns).value_or(1.0f);
     const int nudge = draws.whole(-1, 1);
     if (nudge != 0) target = std::nextafter(target, nudge * std::numeric_limits<float>::infinity());
@@ -240,7 +263,7 @@ Coil aimed(Coil coil, Draws& draws, int fewestTurns, int mostTurns) {
 // its height costs more than the one more turn gives, and the inductance falls.
 Coil wideFormer(Draws& d) {
     const float wire = typed(d.logBetween(0.05, 0.5));
-    return aimed({0, typed(d.logBetween(300, 3000)), typed(wire * d.between(20, 400)), wire}, d, 1, 30000);
+    return aimed({0, typed(d.logBetween(300, 3000)), typed(wire * d.between(20, 400)), wire, wire}, d, 1, 30000);
 }
 
 // 41, 123 or 271 turns a layer leave 100,000 turns one turn in their last layer; on a wide
@@ -250,14 +273,15 @@ Coil cutLastLayer(Draws& d) {
     const int turnsPerLayer = std::array{41, 123, 271}[d.whole(0, 2)];
     const float former = typed(d.logBetween(300, 3000));
     const float wire = typed(former * d.between(0.05, 0.4) * turnsPerLayer / maxTurns);
-    return aimed({0, former, typed(wire * (turnsPerLayer + 0.5)), wire}, d, maxTurns - 4, maxTurns - 1);
+    return aimed({0, former, typed(wire * (turnsPerLayer + 0.5)), wire, wire}, d, maxTurns - 4, maxTurns - 1);
 }
 
-// Hair-thin wire on a small former: heights and diameters below the
-// captions' hundredths, shown as steps of 0.01 mm or as zero.
+// Hair-thin wire, enamelled, on a small former: heights, diameters and the lengths of one layer below
+// the captions' hundredths, shown as steps of 0.01 mm or as zero.
 Coil hairThin(Draws& d) {
     const float wire = typed(d.logBetween(1e-3, 0.02));
-    return aimed({0, typed(d.logBetween(0.01, 2)), typed(wire * d.between(1, 100)), wire}, d, 1, 3000);
+    const float outer = typed(wire * d.between(1, 1.25));
+    return aimed({0, typed(d.logBetween(0.01, 2)), typed(outer * d.logBetween(1, 3000)), wire, outer}, d, 1, 3000);
 }
 
 // Under the sanitizers every coil costs ten times as much: a share of them is drawn.
@@ -276,7 +300,7 @@ TEST(RandomCoils, FindWhatAScanFromOneTurnFinds) {
         for (int i = 0; i < coils; ++i) {
             const Coil coil = draw(draws);
             SCOPED_TRACE(testing::Message() << family << ": L " << coil.inductance << " D " << coil.former << " l "
-                                            << coil.length << " dz " << coil.wire);
+                                            << coil.length << " dz " << coil.wire << " dl " << *coil.outer);
             const auto scanned = Definition(coil).scan();
             const auto w = wind(coil);
             ASSERT_EQ(w.has_value(), scanned.has_value());
