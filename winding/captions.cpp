@@ -50,7 +50,7 @@ std::string inductanceCaption(const Winding& w, const calc::Region& region) {
 
 std::string copperCaption(const Winding& w, const calc::Region& region) {
     return "zica " + shown(w.wireLength, region) + "m  R = " + shown(w.resistance, region) +
-           " oma  " + shown(w.mass, region) + "g";
+           " oma (20 \u00B0C)  " + shown(w.mass, region) + "g";
 }
 
 std::string caption(const WireSuggestion& wire, const calc::Region& region) {

@@ -16,8 +16,9 @@ namespace winding {
 
 namespace {
 
-constexpr double copperResistivity = 0.0172;  // ohm mm^2/m, annealed
-constexpr double copperDensity = 8.96e-3;     // g/mm^3
+// Annealed copper by IEC 60028: 1/58 ohm mm^2/m at 20 degrees C, 8.89 g/cm^3.
+constexpr double copperResistivity = 1.0 / 58;  // ohm mm^2/m
+constexpr double copperDensity = 8.89e-3;       // g/mm^3
 
 std::optional<Field> firstNotPositive(const Coil& coil) {
     const std::pair<Field, float> fields[] = {{Field::Inductance, coil.inductance},

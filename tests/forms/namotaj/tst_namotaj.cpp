@@ -31,7 +31,7 @@ private slots:
         for (const char* name : {"lblNamotaji", "lblMere", "lblInduktivitet", "lblBakar", "lblGubitak", "lblZica"})
             captions << label(namotaj, name)->text();
         QCOMPARE(captions.join('|'), n("N = 79 namotaja (5 slojeva po 18, u poslednjem 7)|h = 5,31mm  do = 35,31mm|"
-                                       "L = 0,18mH|zica 8,62m  R = 0,19 oma  60,64g|gubitak na kalemu -0,4 dB|"));
+                                       "L = 0,18mH|zica 8,62m  R = 0,19 oma (20 °C)  60,16g|gubitak na kalemu -0,4 dB|"));
         for (const auto* result : namotaj->findChildren<formkit::FramedLabel*>())
             QCOMPARE(result->shownText(), result->text());
         for (const auto& [impedance, loss] :
