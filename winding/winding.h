@@ -23,6 +23,11 @@ namespace winding {
 // The most turns a winding may have; a target that needs more is unreachable.
 inline constexpr int maxTurns = 100'000;
 
+// The thinnest and the thickest winding wire suggested, mm: the ends of the
+// grade 1 sizes of IEC 60317-0-1.
+inline constexpr double thinnestWire = 0.02;
+inline constexpr double thickestWire = 5;
+
 struct Coil {          // the coil fields of the window
     float inductance;  // L, the target, mH
     float former;      // D, former diameter, mm ("precnik tela")
@@ -63,6 +68,8 @@ enum class Problem {
     LayerTooLong,           // more than maxTurns turns fit the winding length
     Unreachable,            // no coil of at most maxTurns turns reaches the target
     Overflow,               // a step beyond the single range
+    BelowThinnestWire,      // the wire suggested is thinner than thinnestWire
+    AboveThickestWire,      // the wire suggested is thicker than thickestWire
 };
 
 struct BadField {
@@ -87,8 +94,10 @@ struct WireSuggestion {
     double roundedUp;  // the next 0.1 mm at or above d as its caption shows it (1.46 and 1.50: 1.5)
 };
 
-// P (W) may be zero; Z (ohm) and J (A/mm^2) must be positive. Failures name
-// the Power, Impedance or Density field.
+// P (W) must not be negative, Z (ohm) and J (A/mm^2) must be positive, and
+// the diameter, as its caption shows it, must lie between the thinnest and the
+// thickest wire. Failures name the Power, Impedance or Density field: for a
+// wire out of bounds, the one that pushes it furthest out.
 std::expected<WireSuggestion, BadField> suggestWire(double power, double impedance, double density);
 
 // The level, in dB, that a coil of the given resistance costs in series with a

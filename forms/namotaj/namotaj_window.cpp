@@ -99,7 +99,8 @@ std::span<const formkit::Input, 3> NamotajWindow::wireInputs() const {
 }
 
 void NamotajWindow::tell(const winding::BadField& failure) {
-    formkit::reportFailure(m_context, windingWarning(failure, m_inputs), input(failure.field));
+    formkit::reportFailure(m_context, windingWarning(failure, m_inputs, m_context.region()),
+                           input(failure.field));
 }
 
 void NamotajWindow::showOuterDiameter() {

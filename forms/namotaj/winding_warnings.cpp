@@ -17,7 +17,11 @@ const formkit::Input& inputOf(winding::Field field, std::span<const formkit::Inp
 
 }  // namespace
 
-QString windingWarning(const winding::BadField& failure, std::span<const formkit::Input> inputs) {
+QString windingWarning(const winding::BadField& failure, std::span<const formkit::Input> inputs,
+                       const calc::Region& region) {
+    const auto millimetres = [&region](double diameter) {
+        return QString::fromStdString(calc::numberText(diameter, region));
+    };
     const QString name = nameOf(inputOf(failure.field, inputs));
     switch (failure.problem) {
         case winding::Problem::NotPositive:
@@ -46,6 +50,16 @@ QString windingWarning(const winding::BadField& failure, std::span<const formkit
                        "Upisite manji induktivitet, ili promenite telo ili zicu.")
                 .arg(winding::maxTurns)
                 .arg(name);
+        case winding::Problem::BelowThinnestWire:
+            return QStringLiteral(
+                       "Zica za ove brojeve bila bi tanja od %1 mm, a tanje zice za namotavanje "
+                       "nema. Promenite %2.")
+                .arg(millimetres(winding::thinnestWire), name);
+        case winding::Problem::AboveThickestWire:
+            return QStringLiteral(
+                       "Zica za ove brojeve bila bi deblja od %1 mm, a deblje zice za namotavanje "
+                       "nema. Promenite %2.")
+                .arg(millimetres(winding::thickestWire), name);
         case winding::Problem::Overflow:
             break;
     }

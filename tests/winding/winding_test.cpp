@@ -183,9 +183,12 @@ TEST(Failures, NameTheFieldToFix) {
         {"powerNotANumber", {nan, 4, 3}, {Negative, Power}},
         {"zeroImpedance", {100, 0, 3}, {NotPositive, Impedance}},
         {"zeroDensity", {100, 4, 0}, {NotPositive, Density}},
-        {"hugePower", {2e38, 0.5, 3}, {Overflow, Power}},
-        {"tinyImpedance", {100, 1e-38, 3}, {Overflow, Impedance}},
-        {"tinyDensity", {100, 4, 1e-40}, {Overflow, Density}},
+        {"noPowerNoWire", {0, 4, 3}, {BelowThinnestWire, Power}},
+        {"denseCurrentThinnestWire", {100, 4, 1e6}, {BelowThinnestWire, Density}},
+        {"justAboveTheThickestWire", {3482, 1, 3}, {AboveThickestWire, Power}},
+        {"hugePower", {2e38, 0.5, 3}, {AboveThickestWire, Power}},
+        {"tinyImpedance", {100, 1e-38, 3}, {AboveThickestWire, Impedance}},
+        {"tinyDensity", {100, 4, 1e-40}, {AboveThickestWire, Density}},
     };
     const auto failureOf = [](const auto& outcome) { return outcome ? std::nullopt : std::optional(outcome.error()); };
     for (const auto& [name, f, failure] : stops) {
@@ -220,7 +223,7 @@ TEST(Captions, PluralsWireAndLoss) {
         {"coilFormsText", 100, 4, 3, "I = 5A  d = 1,46mm", 1.5},
         {"shownTenthStays", 3.11963906, 1, 1, "I = 1,77A  d = 1,5mm", 1.5},
         {"unshownThousandthsDoNotRoundUp", 3.13629, 1, 1, "I = 1,77A  d = 1,5mm", 1.5},
-        {"noPowerNoWire", 0, 8, 3, "I = 0A  d = 0mm", 0},
+        {"thickestWire", 3480, 1, 3, "I = 58,99A  d = 5mm", 5},
     };
     for (const auto& [name, power, impedance, density, shown, roundedUp] : suggestions) {
         SCOPED_TRACE(name);
