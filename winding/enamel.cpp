@@ -1,8 +1,7 @@
 #include <algorithm>
-#include <cfloat>
-#include <charconv>
 #include <iterator>
 
+#include "winding/digits.h"
 #include "winding/winding.h"
 
 namespace winding {
@@ -44,14 +43,7 @@ float overallDiameter(float copper) {
         const double share = (d - below.nominal) / (above->nominal - below.nominal);
         overall = d + increment(below) + share * (increment(*above) - increment(below));
     }
-    // Four significant digits, read as the single of that decimal, so that the
-    // text shown reads back to it; beyond the single range the greatest single.
-    char text[32];
-    const char* end =
-        std::to_chars(text, std::end(text), overall, std::chars_format::scientific, 3).ptr;
-    float shown = FLT_MAX;
-    std::from_chars(text, end, shown);
-    return std::max(shown, copper);  // the digits cut from a very thick wire's film
+    return std::max(fourDigits(overall), copper);  // the digits cut from a very thick wire's film
 }
 
 }  // namespace winding

@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "winding/layers.h"
 #include "winding/solve.h"
 #include "winding/winding.h"
 
@@ -101,6 +102,16 @@ std::expected<Copper, Field> copper(const Coil& coil, const Lay& lay, int fullLa
     return Copper{lengthMm / 1000, resistance, mass};
 }
 
+std::vector<Neighbour> around(const Coil& coil, const Lay& lay, int turns) {
+    std::vector<Neighbour> coils;
+    for (int N = std::max(turns - 2, 1); N <= std::min(turns + 2, maxTurns); ++N) {
+        const auto wound = shape(coil, lay, N);
+        if (!wound) continue;
+        if (const auto L = inductance(coil, lay, *wound)) coils.push_back({N, wound->layers, *L});
+    }
+    return coils;
+}
+
 }  // namespace
 
 std::expected<Winding, BadField> wind(const Coil& coil) {
@@ -134,7 +145,8 @@ std::expected<Winding, BadField> wind(const Coil& coil) {
                    .inductance = turns->inductance,
                    .wireLength = wire->length,
                    .resistance = wire->resistance,
-                   .mass = wire->mass};
+                   .mass = wire->mass,
+                   .around = around(coil, lay, found.turns)};
 }
 
 }  // namespace winding

@@ -15,6 +15,7 @@
 #include <expected>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/calc.h"
 
@@ -43,6 +44,13 @@ struct Coil {          // the coil fields of the window
 // 1 mm. Between the standard sizes the enamel's increment is interpolated.
 float overallDiameter(float copper);
 
+// A coil of a few turns more or fewer, wound the same way.
+struct Neighbour {
+    int turns;
+    int layers;
+    float inductance;  // mH
+};
+
 struct Winding {
     int turns;           // N, the smallest whole number of turns that reaches the target
     int perLayer;        // k = floor(l / dl) of the decimals typed, at most maxTurns
@@ -56,6 +64,8 @@ struct Winding {
     double wireLength;   // m: layer j holds its turns at diameter D + (2j - 1) * dl
     double resistance;   // ohm at 20 degrees C, annealed copper 1/58 ohm mm^2/m
     double mass;         // g, annealed copper 8.89 g/cm^3
+    // N - 2 to N + 2, those of 1 to maxTurns turns whose inductance is in range
+    std::vector<Neighbour> around;
 };
 
 enum class Field { Inductance, Former, Length, Wire, Outer, Power, Impedance, Density };
@@ -117,6 +127,9 @@ std::string inductanceCaption(const Winding& winding, const calc::Region& region
 std::string copperCaption(const Winding& winding, const calc::Region& region);
 // "I = 5A  d = 1,46mm"
 std::string caption(const WireSuggestion& wire, const calc::Region& region);
+// "0,1804": a neighbour's inductance in mH, to four significant digits, so
+// that one turn more or fewer shows
+std::string inductanceText(float inductance, const calc::Region& region);
 // "gubitak na kalemu -0,4 dB", of a seriesLoss
 std::string lossCaption(double loss, const calc::Region& region);
 

@@ -2,9 +2,11 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
 #include <optional>
@@ -38,6 +40,27 @@ constexpr formkit::FieldText fields[] = {
 };
 constexpr std::size_t coilFieldCount = 5;
 
+// N - 2 to N + 2 with their layers and inductance, read-only, all five rows in view.
+QTableWidget* addAround(QFormLayout& rows) {
+    auto* table = new QTableWidget(0, 3);
+    table->setObjectName(QStringLiteral("tblOkoN"));
+    table->setAccessibleName(QStringLiteral("Induktivitet za N-2 do N+2 namotaja"));
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("N"), QStringLiteral("slojeva"), QStringLiteral("L (mH)")});
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false);  // Tab goes on to the next field
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() +
+                          5 * table->verticalHeader()->defaultSectionSize() +
+                          2 * table->frameWidth());
+    rows.addRow(table);
+    return table;
+}
+
 }  // namespace
 
 NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(context) {
@@ -61,6 +84,7 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
     m_inductance = formkit::addResult(*coilRows, "lblInduktivitet", "L, induktivitet kalema");
     m_copper = formkit::addResult(*coilRows, "lblBakar", "zica, duzina, otpor i masa bakra");
     m_loss = formkit::addResult(*coilRows, "lblGubitak", "gubitak na kalemu");
+    m_around = addAround(*coilRows);
     QPushButton* suggest = formkit::addButton(*wireRows, "cmdPredloziZicu", "Predlozi zicu");
     m_wire = formkit::addResult(*wireRows, "lblZica", "I i d, struja i precnik zice");
 
@@ -74,6 +98,7 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
     std::vector<QWidget*> tabs;
     for (const formkit::Input& coil : coilInputs()) tabs.push_back(coil.field);
     tabs.push_back(wind);
+    tabs.push_back(m_around);
     for (const formkit::Input& wire : wireInputs()) tabs.push_back(wire.field);
     tabs.push_back(suggest);
     for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1], tabs[i]);
@@ -141,6 +166,24 @@ void NamotajWindow::windCoil() {
     formkit::setCaption(m_inductance, winding::inductanceCaption(*coil, region));
     formkit::setCaption(m_copper, winding::copperCaption(*coil, region));
     formkit::setCaption(m_loss, loss);
+    showAround(*coil, region);
+}
+
+void NamotajWindow::showAround(const winding::Winding& coil, const calc::Region& region) {
+    m_around->setRowCount(static_cast<int>(coil.around.size()));
+    for (int row = 0; row < m_around->rowCount(); ++row) {
+        const winding::Neighbour& neighbour = coil.around[static_cast<std::size_t>(row)];
+        const QString texts[] = {
+            QString::number(neighbour.turns), QString::number(neighbour.layers),
+            QString::fromStdString(winding::inductanceText(neighbour.inductance, region))};
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setTextAlignment(Qt::AlignCenter);
+            if (neighbour.turns == coil.turns)
+                item->setFont(formkit::tableFont(formkit::bold975, font()));
+            m_around->setItem(row, column, item);
+        }
+    }
 }
 
 void NamotajWindow::suggestWire() {

@@ -10,6 +10,7 @@
 #include "winding/winding.h"
 
 class QLabel;
+class QTableWidget;
 
 namespace namotaj {
 
@@ -29,6 +30,7 @@ private:
     void suggestWire();        // "Predlozi zicu"
     void showOuterDiameter();  // dl's placeholder, the default for the dz typed
     void tell(const winding::BadField& failure);
+    void showAround(const winding::Winding& coil, const calc::Region& region);
 
     const formkit::Input& input(winding::Field field) const;
     std::span<const formkit::Input, 5> coilInputs() const;
@@ -42,6 +44,7 @@ private:
     QLabel* m_copper = nullptr;
     QLabel* m_loss = nullptr;
     QLabel* m_wire = nullptr;
+    QTableWidget* m_around = nullptr;  // N - 2 to N + 2
 };
 
 // The window's design, for the main window's menu; it takes the coils that

@@ -147,6 +147,25 @@ TEST(Wind, TurnsPerLayerOfTheTypedDecimals) {
         EXPECT_EQ(wind({0.18f, 30, l, pitch, pitch})->perLayer, k) << l << " / " << pitch;
 }
 
+// N - 2 to N + 2, of one turn at least, each wound as N is, with the inductance the definition gives it.
+TEST(Wind, TurnsAroundN) {
+    const std::tuple<Coil, int, std::vector<int>> coils[] = {
+        {{0.18f, 30, 20, 1, 1}, 78, {4, 4, 4, 5, 5}},        // the fifth layer begins at 81
+        {{0.05f, 30, 20, 0.2f, 0.2f}, 31, {1, 1, 1, 1, 1}},  // one layer, as long as its turns
+        {{1e-30f, 30, 20, 1, 1}, 1, {1, 1, 1}},              // no fewer than one turn
+    };
+    for (const auto& [coil, first, layers] : coils) {
+        const auto w = wind(coil);
+        ASSERT_TRUE(w);
+        ASSERT_EQ(w->around.size(), layers.size());
+        for (int i = 0; i < int(layers.size()); ++i) {
+            const Neighbour& n = w->around[i];
+            EXPECT_EQ(std::tuple(n.turns, n.layers, std::optional(n.inductance)),
+                      std::tuple(first + i, layers[i], Definition(coil).inductance(first + i)));
+        }
+    }
+}
+
 // The grade 1 overall diameter: the sizes of the table, the increment interpolated between them, the
 // thinnest size's ratio below the table and the thickest size's increment above it.
 TEST(Wind, OverallDiameterOfGradeOne) {
@@ -237,6 +256,8 @@ TEST(Captions, PluralsWireAndLoss) {
     EXPECT_EQ(loss(4, 0), "gubitak na kalemu 0 dB");
     EXPECT_EQ(loss(8, 8), "gubitak na kalemu -6,02 dB");          // half the voltage
     EXPECT_EQ(loss(1e-300, 1e30), "gubitak na kalemu -6600 dB");  // no underflow of the ratio
+    EXPECT_EQ(inductanceText(0.1805945f, decimalComma) + " " + inductanceText(1.234567e-5f, decimalPoint),
+              "0,1806 1.235E-05");
 }
 
 struct Draws {

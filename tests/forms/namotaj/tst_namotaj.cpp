@@ -1,4 +1,5 @@
 #include <QRegularExpression>
+#include <QTableWidget>
 
 #include "form_test_support.h"
 #include "formkit/framed_label.h"
@@ -11,7 +12,7 @@ class NamotajTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The coil form's example, in L selected; its captions, shown whole; the loss only into a usable
+    // The coil form's example, in L selected; its captions, shown whole, and the coils around N; the loss only into a usable
     // Z; the wire suggested into dz and read back from there; an inductance handed over from the
     // response window, written by the region, focused and selected.
     void exampleCoilInBothSettings_data() {
@@ -30,8 +31,12 @@ private slots:
         QStringList captions;
         for (const char* name : {"lblNamotaji", "lblMere", "lblInduktivitet", "lblBakar", "lblGubitak", "lblZica"})
             captions << label(namotaj, name)->text();
+        const auto* around = formkit::control<QTableWidget>(namotaj, "tblOkoN");
+        for (int row = 0; row < around->rowCount(); ++row)
+            captions << around->item(row, 0)->text() + " " + around->item(row, 1)->text() + " " + around->item(row, 2)->text();
         QCOMPARE(captions.join('|'), n("N = 79 namotaja (5 slojeva po 18, u poslednjem 7)|h = 5,31mm  do = 35,31mm|"
-                                       "L = 0,18mH|zica 8,62m  R = 0,19 oma (20 °C)  60,16g|gubitak na kalemu -0,4 dB|"));
+                                       "L = 0,18mH|zica 8,62m  R = 0,19 oma (20 °C)  60,16g|gubitak na kalemu -0,4 dB||"
+                                       "77 5 0,1714|78 5 0,1759|79 5 0,1804|80 5 0,185|81 5 0,1896"));
         for (const auto* result : namotaj->findChildren<formkit::FramedLabel*>())
             QCOMPARE(result->shownText(), result->text());
         for (const auto& [impedance, loss] :
