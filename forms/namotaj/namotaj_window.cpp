@@ -107,7 +107,16 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
     connect(input(Field::Wire).field, &QLineEdit::textChanged, this,
             &NamotajWindow::showOuterDiameter);
     showOuterDiameter();
-    connect(wind, &QPushButton::clicked, this, &NamotajWindow::windCoil);
+    // Results go stale as soon as a field they were computed from changes.
+    for (const formkit::Input& coil : coilInputs())
+        connect(coil.field, &QLineEdit::textChanged, this,
+                [this] { markStale(coilResults(), true); });
+    for (const formkit::Input& wire : wireInputs())
+        connect(wire.field, &QLineEdit::textChanged, this, [this, &wire] {
+            markStale(std::array<QWidget*, 1>{m_wire}, true);
+            if (&wire == &input(Field::Impedance)) markStale(coilResults(), true);  // the loss
+        });
+    connect(wind, &QPushButton::clicked, this, [this] { windCoil(true); });
     connect(suggest, &QPushButton::clicked, this, &NamotajWindow::suggestWire);
 }
 
@@ -137,22 +146,28 @@ void NamotajWindow::showOuterDiameter() {
     input(Field::Outer).field->setPlaceholderText(shown);
 }
 
-void NamotajWindow::windCoil() {
+void NamotajWindow::windCoil(bool tellFailures) {
     const calc::Region region = m_context.region();
-    const auto values = formkit::readFields<float>(m_context, coilInputs().first<4>(), region);
-    if (!values) return;
-    const auto& [inductance, former, length, wire] = *values;
-    // An empty dl takes the wire's grade 1 diameter; anything else is read.
-    std::optional<float> outer;
-    const formkit::Input& outerInput = input(Field::Outer);
-    if (!outerInput.field->text().trimmed().isEmpty()) {
-        const auto typed = formkit::readFields<float>(
-            m_context, std::span<const formkit::Input, 1>(&outerInput, 1), region);
-        if (!typed) return;
-        outer = (*typed)[0];
+    std::array<std::optional<float>, coilFieldCount> values;
+    for (std::size_t i = 0; i < coilFieldCount; ++i) {
+        const formkit::Input& coilInput = coilInputs()[i];
+        const QString text = coilInput.field->text();
+        // An empty dl takes the wire's grade 1 diameter.
+        if (&coilInput == &input(Field::Outer) && text.trimmed().isEmpty()) continue;
+        const auto read = calc::readField(text.toStdString(), region);
+        if (!read) {
+            if (tellFailures)
+                formkit::reportFailure(m_context, formkit::readingWarning(read.error(), coilInput),
+                                       coilInput);
+            return;
+        }
+        values[i] = *read;
     }
-    const auto coil = winding::wind({inductance, former, length, wire, outer});
-    if (!coil) return tell(coil.error());
+    const auto coil = winding::wind({*values[0], *values[1], *values[2], *values[3], values[4]});
+    if (!coil) {
+        if (tellFailures) tell(coil.error());
+        return;
+    }
 
     // The loss is an extra: a Z that gives none leaves it out without a warning.
     std::string loss;
@@ -167,6 +182,32 @@ void NamotajWindow::windCoil() {
     formkit::setCaption(m_copper, winding::copperCaption(*coil, region));
     formkit::setCaption(m_loss, loss);
     showAround(*coil, region);
+    markStale(coilResults(), false);
+}
+
+std::array<QWidget*, 6> NamotajWindow::coilResults() const {
+    return {m_turns, m_size, m_inductance, m_copper, m_loss, m_around};
+}
+
+// Greyed, and told to a screen reader, until the next press that succeeds.
+void NamotajWindow::markStale(std::span<QWidget* const> results, bool stale) {
+    const QString note = QStringLiteral("zastarelo: polja su promenjena posle racunanja");
+    QPalette grey;
+    for (const auto role : {QPalette::WindowText, QPalette::Text})
+        grey.setColor(role, palette().color(QPalette::Disabled, role));
+    for (QWidget* result : results) {
+        result->setPalette(stale ? grey : QPalette());
+        if (auto* label = qobject_cast<QLabel*>(result)) {
+            const QString told =
+                stale && !label->text().isEmpty()
+                    ? label->text() + QStringLiteral(" (") + note + QLatin1Char(')')
+                    : label->text();
+            label->setToolTip(told);
+            label->setAccessibleDescription(told);
+        } else {
+            result->setAccessibleDescription(stale ? note : QString());
+        }
+    }
 }
 
 void NamotajWindow::showAround(const winding::Winding& coil, const calc::Region& region) {
@@ -195,8 +236,15 @@ void NamotajWindow::suggestWire() {
     if (!wire) return tell(wire.error());
 
     formkit::setCaption(m_wire, winding::caption(*wire, region));
-    input(Field::Wire)
-        .field->setText(QString::fromStdString(calc::numberText(wire->roundedUp, region)));
+    markStale(std::array<QWidget*, 1>{m_wire}, false);
+    QLineEdit* copper = input(Field::Wire).field;
+    const QString suggested = QString::fromStdString(calc::numberText(wire->roundedUp, region));
+    if (copper->text() == suggested) return;
+    copper->setText(suggested);
+    // The diameter over the enamel typed was the old wire's.
+    input(Field::Outer).field->clear();
+    // Coil results shown are the old wire's: wound again with the new one where the fields allow.
+    if (!m_turns->text().isEmpty()) windCoil(false);
 }
 
 void NamotajWindow::takeCoil(const formkit::CoilToWind& coil) {

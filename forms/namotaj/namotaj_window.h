@@ -26,11 +26,13 @@ public:
     void takeCoil(const formkit::CoilToWind& coil);
 
 private:
-    void windCoil();           // "Izracunaj"
-    void suggestWire();        // "Predlozi zicu"
-    void showOuterDiameter();  // dl's placeholder, the default for the dz typed
+    void windCoil(bool tellFailures);  // "Izracunaj", or quietly after a new wire
+    void suggestWire();                // "Predlozi zicu"
+    void showOuterDiameter();          // dl's placeholder, the default for the dz typed
     void tell(const winding::BadField& failure);
     void showAround(const winding::Winding& coil, const calc::Region& region);
+    std::array<QWidget*, 6> coilResults() const;
+    void markStale(std::span<QWidget* const> results, bool stale);
 
     const formkit::Input& input(winding::Field field) const;
     std::span<const formkit::Input, 5> coilInputs() const;

@@ -62,6 +62,39 @@ private slots:
         press(namotaj, "cmdIzracunaj");
         QVERIFY(program.warner.messages.isEmpty());
     }
+    // Results describe the fields they came from: an edit greys them and tells a screen reader so, until the
+    // next press; a new wire winds the coil again where its fields allow, and quietly leaves it where they do not.
+    void resultsGoStaleUntilTheNextPress() {
+        Program program;
+        QWidget* namotaj = program.choose("mnuNamotaj");
+        QList<QWidget*> coilResults;
+        for (const char* name : {"lblNamotaji", "lblMere", "lblInduktivitet", "lblBakar", "lblGubitak", "tblOkoN"})
+            coilResults << formkit::control<QWidget>(namotaj, name);
+        const auto stale = [&](bool expected) {
+            for (const QWidget* result : coilResults) {
+                const bool greyed = result->palette().color(QPalette::WindowText) != namotaj->palette().color(QPalette::WindowText);
+                QCOMPARE(greyed, expected);
+                QCOMPARE(result->accessibleDescription().contains("zastarelo"), expected);
+            }
+        };
+        press(namotaj, "cmdIzracunaj");
+        stale(false);
+        retype(field(namotaj, "txtPrecnikTela"), "40");
+        stale(true);
+        press(namotaj, "cmdIzracunaj");
+        stale(false);
+        QCOMPARE(label(namotaj, "lblNamotaji")->text(), QString("N = 65 namotaja (4 sloja po 18, u poslednjem 11)"));
+        retype(field(namotaj, "txtPrecnikPrekoLaka"), "1,1");
+        press(namotaj, "cmdPredloziZicu");  // 1,5 into dz, dl emptied: the coil wound again with it
+        stale(false);
+        QCOMPARE(label(namotaj, "lblNamotaji")->text(), QString("N = 63 namotaja (6 slojeva po 12, u poslednjem 3)"));
+        retype(field(namotaj, "txtInduktivitet"), "x");
+        retype(field(namotaj, "txtSnaga"), "200");
+        press(namotaj, "cmdPredloziZicu");
+        QCOMPARE(field(namotaj, "txtPrecnikZice")->text(), QString("1,8"));
+        stale(true);
+        QCOMPARE(program.warner.messages, QStringList());
+    }
 };
 
 QTEST_MAIN(NamotajTest)
