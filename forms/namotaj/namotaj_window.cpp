@@ -40,7 +40,7 @@ constexpr formkit::FieldText fields[] = {
 };
 constexpr std::size_t coilFieldCount = 5;
 
-// N - 2 to N + 2 with their layers and inductance, read-only, all five rows in view.
+// N - 2 to N + 2 with their layers and inductance, read-only.
 QTableWidget* addAround(QFormLayout& rows) {
     auto* table = new QTableWidget(0, 3);
     table->setObjectName(QStringLiteral("tblOkoN"));
@@ -54,9 +54,6 @@ QTableWidget* addAround(QFormLayout& rows) {
     table->setTabKeyNavigation(false);  // Tab goes on to the next field
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() +
-                          5 * table->verticalHeader()->defaultSectionSize() +
-                          2 * table->frameWidth());
     rows.addRow(table);
     return table;
 }
@@ -77,22 +74,34 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
         m_inputs[i] = {formkit::addField(rows, fields[i], region), fields[i].symbol,
                        fields[i].meaning};
     }
-    QPushButton* wind = formkit::addButton(*coilRows, "cmdIzracunaj", "Izracunaj");
-    m_turns = formkit::addResult(*coilRows, "lblNamotaji", "N, broj namotaja i slojeva");
-    m_size =
-        formkit::addResult(*coilRows, "lblMere", "h i do, debljina namotaja i srednji precnik");
-    m_inductance = formkit::addResult(*coilRows, "lblInduktivitet", "L, induktivitet kalema");
-    m_copper = formkit::addResult(*coilRows, "lblBakar", "zica, duzina, otpor i masa bakra");
-    m_loss = formkit::addResult(*coilRows, "lblGubitak", "gubitak na kalemu");
+    QPushButton* wind = formkit::addButton(*coilRows, "cmdIzracunaj", "&Izracunaj");
+    // Each result wide enough for the longest caption of a coil a builder winds:
+    // up to 99999 turns in up to 999 layers.
+    m_turns = formkit::addResult(*coilRows, "lblNamotaji", "N, broj namotaja i slojeva",
+                                 "N = 88888 namotaja (888 slojeva po 8888, u poslednjem 8888)");
+    m_size = formkit::addResult(*coilRows, "lblMere", "h i do, debljina namotaja i srednji precnik",
+                                "h = 888,88mm  do = 8888,88mm  l = 888,88mm");
+    m_inductance =
+        formkit::addResult(*coilRows, "lblInduktivitet", "L, induktivitet kalema", "L = 8888,88mH");
+    m_copper = formkit::addResult(*coilRows, "lblBakar", "zica, duzina, otpor i masa bakra",
+                                  "zica 88888,88m  R = 8888,88 oma (20 \u00B0C)  88888,88g");
+    m_loss = formkit::addResult(*coilRows, "lblGubitak", "gubitak na kalemu",
+                                "gubitak na kalemu -88,88 dB");
     m_around = addAround(*coilRows);
-    QPushButton* suggest = formkit::addButton(*wireRows, "cmdPredloziZicu", "Predlozi zicu");
-    m_wire = formkit::addResult(*wireRows, "lblZica", "I i d, struja i precnik zice");
+    QPushButton* suggest = formkit::addButton(*wireRows, "cmdPredloziZicu", "&Predlozi zicu");
+    m_wire = formkit::addResult(*wireRows, "lblZica", "I i d, struja i precnik zice",
+                                "I = 888,88A  d = 4,88mm");
 
     auto* parts = new QVBoxLayout(this);
     parts->addWidget(coilBox);
     parts->addWidget(wireBox);
     parts->addStretch();
     formkit::lineUpFields({coilRows, wireRows});
+    // All five rows in view, each a line of the window's font, which the table has by now.
+    const int row = m_around->fontMetrics().height() + 6;
+    m_around->verticalHeader()->setDefaultSectionSize(row);
+    m_around->setFixedHeight(m_around->horizontalHeader()->sizeHint().height() + 5 * row +
+                             2 * m_around->frameWidth());
 
     // Top to bottom, each part's button after its fields.
     std::vector<QWidget*> tabs;
@@ -116,6 +125,11 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
             markStale(std::array<QWidget*, 1>{m_wire}, true);
             if (&wire == &input(Field::Impedance)) markStale(coilResults(), true);  // the loss
         });
+    // Enter in a field presses its part's button.
+    for (const formkit::Input& coil : coilInputs())
+        connect(coil.field, &QLineEdit::returnPressed, wind, &QPushButton::click);
+    for (const formkit::Input& wire : wireInputs())
+        connect(wire.field, &QLineEdit::returnPressed, suggest, &QPushButton::click);
     connect(wind, &QPushButton::clicked, this, [this] { windCoil(true); });
     connect(suggest, &QPushButton::clicked, this, &NamotajWindow::suggestWire);
 }

@@ -95,6 +95,37 @@ private slots:
         stale(true);
         QCOMPARE(program.warner.messages, QStringList());
     }
+    // The keyboard: Enter in a field presses its part's button, and each button has a mnemonic of its own in
+    // the window and its menu bar; a long turns caption shows whole at the window's first size; Tab goes from
+    // "Izracunaj" through the table around N on to P.
+    void keyboardAndWholeCaptions() {
+        Program program;
+        QWidget* namotaj = program.choose("mnuNamotaj");
+        const auto key = [](const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            field(QApplication::activeWindow(), name)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
+        key("txtPrecnikPrekoLaka", Qt::Key_Return);
+        QCOMPARE(label(namotaj, "lblNamotaji")->text(), QString("N = 79 namotaja (5 slojeva po 18, u poslednjem 7)"));
+        for (const auto& [name, text] : {std::pair("txtInduktivitet", "68"), {"txtPrecnikTela", "40"}, {"txtDuzina", "60"}, {"txtPrecnikZice", "0,25"}})
+            retype(field(namotaj, name), text);
+        key("txtDuzina", Qt::Key_I, Qt::AltModifier);
+        const auto* turns = qobject_cast<formkit::FramedLabel*>(label(namotaj, "lblNamotaji"));
+        QTRY_COMPARE(turns->shownText(), QString("N = 1821 namotaj (9 slojeva po 213, u poslednjem 117)"));
+        key("txtGustina", Qt::Key_Enter);
+        QCOMPARE(label(namotaj, "lblZica")->text(), QString("I = 5A  d = 1,46mm"));
+        retype(field(namotaj, "txtSnaga"), "400");
+        key("txtPrecnikTela", Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(label(namotaj, "lblZica")->text(), QString("I = 10A  d = 2,06mm"));
+        formkit::control<QPushButton>(namotaj, "cmdIzracunaj")->setFocus();
+        QStringList tabs;
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            tabs << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(tabs, (QStringList{"tblOkoN", "txtSnaga"}));
+        QVERIFY(!formkit::control<QWidget>(namotaj, "tblOkoN")->accessibleName().isEmpty());
+    }
 };
 
 QTEST_MAIN(NamotajTest)
