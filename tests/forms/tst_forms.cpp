@@ -79,27 +79,16 @@ const Case cases[] = {
      "Upisite brojeve istog znaka."},
 
     // Winding: a failure names the first field it could not use, and nothing changes, the wire's field neither.
-    {"winding: D no number", "mnuNamotaj", {"txtPrecnikTela=trideset"}, "cmdIzracunaj", {}, "txtPrecnikTela", "U polju D (precnik tela) nije broj: \"trideset\"."},
     {"winding: l zero", "mnuNamotaj", {"txtDuzina=0"}, "cmdIzracunaj", {}, "txtDuzina", "Broj u polju l (duzina namotaja) mora biti veci od nule."},
-    {"winding: dz beyond the single range", "mnuNamotaj", {"txtPrecnikZice=1E39"}, "cmdIzracunaj", {}, "txtPrecnikZice",
-     "Broj u polju dz (precnik zice) je van opsega brojeva koje racun moze da zapamti."},
-    {"winding: wire thicker than the winding", "mnuNamotaj", {"txtPrecnikZice=19,95"}, "cmdIzracunaj", {}, "txtPrecnikZice",
-     "Zica preko laka je deblja od duzine namotaja, pa nijedan namotaj ne staje u sloj. Smanjite dz (precnik zice) ili povecajte l (duzina namotaja)."},
-    {"winding: dl below dz", "mnuNamotaj", {"txtPrecnikPrekoLaka=0,95"}, "cmdIzracunaj", {}, "txtPrecnikPrekoLaka",
-     "Broj u polju dl (precnik preko laka) je manji od dz (precnik zice), a zica preko laka je deblja od bakra. Upisite veci broj, ili ostavite polje prazno."},
-    {"winding: no coil reaches L", "mnuNamotaj", {"txtInduktivitet=1000000000"}, "cmdIzracunaj", {}, "txtInduktivitet",
-     "Nijedan kalem od najvise 100000 namotaja ne dostize induktivitet iz polja L (induktivitet). Upisite manji induktivitet, ili promenite telo ili zicu."},
-    {"winding: l holds more turns than any coil", "mnuNamotaj", {"txtDuzina=1E30"}, "cmdIzracunaj", {}, "txtDuzina",
-     "U jedan sloj duzine l (duzina namotaja) stalo bi vise od 100000 namotaja, a kalem ih sme imati najvise toliko. Upisite manju duzinu namotaja."},
+    {"winding: wire thicker than the winding", "mnuNamotaj", {"txtPrecnikZice=19,95"}, "cmdIzracunaj", {}, "txtPrecnikZice", "Zica preko laka je deblja od duzine namotaja, pa nijedan namotaj ne staje u sloj. Smanjite dz (precnik zice) ili povecajte l (duzina namotaja)."},
+    {"winding: dl below dz", "mnuNamotaj", {"txtPrecnikPrekoLaka=0,95"}, "cmdIzracunaj", {}, "txtPrecnikPrekoLaka", "Broj u polju dl (precnik preko laka) je manji od dz (precnik zice), a zica preko laka je deblja od bakra. Upisite veci broj, ili ostavite polje prazno."},
+    {"winding: no coil reaches L", "mnuNamotaj", {"txtInduktivitet=1000000000"}, "cmdIzracunaj", {}, "txtInduktivitet", "Nijedan kalem od najvise 100000 namotaja ne dostize induktivitet iz polja L (induktivitet). Upisite manji induktivitet, ili promenite telo ili zicu."},
+    {"winding: l holds more turns than any coil", "mnuNamotaj", {"txtDuzina=1E30"}, "cmdIzracunaj", {}, "txtDuzina", "U jedan sloj duzine l (duzina namotaja) stalo bi vise od 100000 namotaja, a kalem ih sme imati najvise toliko. Upisite manju duzinu namotaja."},
     {"winding: D overflows", "mnuNamotaj", {"txtPrecnikTela=1E20"}, "cmdIzracunaj", {}, "txtPrecnikTela", outOfRange + "D (precnik tela)."},
     {"winding: the first bad field from the top", "mnuNamotaj", {"txtDuzina=x", "txtPrecnikTela=0", "txtGustina=x"}, "cmdIzracunaj", {}, "txtDuzina", "U polju l (duzina namotaja) nije broj: \"x\"."},
     {"winding: P negative", "mnuNamotaj", {"txtSnaga=-100"}, "cmdPredloziZicu", {}, "txtSnaga", "Broj u polju P (snaga pojacala) ne sme biti negativan."},
-    {"winding: Z zero", "mnuNamotaj", {"txtImpedansa=0"}, "cmdPredloziZicu", {}, "txtImpedansa", "Broj u polju Z (impedansa zvucnika) mora biti veci od nule."},
-    {"winding: no power, no wire", "mnuNamotaj", {"txtSnaga=0"}, "cmdPredloziZicu", {}, "txtSnaga",
-     "Zica za ove brojeve bila bi tanja od 0,02 mm, a tanje zice za namotavanje nema. Promenite P (snaga pojacala)."},
-    {"winding: J too dense for any wire", "mnuNamotaj", {"txtGustina=1E6"}, "cmdPredloziZicu", {}, "txtGustina"},
-    {"winding: P too great for any wire", "mnuNamotaj", {"txtSnaga=1E30"}, "cmdPredloziZicu", {}, "txtSnaga",
-     "Zica za ove brojeve bila bi deblja od 5 mm, a deblje zice za namotavanje nema. Promenite P (snaga pojacala)."},
+    {"winding: no power, no wire, dz kept", "mnuNamotaj", {"txtSnaga=0"}, "cmdPredloziZicu", {}, "txtSnaga"},
+    {"winding: P too great for any wire", "mnuNamotaj", {"txtSnaga=1E30"}, "cmdPredloziZicu", {}, "txtSnaga", "Zica za ove brojeve bila bi deblja od 5 mm, a deblje zice za namotavanje nema. Promenite P (snaga pojacala)."},
 };
 // clang-format on
 
@@ -168,8 +157,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), culprit);
         QCOMPARE(culprit->selectedText(), culprit->text());
         const QString message = program.warner.messages.first();
-        if (!row.warning.isEmpty())  // its decimal commas under the region
-            QCOMPARE(message, QString(row.warning).replace(QRegularExpression("(?<=\\d),(?=\\d)"), point ? "." : ","));
+        if (!row.warning.isEmpty()) QCOMPARE(message, row.warning);
         const QString symbol = culprit->accessibleName().section(QRegularExpression("[ ,]"), 0, 0);  // its first word
         QVERIFY2(message.contains(QRegularExpression("(^|\\W)" + QRegularExpression::escape(symbol) + "(\\W|$)")),
                  qPrintable(symbol + ": " + message));
