@@ -26,6 +26,7 @@ std::optional<Field> firstNotPositive(const Coil& coil) {
                                               {Field::Former, coil.former},
                                               {Field::Length, coil.length},
                                               {Field::Wire, coil.wire},
+                                              // an empty dl takes a positive default
                                               {Field::Outer, coil.outer.value_or(1.0f)}};
     for (const auto& [field, value] : fields) {
         if (!(value > 0) || !std::isfinite(value)) return field;

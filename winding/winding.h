@@ -4,13 +4,15 @@
 //
 // Fields in: the window reads its fields with calc::readField and fills a Coil
 // (or the three figures of suggestWire). Numbers through: wind finds the
-// smallest whole number of turns whose coil, wound layer upon layer along the
-// winding length, reaches the target by the coil form's own
-// calc::coilInductance, and figures the copper of that coil; suggestWire sizes
-// the wire for an amplifier's current with the wire-gauge form's
-// calc::wireSize. Either gives all of its figures or one BadField naming the
-// field to fix. Captions out: the caption functions write the figures by the
-// user's calc::Region, rounded to two decimals like every other caption.
+// smallest whole number of turns whose coil, wound side by side at the wire's
+// diameter over the enamel, layer upon layer along the winding length,
+// reaches the target by the coil form's own calc::coilInductance; it figures
+// the copper of that coil and the inductance of a few turns either side.
+// suggestWire sizes the wire for an amplifier's current with the wire-gauge
+// form's calc::wireSize. Either gives all of its figures or one BadField
+// naming the field to fix. Captions out: the caption functions write the
+// figures by the user's calc::Region, rounded to two decimals like every other
+// caption.
 
 #include <expected>
 #include <optional>
