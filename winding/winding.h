@@ -125,7 +125,7 @@ std::string turnsCaption(const Winding& winding);
 std::string sizeCaption(const Winding& winding, const calc::Region& region);
 // "L = 0,18mH", the coil form's own caption
 std::string inductanceCaption(const Winding& winding, const calc::Region& region);
-// "zica 8,62m  R = 0,19 oma (20 °C)  60,17g"
+// "zica 8,62m  R = 0,19 oma (20 °C)  60,16g"
 std::string copperCaption(const Winding& winding, const calc::Region& region);
 // "I = 5A  d = 1,46mm"
 std::string caption(const WireSuggestion& wire, const calc::Region& region);
