@@ -17,14 +17,15 @@ void solve(benchmark::State& state, winding::Coil coil) {
     }
 }
 
-// The coil form's example; a hair-thin wire one turn to a layer, whose 100 mH
-// needs some 50,000 layers; a wide former under one turn a layer, where a new
-// layer lowers the inductance; a single long layer that never reaches 100 mH;
-// and a former so wide that the coils overflow before they reach the target.
+// The coil form's example; a hair-thin bare wire one turn to a layer, whose
+// 100 mH needs some 50,000 layers; a wide former under one turn a layer, where
+// a new layer lowers the inductance; a single long layer that never reaches
+// 100 mH; and a former so wide that the coils overflow before they reach the
+// target.
 BENCHMARK_CAPTURE(solve, example, winding::Coil{0.18f, 30, 20, 1});
-BENCHMARK_CAPTURE(solve, hairThinOneTurnALayer, winding::Coil{100, 0.01f, 0.001f, 0.001f});
-BENCHMARK_CAPTURE(solve, wideFormerOneTurnALayer, winding::Coil{100, 1000, 1, 1});
-BENCHMARK_CAPTURE(solve, unreachable, winding::Coil{100, 1, 1000, 0.001f});
+BENCHMARK_CAPTURE(solve, hairThinOneTurnALayer, winding::Coil{100, 0.01f, 0.001f, 0.001f, 0.001f});
+BENCHMARK_CAPTURE(solve, wideFormerOneTurnALayer, winding::Coil{100, 1000, 1, 1, 1});
+BENCHMARK_CAPTURE(solve, unreachable, winding::Coil{100, 1, 100, 0.001f, 0.001f});
 BENCHMARK_CAPTURE(solve, overflowing, winding::Coil{1e30f, 1e17f, 20, 1});
 
 // Random coils over the whole range of sizes, targets up to 100 mH: the

@@ -50,12 +50,13 @@ QPushButton* addButton(QFormLayout& rows, const char* name, const char* caption)
     auto* button = new QPushButton(QString::fromLatin1(caption));
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(bold());
-    button->setAutoDefault(false);  // Enter in a field presses nothing, as in the forms
+    button->setAutoDefault(false);  // Enter in a field presses only what its window connects
     addLeftAligned(rows, nullptr, button);
     return button;
 }
 
-QLabel* addResult(QFormLayout& rows, const char* name, const char* spokenName) {
+QLabel* addResult(QFormLayout& rows, const char* name, const char* spokenName,
+                  const char* longestCaption) {
     auto* result = new FramedLabel(QString(), nullptr);
     result->setObjectName(QString::fromLatin1(name));
     result->setFont(bold());
@@ -65,13 +66,9 @@ QLabel* addResult(QFormLayout& rows, const char* name, const char* spokenName) {
     result->setAccessibleName(QString::fromLatin1(spokenName));
     const QFontMetrics metrics(result->font());
     const QMargins frame = result->contentsMargins();
-    // Wide enough for a long turns caption; a longer one is cut with an
-    // ellipsis until the window is widened.
-    const QString longCaption =
-        QStringLiteral("N = 245 namotaja (13 slojeva po 20, u poslednjem 5)");
-    result->setMinimumSize(
-        metrics.horizontalAdvance(longCaption) + frame.left() + frame.right() + 8,
-        metrics.height() + frame.top() + frame.bottom() + 4);
+    result->setMinimumSize(metrics.horizontalAdvance(QString::fromUtf8(longestCaption)) +
+                               frame.left() + frame.right() + 8,
+                           metrics.height() + frame.top() + frame.bottom() + 4);
     rows.addRow(result);
     return result;
 }

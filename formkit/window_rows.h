@@ -29,9 +29,12 @@ QLineEdit* addField(QFormLayout& rows, const FieldText& text, const calc::Region
 
 QPushButton* addButton(QFormLayout& rows, const char* name, const char* caption);
 
-// A framed result across the whole row, empty until a press writes it; its
-// caption can be selected and copied, but Tab passes it by.
-QLabel* addResult(QFormLayout& rows, const char* name, const char* spokenName);
+// A framed result across the whole row, empty until a press writes it, wide
+// enough to show the longest caption given whole; a longer one is cut with an
+// ellipsis until the window is widened. Its caption can be selected and
+// copied, but Tab passes it by.
+QLabel* addResult(QFormLayout& rows, const char* name, const char* spokenName,
+                  const char* longestCaption);
 
 // Widens the labels of every part to the widest, so that the fields of all
 // parts stand in one column. Called once the labels have the window's font.

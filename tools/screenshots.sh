@@ -40,11 +40,12 @@ keys Tab Tab space
 shot form1
 
 # Form1 stays open: the main window is raised over it again. The coil form's
-# example is wound, then a wire suggested for 100 W into 4 ohm; the window
-# goes again before the next shot.
+# example is wound by Enter in L, then a wire suggested for 100 W into 4 ohm,
+# which winds it again with that wire; the window goes again before the next
+# shot.
 xdotool windowraise "$main"
 xdotool windowfocus --sync "$main"
-keys alt+n Tab Tab Tab Tab space Tab Tab Tab Tab space
+keys alt+n Return alt+p
 shot namotaj
 keys ctrl+w
 

@@ -1,5 +1,9 @@
+#include <cfloat>
+#include <charconv>
+#include <iterator>
 #include <string>
 
+#include "winding/digits.h"
 #include "winding/winding.h"
 
 namespace winding {
@@ -27,6 +31,15 @@ std::string counted(int count, const char* one, const char* few, const char* man
 
 }  // namespace
 
+float fourDigits(double value) {
+    char text[32];
+    const char* end =
+        std::to_chars(text, std::end(text), value, std::chars_format::scientific, 3).ptr;
+    float shown = FLT_MAX;
+    std::from_chars(text, end, shown);
+    return shown;
+}
+
 std::string turnsCaption(const Winding& w) {
     std::string text = "N = " + counted(w.turns, "namotaj", "namotaja", "namotaja") + " (" +
                        counted(w.layers, "sloj", "sloja", "slojeva");
@@ -38,7 +51,10 @@ std::string turnsCaption(const Winding& w) {
 }
 
 std::string sizeCaption(const Winding& w, const calc::Region& region) {
-    return "h = " + shown(w.height, region) + "mm  do = " + shown(w.meanDiameter, region) + "mm";
+    std::string text =
+        "h = " + shown(w.height, region) + "mm  do = " + shown(w.meanDiameter, region) + "mm";
+    if (w.lengthShown) text += "  l = " + shown(w.length, region) + "mm";
+    return text;
 }
 
 std::string inductanceCaption(const Winding& w, const calc::Region& region) {
@@ -47,11 +63,15 @@ std::string inductanceCaption(const Winding& w, const calc::Region& region) {
 
 std::string copperCaption(const Winding& w, const calc::Region& region) {
     return "zica " + shown(w.wireLength, region) + "m  R = " + shown(w.resistance, region) +
-           " oma  " + shown(w.mass, region) + "g";
+           " oma (20 \u00B0C)  " + shown(w.mass, region) + "g";
 }
 
 std::string caption(const WireSuggestion& wire, const calc::Region& region) {
     return "I = " + shown(wire.current, region) + "A  d = " + shown(wire.diameter, region) + "mm";
+}
+
+std::string inductanceText(float inductance, const calc::Region& region) {
+    return calc::numberText(fourDigits(inductance), region);
 }
 
 std::string lossCaption(double loss, const calc::Region& region) {

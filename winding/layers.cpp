@@ -15,28 +15,36 @@ float shown(float x) {
     return calc::readField(calc::numberText(calc::roundTo2(x), plain), plain).value();
 }
 
-Field larger(float former, float height) { return former >= height ? Field::Former : Field::Wire; }
+Field larger(float former, float height, const Lay& lay) {
+    return former >= height ? Field::Former : lay.field;
+}
 
 }  // namespace
 
-std::expected<Layers, Field> layers(const Coil& coil, int count) {
-    const float height = static_cast<float>(count) * coil.wire;
-    if (!std::isfinite(height)) return std::unexpected(Field::Wire);
+std::expected<Shape, Field> shape(const Coil& coil, const Lay& lay, int turns) {
+    const int layers = (turns - 1) / lay.perLayer + 1;
+    const float height = static_cast<float>(layers) * lay.pitch;
+    if (!std::isfinite(height)) return std::unexpected(lay.field);
     const float meanDiameter = coil.former + height;
-    if (!std::isfinite(meanDiameter)) return std::unexpected(larger(coil.former, height));
-    return Layers{count, shown(height), shown(meanDiameter)};
+    if (!std::isfinite(meanDiameter)) return std::unexpected(larger(coil.former, height, lay));
+    // A layer that holds all the turns is only as long as they lie.
+    const float length = layers == 1 ? shown(static_cast<float>(turns) * lay.pitch) : coil.length;
+    return Shape{turns, layers, shown(height), shown(meanDiameter), length};
 }
 
-std::expected<float, Field> inductance(const Coil& coil, int turns, const Layers& layers) {
-    const float N = static_cast<float>(turns);
-    const auto coilForm = calc::coilInductance(N, layers.meanDiameter, coil.length, layers.height);
+std::expected<float, Field> inductance(const Coil& coil, const Lay& lay, const Shape& shape) {
+    const float N = static_cast<float>(shape.turns);
+    const auto coilForm = calc::coilInductance(N, shape.meanDiameter, shape.length, shape.height);
     if (coilForm) return coilForm->L;
-    // With positive fields the only failure is an overflow; if the same coil
-    // 1 mm long still overflows, its diameter drives it, not its length.
-    if (calc::coilInductance(N, layers.meanDiameter, 1.0f, layers.height)) {
+    // The divisor 3 d0 + 9 l + 10 h is zero only when all three show as zero,
+    // and then so does the numerator's d0: a coil of no inductance.
+    if (coilForm.error().kind == calc::FaultKind::DivisionByZero) return 0.0f;
+    // Otherwise a step overflows; if the same coil 1 mm long does not, its
+    // great length drives the overflow, else its diameter.
+    if (shape.length > 1 && calc::coilInductance(N, shape.meanDiameter, 1.0f, shape.height)) {
         return std::unexpected(Field::Length);
     }
-    return std::unexpected(larger(coil.former, layers.height));
+    return std::unexpected(larger(coil.former, shape.height, lay));
 }
 
 }  // namespace winding

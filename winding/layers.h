@@ -6,19 +6,30 @@
 
 namespace winding {
 
-// A coil wound in `count` layers, its height and mean diameter as their
-// captions show them: these are the values a builder types into the coil form.
-struct Layers {
-    int count;
-    float height;
-    float meanDiameter;
+// How the turns lie: side by side at the pitch, the wire's outer diameter,
+// perLayer to a layer; `field` sets the pitch and is named for what it drives.
+struct Lay {
+    float pitch;
+    Field field;
+    int perLayer;
 };
 
-// Both values rise with the count, and so does any overflow; a failure names
-// the field that drives the overflowing step.
-std::expected<Layers, Field> layers(const Coil& coil, int count);
+// A coil of some turns as they lie, as a builder types it into
+// the coil form: N, and h, d0 and l as their captions show them.
+struct Shape {
+    int turns;
+    int layers;
+    float height;
+    float meanDiameter;
+    float length;  // l, or in one layer the length its turns cover
+};
 
-// The coil form's inductance of `turns` turns wound in these layers, mH.
-std::expected<float, Field> inductance(const Coil& coil, int turns, const Layers& layers);
+// The height and mean diameter rise with the turns, and so does any overflow;
+// the length rises within the first layer and is l in every other. A failure
+// names the field that drives the overflowing step.
+std::expected<Shape, Field> shape(const Coil& coil, const Lay& lay, int turns);
+
+// The coil form's inductance of a shape, mH.
+std::expected<float, Field> inductance(const Coil& coil, const Lay& lay, const Shape& shape);
 
 }  // namespace winding

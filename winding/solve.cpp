@@ -16,24 +16,23 @@ constexpr double absoluteRoom = 16 * double{std::numeric_limits<float>::denorm_m
 
 class Search {
 public:
-    Search(const Coil& coil, int perLayer) : m_coil(coil), m_perLayer(perLayer) {}
+    Search(const Coil& coil, const Lay& lay) : m_coil(coil), m_lay(lay) {}
 
     std::expected<Turns, BadField> run() {
         const std::optional<BadField> overflow = limitToFiniteCoils();
-        const auto layer = m_limit > 0 ? firstLayerReaching(1, layerOf(m_limit)) : std::nullopt;
-        if (layer) return firstTurnsIn(*layer);
+        if (const auto turns = m_limit > 0 ? firstReaching(1, m_limit) : std::nullopt) {
+            const Shape found = shapeOf(*turns);
+            return Turns{found, inductanceOf(found)};
+        }
         if (overflow) return std::unexpected(*overflow);
         return std::unexpected(BadField{Problem::Unreachable, Field::Inductance});
     }
 
 private:
-    int layerOf(int turns) const { return (turns - 1) / m_perLayer + 1; }
-    int lastTurnsOf(int layer) const { return std::min(layer * m_perLayer, m_limit); }
-
     std::expected<float, Field> tryInductance(int turns) const {
-        const auto stack = layers(m_coil, layerOf(turns));
-        if (!stack) return std::unexpected(stack.error());
-        return inductance(m_coil, turns, *stack);
+        const auto coil = shape(m_coil, m_lay, turns);
+        if (!coil) return std::unexpected(coil.error());
+        return inductance(m_coil, m_lay, *coil);
     }
 
     // Every step of a coil grows with its turns, so once one overflows every
@@ -62,60 +61,45 @@ private:
     }
 
     // Below the limit nothing overflows, so value() never throws.
-    Layers layersOf(int layer) const { return layers(m_coil, layer).value(); }
-    float inductanceOf(int turns, const Layers& stack) const {
-        return inductance(m_coil, turns, stack).value();
-    }
+    Shape shapeOf(int turns) const { return shape(m_coil, m_lay, turns).value(); }
+    float inductanceOf(const Shape& coil) const { return inductance(m_coil, m_lay, coil).value(); }
 
-    // The first layer in first..last whose fullest coil reaches the target.
+    // The first number of turns in first..last whose coil reaches the target.
     // The inductance rises within a layer but may fall where the next begins,
-    // so a block of layers is passed over only when a bound above all of its
-    // coils falls short. More turns, a wider mean diameter and a lower height
-    // each raise a coil's exact inductance: the last layer's turns and
-    // diameter with the first layer's height bound every coil of the block.
-    // A bound that overflows rules nothing out.
-    std::optional<int> firstLayerReaching(int first, int last) const {
+    // and within the first layer, whose length grows with its turns in steps
+    // of the caption's hundredths, it may fall too; so a block of turns is
+    // passed over only when a bound above all of its coils falls short. More
+    // turns, a wider mean diameter, a lower height and a shorter length each
+    // raise a coil's exact inductance: the last coil's turns and diameter with
+    // the first coil's height and the shorter of the two lengths bound every
+    // coil of the block. A bound that overflows rules nothing out.
+    std::optional<int> firstReaching(int first, int last) const {
         if (first == last) {
-            const float L = inductanceOf(lastTurnsOf(last), layersOf(last));
-            return L >= m_coil.inductance ? std::optional(last) : std::nullopt;
+            if (inductanceOf(shapeOf(last)) >= m_coil.inductance) return last;
+            return std::nullopt;
         }
-        const Layers low = layersOf(first);
-        const Layers high = layersOf(last);
-        const auto bound =
-            inductance(m_coil, lastTurnsOf(last), Layers{last, low.height, high.meanDiameter});
+        const Shape low = shapeOf(first);
+        const Shape high = shapeOf(last);
+        const auto bound = inductance(m_coil, m_lay,
+                                      Shape{last, high.layers, low.height, high.meanDiameter,
+                                            std::min(low.length, high.length)});
         if (bound && *bound * (1 + relativeRoom) + absoluteRoom < m_coil.inductance) {
             return std::nullopt;
         }
         const int middle = first + (last - first) / 2;
-        if (const auto layer = firstLayerReaching(first, middle)) return layer;
-        return firstLayerReaching(middle + 1, last);
-    }
-
-    // Within one layer the inductance only rises with the turns.
-    Turns firstTurnsIn(int layer) const {
-        const Layers stack = layersOf(layer);
-        int below = (layer - 1) * m_perLayer;
-        int reaching = lastTurnsOf(layer);
-        while (reaching - below > 1) {
-            const int middle = below + (reaching - below) / 2;
-            if (inductanceOf(middle, stack) >= m_coil.inductance) {
-                reaching = middle;
-            } else {
-                below = middle;
-            }
-        }
-        return Turns{reaching, stack, inductanceOf(reaching, stack)};
+        if (const auto turns = firstReaching(first, middle)) return turns;
+        return firstReaching(middle + 1, last);
     }
 
     const Coil& m_coil;
-    int m_perLayer;
+    const Lay& m_lay;
     int m_limit = 0;
 };
 
 }  // namespace
 
-std::expected<Turns, BadField> smallestTurns(const Coil& coil, int perLayer) {
-    return Search(coil, perLayer).run();
+std::expected<Turns, BadField> smallestTurns(const Coil& coil, const Lay& lay) {
+    return Search(coil, lay).run();
 }
 
 }  // namespace winding

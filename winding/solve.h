@@ -8,13 +8,12 @@
 namespace winding {
 
 struct Turns {
-    int count;
-    Layers layers;     // the layers those turns fill
+    Shape shape;
     float inductance;  // mH
 };
 
 // The smallest number of turns, at most maxTurns, whose coil reaches the
-// target when wound perLayer (>= 1) turns to a layer.
-std::expected<Turns, BadField> smallestTurns(const Coil& coil, int perLayer);
+// target when its turns lie so (perLayer >= 1).
+std::expected<Turns, BadField> smallestTurns(const Coil& coil, const Lay& lay);
 
 }  // namespace winding

@@ -1,5 +1,5 @@
-#include <cfloat>
 #include <cmath>
+#include <utility>
 
 #include "winding/winding.h"
 
@@ -16,6 +16,20 @@ double nextTenthUp(double diameter) {
     return std::ceil(hundredths / 10) / 10;
 }
 
+// The field that pushes the diameter furthest out of bounds, in the direction
+// (+1 thicker, -1 thinner) that it left them: d grows as (P / Z)^(1/4) J^(-1/2),
+// and each field pushes by its factor on the window's defaults, 100 W, 4 ohm
+// and 3 A/mm^2. A power of zero pushes infinitely thinner.
+Field furthestOut(double power, double impedance, double density, int direction) {
+    const std::pair<Field, double> pushes[] = {{Field::Power, std::log(power / 100) / 4},
+                                               {Field::Impedance, -std::log(impedance / 4) / 4},
+                                               {Field::Density, -std::log(density / 3) / 2}};
+    auto furthest = pushes[0];
+    for (const auto& push : pushes)
+        if (direction * push.second > direction * furthest.second) furthest = push;
+    return furthest.first;
+}
+
 }  // namespace
 
 std::expected<WireSuggestion, BadField> suggestWire(double power, double impedance,
@@ -27,16 +41,18 @@ std::expected<WireSuggestion, BadField> suggestWire(double power, double impedan
         return std::unexpected(BadField{Problem::NotPositive, Field::Impedance});
     if (!positive(density)) return std::unexpected(BadField{Problem::NotPositive, Field::Density});
 
-    const double currentSquared = power / impedance;
-    if (!(currentSquared <= FLT_MAX)) {
-        // A huge power or a tiny impedance, whichever strays further from 1.
-        const Field field = power * impedance >= 1 ? Field::Power : Field::Impedance;
-        return std::unexpected(BadField{Problem::Overflow, field});
-    }
-    const double current = std::sqrt(currentSquared);
-    // The current is now below 2^64: only a tiny density can overflow the wire.
+    // A current or a wire beyond the range of the steps is a wire too thick.
+    const double current = std::sqrt(power / impedance);
     const auto wire = calc::wireSize(current, density);
-    if (!wire) return std::unexpected(BadField{Problem::Overflow, Field::Density});
+    const double shown = wire ? calc::roundTo2(wire->d) : INFINITY;
+    if (shown < thinnestWire) {
+        return std::unexpected(
+            BadField{Problem::BelowThinnestWire, furthestOut(power, impedance, density, -1)});
+    }
+    if (shown > thickestWire) {
+        return std::unexpected(
+            BadField{Problem::AboveThickestWire, furthestOut(power, impedance, density, 1)});
+    }
     return WireSuggestion{current, wire->d, nextTenthUp(wire->d)};
 }
 

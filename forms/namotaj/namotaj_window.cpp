@@ -2,10 +2,13 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -28,12 +31,32 @@ constexpr formkit::FieldText fields[] = {
     {"txtPrecnikTela", "D", "precnik tela", "mm", "30"},
     {"txtDuzina", "l", "duzina namotaja", "mm", "20"},
     {"txtPrecnikZice", "dz", "precnik zice", "mm", "1"},
+    // Empty: the wire's grade 1 diameter over the enamel, which the placeholder shows.
+    {"txtPrecnikPrekoLaka", "dl", "precnik preko laka", "mm", ""},
     // The coil form's text: 100 W into 4 ohm, 3 A per square millimetre.
     {"txtSnaga", "P", "snaga pojacala", "W", "100"},
     {"txtImpedansa", "Z", "impedansa zvucnika", "oma", "4"},
     {"txtGustina", "J", "gustina struje", "A/mm2", "3"},
 };
-constexpr std::size_t coilFieldCount = 4;
+constexpr std::size_t coilFieldCount = 5;
+
+// N - 2 to N + 2 with their layers and inductance, read-only.
+QTableWidget* addAround(QFormLayout& rows) {
+    auto* table = new QTableWidget(0, 3);
+    table->setObjectName(QStringLiteral("tblOkoN"));
+    table->setAccessibleName(QStringLiteral("Induktivitet za N-2 do N+2 namotaja"));
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("N"), QStringLiteral("slojeva"), QStringLiteral("L (mH)")});
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false);  // Tab goes on to the next field
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rows.addRow(table);
+    return table;
+}
 
 }  // namespace
 
@@ -51,32 +74,63 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
         m_inputs[i] = {formkit::addField(rows, fields[i], region), fields[i].symbol,
                        fields[i].meaning};
     }
-    QPushButton* wind = formkit::addButton(*coilRows, "cmdIzracunaj", "Izracunaj");
-    m_turns = formkit::addResult(*coilRows, "lblNamotaji", "N, broj namotaja i slojeva");
-    m_size =
-        formkit::addResult(*coilRows, "lblMere", "h i do, debljina namotaja i srednji precnik");
-    m_inductance = formkit::addResult(*coilRows, "lblInduktivitet", "L, induktivitet kalema");
-    m_copper = formkit::addResult(*coilRows, "lblBakar", "zica, duzina, otpor i masa bakra");
-    m_loss = formkit::addResult(*coilRows, "lblGubitak", "gubitak na kalemu");
-    QPushButton* suggest = formkit::addButton(*wireRows, "cmdPredloziZicu", "Predlozi zicu");
-    m_wire = formkit::addResult(*wireRows, "lblZica", "I i d, struja i precnik zice");
+    QPushButton* wind = formkit::addButton(*coilRows, "cmdIzracunaj", "&Izracunaj");
+    // Each result wide enough for the longest caption of a coil a builder winds:
+    // up to 99999 turns in up to 999 layers.
+    m_turns = formkit::addResult(*coilRows, "lblNamotaji", "N, broj namotaja i slojeva",
+                                 "N = 88888 namotaja (888 slojeva po 8888, u poslednjem 8888)");
+    m_size = formkit::addResult(*coilRows, "lblMere", "h i do, debljina namotaja i srednji precnik",
+                                "h = 888,88mm  do = 8888,88mm  l = 888,88mm");
+    m_inductance =
+        formkit::addResult(*coilRows, "lblInduktivitet", "L, induktivitet kalema", "L = 8888,88mH");
+    m_copper = formkit::addResult(*coilRows, "lblBakar", "zica, duzina, otpor i masa bakra",
+                                  "zica 88888,88m  R = 8888,88 oma (20 \u00B0C)  88888,88g");
+    m_loss = formkit::addResult(*coilRows, "lblGubitak", "gubitak na kalemu",
+                                "gubitak na kalemu -88,88 dB");
+    m_around = addAround(*coilRows);
+    QPushButton* suggest = formkit::addButton(*wireRows, "cmdPredloziZicu", "&Predlozi zicu");
+    m_wire = formkit::addResult(*wireRows, "lblZica", "I i d, struja i precnik zice",
+                                "I = 888,88A  d = 4,88mm");
 
     auto* parts = new QVBoxLayout(this);
     parts->addWidget(coilBox);
     parts->addWidget(wireBox);
     parts->addStretch();
     formkit::lineUpFields({coilRows, wireRows});
+    // All five rows in view, each a line of the window's font, which the table has by now.
+    const int row = m_around->fontMetrics().height() + 6;
+    m_around->verticalHeader()->setDefaultSectionSize(row);
+    m_around->setFixedHeight(m_around->horizontalHeader()->sizeHint().height() + 5 * row +
+                             2 * m_around->frameWidth());
 
     // Top to bottom, each part's button after its fields.
     std::vector<QWidget*> tabs;
     for (const formkit::Input& coil : coilInputs()) tabs.push_back(coil.field);
     tabs.push_back(wind);
+    tabs.push_back(m_around);
     for (const formkit::Input& wire : wireInputs()) tabs.push_back(wire.field);
     tabs.push_back(suggest);
     for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1], tabs[i]);
     setFocusProxy(m_inputs[0].field);
 
-    connect(wind, &QPushButton::clicked, this, &NamotajWindow::windCoil);
+    connect(input(Field::Wire).field, &QLineEdit::textChanged, this,
+            &NamotajWindow::showOuterDiameter);
+    showOuterDiameter();
+    // Results go stale as soon as a field they were computed from changes.
+    for (const formkit::Input& coil : coilInputs())
+        connect(coil.field, &QLineEdit::textChanged, this,
+                [this] { markStale(coilResults(), true); });
+    for (const formkit::Input& wire : wireInputs())
+        connect(wire.field, &QLineEdit::textChanged, this, [this, &wire] {
+            markStale(std::array<QWidget*, 1>{m_wire}, true);
+            if (&wire == &input(Field::Impedance)) markStale(coilResults(), true);  // the loss
+        });
+    // Enter in a field presses its part's button.
+    for (const formkit::Input& coil : coilInputs())
+        connect(coil.field, &QLineEdit::returnPressed, wind, &QPushButton::click);
+    for (const formkit::Input& wire : wireInputs())
+        connect(wire.field, &QLineEdit::returnPressed, suggest, &QPushButton::click);
+    connect(wind, &QPushButton::clicked, this, [this] { windCoil(true); });
     connect(suggest, &QPushButton::clicked, this, &NamotajWindow::suggestWire);
 }
 
@@ -84,7 +138,7 @@ const formkit::Input& NamotajWindow::input(Field field) const {
     return m_inputs[std::to_underlying(field)];
 }
 
-std::span<const formkit::Input, 4> NamotajWindow::coilInputs() const {
+std::span<const formkit::Input, 5> NamotajWindow::coilInputs() const {
     return std::span(m_inputs).first<coilFieldCount>();
 }
 
@@ -93,16 +147,41 @@ std::span<const formkit::Input, 3> NamotajWindow::wireInputs() const {
 }
 
 void NamotajWindow::tell(const winding::BadField& failure) {
-    formkit::reportFailure(m_context, windingWarning(failure, m_inputs), input(failure.field));
+    formkit::reportFailure(m_context, windingWarning(failure, m_inputs, m_context.region()),
+                           input(failure.field));
 }
 
-void NamotajWindow::windCoil() {
+void NamotajWindow::showOuterDiameter() {
     const calc::Region region = m_context.region();
-    const auto values = formkit::readFields<float>(m_context, coilInputs(), region);
-    if (!values) return;
-    const auto& [inductance, former, length, wire] = *values;
-    const auto coil = winding::wind({inductance, former, length, wire});
-    if (!coil) return tell(coil.error());
+    const auto copper = calc::readField(input(Field::Wire).field->text().toStdString(), region);
+    QString shown;
+    if (copper && *copper > 0 && std::isfinite(*copper))
+        shown = QString::fromStdString(calc::numberText(winding::overallDiameter(*copper), region));
+    input(Field::Outer).field->setPlaceholderText(shown);
+}
+
+void NamotajWindow::windCoil(bool tellFailures) {
+    const calc::Region region = m_context.region();
+    std::array<std::optional<float>, coilFieldCount> values;
+    for (std::size_t i = 0; i < coilFieldCount; ++i) {
+        const formkit::Input& coilInput = coilInputs()[i];
+        const QString text = coilInput.field->text();
+        // An empty dl takes the wire's grade 1 diameter.
+        if (&coilInput == &input(Field::Outer) && text.trimmed().isEmpty()) continue;
+        const auto read = calc::readField(text.toStdString(), region);
+        if (!read) {
+            if (tellFailures)
+                formkit::reportFailure(m_context, formkit::readingWarning(read.error(), coilInput),
+                                       coilInput);
+            return;
+        }
+        values[i] = *read;
+    }
+    const auto coil = winding::wind({*values[0], *values[1], *values[2], *values[3], values[4]});
+    if (!coil) {
+        if (tellFailures) tell(coil.error());
+        return;
+    }
 
     // The loss is an extra: a Z that gives none leaves it out without a warning.
     std::string loss;
@@ -116,6 +195,50 @@ void NamotajWindow::windCoil() {
     formkit::setCaption(m_inductance, winding::inductanceCaption(*coil, region));
     formkit::setCaption(m_copper, winding::copperCaption(*coil, region));
     formkit::setCaption(m_loss, loss);
+    showAround(*coil, region);
+    markStale(coilResults(), false);
+}
+
+std::array<QWidget*, 6> NamotajWindow::coilResults() const {
+    return {m_turns, m_size, m_inductance, m_copper, m_loss, m_around};
+}
+
+// Greyed, and told to a screen reader, until the next press that succeeds.
+void NamotajWindow::markStale(std::span<QWidget* const> results, bool stale) {
+    const QString note = QStringLiteral("zastarelo: polja su promenjena posle racunanja");
+    QPalette grey;
+    for (const auto role : {QPalette::WindowText, QPalette::Text})
+        grey.setColor(role, palette().color(QPalette::Disabled, role));
+    for (QWidget* result : results) {
+        result->setPalette(stale ? grey : QPalette());
+        if (auto* label = qobject_cast<QLabel*>(result)) {
+            const QString told =
+                stale && !label->text().isEmpty()
+                    ? label->text() + QStringLiteral(" (") + note + QLatin1Char(')')
+                    : label->text();
+            label->setToolTip(told);
+            label->setAccessibleDescription(told);
+        } else {
+            result->setAccessibleDescription(stale ? note : QString());
+        }
+    }
+}
+
+void NamotajWindow::showAround(const winding::Winding& coil, const calc::Region& region) {
+    m_around->setRowCount(static_cast<int>(coil.around.size()));
+    for (int row = 0; row < m_around->rowCount(); ++row) {
+        const winding::Neighbour& neighbour = coil.around[static_cast<std::size_t>(row)];
+        const QString texts[] = {
+            QString::number(neighbour.turns), QString::number(neighbour.layers),
+            QString::fromStdString(winding::inductanceText(neighbour.inductance, region))};
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setTextAlignment(Qt::AlignCenter);
+            if (neighbour.turns == coil.turns)
+                item->setFont(formkit::tableFont(formkit::bold975, font()));
+            m_around->setItem(row, column, item);
+        }
+    }
 }
 
 void NamotajWindow::suggestWire() {
@@ -127,8 +250,15 @@ void NamotajWindow::suggestWire() {
     if (!wire) return tell(wire.error());
 
     formkit::setCaption(m_wire, winding::caption(*wire, region));
-    input(Field::Wire)
-        .field->setText(QString::fromStdString(calc::numberText(wire->roundedUp, region)));
+    markStale(std::array<QWidget*, 1>{m_wire}, false);
+    QLineEdit* copper = input(Field::Wire).field;
+    const QString suggested = QString::fromStdString(calc::numberText(wire->roundedUp, region));
+    if (copper->text() == suggested) return;
+    copper->setText(suggested);
+    // The diameter over the enamel typed was the old wire's.
+    input(Field::Outer).field->clear();
+    // Coil results shown are the old wire's: wound again with the new one where the fields allow.
+    if (!m_turns->text().isEmpty()) windCoil(false);
 }
 
 void NamotajWindow::takeCoil(const formkit::CoilToWind& coil) {

@@ -55,7 +55,7 @@ shot form1
 # Form1, a window of its own, stays above the main window: Alt+F4 closes it.
 keys alt+F4
 activate_main
-keys alt+n Tab Tab Tab Tab space Tab Tab Tab Tab space
+keys alt+n Return alt+p
 shot namotaj
 # The response of the woofer's and the tweeter's default halves.
 keys ctrl+w alt+t b Tab Tab space Tab Tab Tab space alt+t v Tab Tab Tab Tab space Tab space alt+o
