@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <complex>
+#include <fstream>
 #include <limits>
 #include <numbers>
 #include <optional>
@@ -156,6 +157,36 @@ TEST(Measurement, MinimumPhaseOfAHighPass) {
     EXPECT_TRUE(m.phaseDerived());
     for (const Sample& s : m.samples())
         EXPECT_NEAR(s.phase, std::atan(1000 / s.frequency) * (180 / pi), 0.2) << s.frequency;
+}
+
+// Every shipped file gives its sample driver's model back, at its frequencies and between them;
+// a file without phase its minimum phase, one octave inside its ends.
+TEST(Examples, FilesGiveTheModelBack) {
+    int derived = 0;
+    for (const Example& example : examples) {
+        EXPECT_EQ(unusable(example.parameters), std::nullopt) << example.name;
+        for (const auto& [kind, extension] : {std::pair(Frd, ".frd"), std::pair(Zma, ".zma")}) {
+            const std::string name = example.name + std::string(extension);
+            std::ifstream file(TAV20_PRIMERI "/" + name, std::ios::binary);
+            const Measurement m = read(kind, std::string(std::istreambuf_iterator<char>(file), {}));
+            derived += m.phaseDerived();
+            const auto& s = m.samples();
+            for (std::size_t i = 0; i < s.size(); ++i) {
+                for (double f :
+                     {s[i].frequency, std::sqrt(s[i].frequency * s[std::min(i + 1, s.size() - 1)].frequency)}) {
+                    const Complex model =
+                        kind == Frd ? acoustic(example.parameters, f) : impedance(example.parameters, f);
+                    EXPECT_NEAR(dB(m.at(f)), dB(model), 0.1) << name << " at " << f;
+                    if (!m.phaseDerived()) {
+                        EXPECT_LT(phaseApart(degrees(m.at(f)), degrees(model)), 1) << name << " at " << f;
+                    } else if (f > 2 * s.front().frequency && f < s.back().frequency / 2) {
+                        EXPECT_LT(phaseApart(degrees(m.at(f)), degrees(model)), 5) << name << " at " << f;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(derived, 0);
 }
 
 // Either file alone: a ZMA's driver is flat at 0 dB, an FRD's a resistor of the nominal impedance.
