@@ -79,8 +79,9 @@ bench: build
 	$(BUILD)/bench/calc_bench
 	$(BUILD)/bench/response_bench
 	$(BUILD)/bench/winding_bench
+	$(BUILD)/bench/driver_bench
 	$(BUILD)/bench/odziv_bench
-	tests/package/unpack.sh $(BUILD) $(BUILD)/installed >/dev/null
+	tests/packaging/unpack.sh $(BUILD) $(BUILD)/installed >/dev/null
 	tests/e2e/session.sh $(BUILD)/bench/startup/startup_bench 20 $(BUILD)/installed/usr/bin/tav20 \
 	    $(BUILD)/bench/startup/minimal_mdi $(BUILD)/bench/startup/minimal_mdi_menu
 
