@@ -5,7 +5,6 @@
 #include <cmath>
 #include <complex>
 #include <fstream>
-#include <limits>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -35,14 +34,13 @@ Measurement read(FileKind kind, std::string_view text) {
 TEST(Parameters, UnusableNamesTheField) {
     using enum Field;
     using enum Fault;
-    const double inf = std::numeric_limits<double>::infinity();
     const std::tuple<const char*, double Parameters::*, double, std::optional<Unusable>> rows[] = {
         {"noLe", &Parameters::le, 0, std::nullopt},
         {"anyFiniteSensitivity", &Parameters::sensitivity, -3, std::nullopt},
         {"zeroRe", &Parameters::re, 0, Unusable{Re, Zero}},
         {"negativeFs", &Parameters::fs, -42, Unusable{Fs, Negative}},
         {"nanQes", &Parameters::qes, std::nan(""), Unusable{Qes, NotFinite}},
-        {"infiniteSensitivity", &Parameters::sensitivity, -inf, Unusable{Sensitivity, NotFinite}},
+        {"infiniteSensitivity", &Parameters::sensitivity, -HUGE_VAL, Unusable{Sensitivity, NotFinite}},
         {"r2WithoutL2", &Parameters::l2, 0, Unusable{L2, Zero}},
     };
     for (const auto& [name, field, value, expected] : rows) {
@@ -169,11 +167,9 @@ TEST(Examples, FilesGiveTheModelBack) {
                     const Complex model =
                         kind == Frd ? acoustic(example.parameters, f) : impedance(example.parameters, f);
                     EXPECT_NEAR(dB(m.at(f)), dB(model), 0.1) << name << " at " << f;
-                    if (!m.phaseDerived()) {
-                        EXPECT_LT(apart(m.at(f), model), 1) << name << " at " << f;
-                    } else if (f > 2 * s.front().frequency && f < s.back().frequency / 2) {
-                        EXPECT_LT(apart(m.at(f), model), 5) << name << " at " << f;
-                    }
+                    const bool inside = f > 2 * s.front().frequency && f < s.back().frequency / 2;
+                    if (m.phaseDerived() && !inside) continue;
+                    EXPECT_LT(apart(m.at(f), model), m.phaseDerived() ? 5 : 1) << name << " at " << f;
                 }
             }
         }
