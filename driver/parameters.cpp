@@ -21,9 +21,10 @@ std::optional<Fault> fault(double value, bool zeroAllowed) {
 
 std::optional<Unusable> unusable(const Parameters& p) {
     using enum Field;
-    const std::pair<Field, double> positive[] = {
+    // In the order of the fields, so that the first to fix is named; only Le may be left at 0.
+    const std::pair<Field, double> physical[] = {
         {Re, p.re}, {Le, p.le}, {Fs, p.fs}, {Qms, p.qms}, {Qes, p.qes}};
-    for (const auto& [field, value] : positive) {
+    for (const auto& [field, value] : physical) {
         if (const auto why = fault(value, field == Le)) return Unusable{field, *why};
     }
     if (!std::isfinite(p.sensitivity)) return Unusable{Sensitivity, Fault::NotFinite};
