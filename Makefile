@@ -16,7 +16,7 @@ BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins
 TEST_DEBS  := googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
               file desktop-file-utils appstream lintian man-db \
               python3-pyatspi at-spi2-core dbus-daemon dbus-bin libxcb1-dev
-FUZZ_DEBS  := clang libclang-rt-14-dev
+FUZZ_DEBS  := clang-16 libclang-rt-16-dev
 MONKEY_DEBS := gdb xvfb xdotool
 # Qt's sources come through apt-get source, its host tools from the Debian Qt.
 WINDOWS_DEBS      := cmake ninja-build make g++-mingw-w64-x86-64-posix dpkg-dev \
@@ -79,8 +79,9 @@ bench: build
 	$(BUILD)/bench/calc_bench
 	$(BUILD)/bench/response_bench
 	$(BUILD)/bench/winding_bench
+	$(BUILD)/bench/driver_bench
 	$(BUILD)/bench/odziv_bench
-	tests/package/unpack.sh $(BUILD) $(BUILD)/installed >/dev/null
+	tests/packaging/unpack.sh $(BUILD) $(BUILD)/installed >/dev/null
 	tests/e2e/session.sh $(BUILD)/bench/startup/startup_bench 20 $(BUILD)/installed/usr/bin/tav20 \
 	    $(BUILD)/bench/startup/minimal_mdi $(BUILD)/bench/startup/minimal_mdi_menu
 
@@ -91,10 +92,12 @@ fuzz: deps
 	$(call install_missing,$(FUZZ_DEBS))
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DTAV20_GUI=OFF -DTAV20_BENCH=OFF -DTAV20_HARDENING=OFF \
 	    -DTAV20_FUZZ=ON \
-	    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(FUZZ_BUILD) --target read_field_fuzz
-	mkdir -p fuzz-corpus
-	$(FUZZ_BUILD)/tests/calc/read_field_fuzz -max_total_time=$${FUZZ_SECONDS:-600} fuzz-corpus
+	    -DCMAKE_CXX_COMPILER=clang++-16 -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) --target read_field_fuzz measurement_fuzz
+	mkdir -p fuzz-corpus/field fuzz-corpus/measurement
+	$(FUZZ_BUILD)/tests/calc/read_field_fuzz -max_total_time=$${FUZZ_SECONDS:-600} fuzz-corpus/field
+	$(FUZZ_BUILD)/tests/driver/measurement_fuzz -max_total_time=$${FUZZ_SECONDS:-600} \
+	    fuzz-corpus/measurement packaging/primeri
 
 # Random keys against the program under both regional settings at once, until
 # MONKEY_MINUTES have passed (default 10); the same MONKEY_SEED sends the same keys.

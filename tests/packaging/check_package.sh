@@ -27,7 +27,13 @@ expected="./usr/bin/tav20
 ./usr/share/icons/hicolor/32x32/apps/tav20.png
 ./usr/share/lintian/overrides/tav20
 ./usr/share/man/man1/tav20.1.gz
-./usr/share/metainfo/org.example.tav20.metainfo.xml"
+./usr/share/metainfo/org.example.tav20.metainfo.xml
+./usr/share/tav20/primeri/bas-16cm.frd
+./usr/share/tav20/primeri/bas-16cm.zma
+./usr/share/tav20/primeri/srednji-10cm.frd
+./usr/share/tav20/primeri/srednji-10cm.zma
+./usr/share/tav20/primeri/visoki-25mm.frd
+./usr/share/tav20/primeri/visoki-25mm.zma"
 listing=$(dpkg-deb -c "$deb")
 shipped=$(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | sort)
 [ "$shipped" = "$expected" ] || fail "files differ:"$'\n'"$shipped"

@@ -1,0 +1,15 @@
+#pragma once
+
+// A loudspeaker driver as it is, not as a resistor: its impedance and its acoustic response.
+//
+// Known in: its Thiele-Small Parameters (unusable names the field to fix), or the bytes of its
+// measured FRD and ZMA files, which readMeasurement takes in the dialects real files come in and
+// turns into a Measurement, all or nothing, or a ReadError naming the line; a file without phase
+// gets the minimum phase of its level. Numbers out: impedance and acoustic give Z(f) and H(f) of a
+// Driver at any frequency, from the model or between the measured samples, held at the end
+// sample's value beyond them (Measurement::covers says where).
+
+#include "driver/examples.h"
+#include "driver/measurement.h"
+#include "driver/model.h"
+#include "driver/parameters.h"
