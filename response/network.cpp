@@ -51,10 +51,11 @@ std::optional<Unusable> unusable(const Network& network) {
     for (const Part& part : network.parts) {
         if (!std::isfinite(part.value)) return Unusable::NotFinite;
     }
+    // The forms compute the parts from Z: a negative Z makes them negative too.
+    if (network.load < 0) return Unusable::NegativeLoad;
     for (const Part& part : network.parts) {
         if (part.value < 0) return Unusable::NegativePart;
     }
-    if (network.load < 0) return Unusable::NegativeLoad;
     return std::nullopt;
 }
 

@@ -52,7 +52,8 @@ std::optional<formkit::CoilToWind> FactsModel::coilAt(int row) const {
     if (row < 0 || row >= int(m_rows.size()) || m_rows[row].part < 0) return std::nullopt;
     const response::Network& network = m_curves[m_rows[row].curve].computed;
     const response::Part& part = network.parts[m_rows[row].part];
-    if (part.capacitor) return std::nullopt;
+    // A coil of 0 mH (or a rounding's -0) is a wire: nothing to wind.
+    if (part.capacitor || !(part.value > 0)) return std::nullopt;
     return formkit::CoilToWind{part.value, network.load};
 }
 

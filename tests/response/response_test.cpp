@@ -147,7 +147,7 @@ TEST(Edges, HalfPower) {
         {"negativeZeroIsZero", net(LowPass12db, {-0.0, 56}, -0.0), nullopt, nullopt, nullopt},
         {"negativeCoil", net(LowPass6db, {-1.27}, R), nullopt, nullopt, NegativePart},
         {"negativeLoad", net(LowPass12db, {1.8, 56}, -4), nullopt, nullopt, NegativeLoad},
-        {"negativePartBeforeLoad", net(LowPass12db, {-1.8, 56}, -4), nullopt, nullopt, NegativePart},
+        {"negativeLoadBeforeParts", net(LowPass12db, {-1.8, 56}, -4), nullopt, nullopt, NegativeLoad},
         {"nanLoad", net(BandPass6db, {0.32, 79.5}, std::nan("")), nullopt, nullopt, NotFinite},
         {"notFiniteBeforeNegative", net(BandPass12db, {-1.8, 56, 0.18, -inf}, 4), nullopt, nullopt, NotFinite},
     };

@@ -115,13 +115,18 @@ private slots:
         for (double hertz : {100.0, 30000.0}) QVERIFY(std::abs(levelAt(sum, hertz)) < 0.5);
     }
 
-    // A coil of 0 mH into 0 ohm gives no output: drawn along the floor, never NaN. Negative parts
-    // cannot be drawn, and a line says so.
+    // A coil of 0 mH into 0 ohm gives no output: drawn along the floor, never NaN, and cannot be
+    // wound. Negative parts cannot be drawn, and a line names the cause: a negative Z, not the
+    // parts it makes negative.
     void noCurveShowsWhatCannotBe() {
         Program program;
         pressOn(program, "mnuBas", {"Text2=0"}, "cmdIzracunaj6db");
         pressOn(program, "mnuBas", {"Text4=-500"}, "cmdIzracunaj12db");
+        pressOn(program, "mnuVisoki", {"Text5=-8"}, "cmdIzracunaj12");
         odziv::OdzivWindow* window = open(program);
+        window->findChild<QTableView*>()->setCurrentIndex(window->facts()->index(0, FactsModel::PartName));
+        QVERIFY(!window->findChild<QPushButton*>("cmdNamotaj")->isEnabled());
+        QCOMPARE(cell(window, 2, FactsModel::PartName), QString("Kriva se ne crta: impedansa zvucnika je negativna."));
         const QLineSeries* silent = levelOf(window, "bas 6db/octavi");
         QVERIFY(silent);
         for (const QPointF& point : silent->points()) QCOMPARE(point.y(), odziv::ResponseCharts::floor);
