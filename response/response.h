@@ -3,7 +3,7 @@
 // The frequency response of the crossover networks the calculators compute.
 //
 // Result in: networkOf turns a calc result and the Z field into the network the
-// result labels show, parts rounded as written. Network to H(f): transfer
+// result labels show, parts rounded by roundPart. Network to H(f): transfer
 // solves each topology as one ladder into the load, finite for parts of 0 and
 // a load of 0; unusable says which networks cannot be drawn. H(f) out: evaluate
 // and evaluateSum give level and phase over a logSweep, for one network or for

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "response/network.h"
+
 namespace odziv {
 
 namespace {
@@ -13,7 +15,7 @@ QString written(double value, const calc::Region& region) {
 
 template <class T>
 QString shown(T value, const calc::Region& region) {
-    return QString::fromStdString(calc::numberText(calc::roundTo2(value), region));
+    return QString::fromStdString(calc::numberText(response::roundPart(value), region));
 }
 
 QString joined(const std::optional<QString>& lower, const std::optional<QString>& upper) {

@@ -32,7 +32,8 @@ QString deviationsText(const std::optional<double>& lower, const std::optional<d
                        const std::optional<double>& lowerTarget,
                        const std::optional<double>& upperTarget, const calc::Region& region);
 
-// The parts of a result as its label writes them, in caption order: "1,8".
+// The parts of a result as the window uses them (response::roundPart), in caption order: "1,8",
+// "0,0636".
 std::vector<QString> partTexts(const formkit::CrossoverResult& result, const calc::Region& region);
 
 }  // namespace odziv

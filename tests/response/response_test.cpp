@@ -50,13 +50,15 @@ Shown shown(const Network& network) {
     return parts;
 }
 
-// The parts the captions show, each rounded in its own kind (a single value widens with its single
-// rounding: 1.8f, not 1.8).
-TEST(NetworkOf, PartsAsTheCaptionsShowThem) {
+// The parts with the captions' two decimals from 1 up and three significant digits below (0,0636 where
+// the caption shows 0,06), each rounded in its own kind (a single value widens with its single rounding:
+// 1.8f, not 1.8).
+TEST(NetworkOf, PartsWithThreeSignificantDigits) {
     EXPECT_EQ(shown(networkOf(*calc::lowPass6db(500, 4), 4)), (Shown{{"L", false, 1.27f}}));
+    EXPECT_EQ(shown(networkOf(*calc::lowPass6db(10000, 4), 4)), (Shown{{"L", false, 0.0636f}}));
     EXPECT_EQ(shown(networkOf(*calc::bandPass12db(500, 5000, 4), 4)),
               (Shown{{"L1", false, 1.8f}, {"C1", true, 56.0}, {"L2", false, 0.18f}, {"C2", true, 5.6}}));
-    EXPECT_EQ(shown(networkOf(*calc::highPass12db(5000, 45), 45)), (Shown{{"L", false, 2.03f}, {"C", true, 0.5}}));
+    EXPECT_EQ(shown(networkOf(*calc::highPass12db(5000, 45), 45)), (Shown{{"L", false, 2.03f}, {"C", true, 0.498}}));
 }
 
 // A 0 mH coil is a wire, a 0 uF capacitor an open circuit, a load of 0 a short that takes nothing:

@@ -67,9 +67,9 @@ private slots:
         QCOMPARE(curveNames(window), QStringList{"bas 6db/octavi"});
         QVERIFY(levelOf(window, "bas 6db/octavi"));
         pressOn(program, "mnuBas", {"Text1=1000"}, "cmdIzracunaj6db");
-        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,64 mH"));
+        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,636 mH"));
         pressOn(program, "mnuBas", {"Text1="}, "cmdIzracunaj6db");
-        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,64 mH"));
+        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,636 mH"));
         pressOn(program, "mnuSrednji", {}, "cmdIzracunaj12db");
         QCOMPARE(curveNames(window), (QStringList{"bas 6db/octavi", "Srednjetonci 12db/oct"}));
         bas->parentWidget()->close();
@@ -183,19 +183,28 @@ private slots:
         QVERIFY(program.warner.messages.isEmpty());
     }
 
-    // A coil's row leads to "Namotaj kalema" with that coil's inductance in L; a capacitor's does not.
+    // A coil's row leads to "Namotaj kalema" with that coil in L and its curve's Z; a capacitor's does
+    // not. A small part keeps three significant digits where its caption shows two (0,06 mH), in the
+    // table, the curve and the coil handed over.
     void coilRowOpensTheWinding() {
         Program program;
+        pressOn(program, "mnuBas", {"Text1=10000"}, "cmdIzracunaj6db");
         odziv::OdzivWindow* window = twoWay(program);
+        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,0636 mH"));
+        QCOMPARE(cell(window, 0, FactsModel::Edge), QString("10010"));  // 10610 with 0,06 mH
         auto* wind = window->findChild<QPushButton*>("cmdNamotaj");
         auto* table = window->findChild<QTableView*>();
-        table->setCurrentIndex(window->facts()->index(1, FactsModel::PartName));
+        table->setCurrentIndex(window->facts()->index(2, FactsModel::PartName));
         QVERIFY(!wind->isEnabled());
-        table->setCurrentIndex(window->facts()->index(0, FactsModel::PartName));
-        QTest::mouseClick(wind, Qt::LeftButton);
-        QWidget* namotaj = program.window->mdiArea()->activeSubWindow()->widget();
-        QCOMPARE(namotaj->objectName(), QString("frmNamotaj"));
-        QCOMPARE(field(namotaj, "txtInduktivitet")->text(), QString("0,6"));
+        for (const auto& [row, inductance, impedance] : {std::tuple{0, "0,0636", "4"}, {1, "0,6", "8"}}) {
+            table->setCurrentIndex(window->facts()->index(row, FactsModel::PartName));
+            QTest::mouseClick(wind, Qt::LeftButton);
+            QWidget* namotaj = program.window->mdiArea()->activeSubWindow()->widget();
+            QCOMPARE(namotaj->objectName(), QString("frmNamotaj"));
+            QCOMPARE(field(namotaj, "txtInduktivitet")->text(), QString(inductance));
+            QCOMPARE(field(namotaj, "txtImpedansa")->text(), QString(impedance));
+            program.choose("mnuOdziv");
+        }
     }
 };
 
