@@ -34,4 +34,13 @@ std::complex<double> sumTransfer(std::span<const Branch>, double frequency);
 void evaluateSum(std::span<const Branch>, std::span<const double> frequencies,
                  std::span<Point> out);
 
+// What a chart draws, so that a line through its points shows every peak and
+// dip however sharp: a network at an ascending grid and, within the grid's
+// range, where its level turns and crosses half power.
+std::vector<double> drawnFrequencies(const Network&, std::span<const double> grid);
+// The sum at the grid, at its branches' turns, and at the top of every peak and
+// the bottom of every dip the samples show (a golden-section search between the
+// samples either side); ascending.
+std::vector<Point> drawnSum(std::span<const Branch>, std::span<const double> grid);
+
 }  // namespace response

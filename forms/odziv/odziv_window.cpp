@@ -157,7 +157,10 @@ void OdzivWindow::redraw() {
         standard.push_back({curve.half, &curve.standard, reversed});
         if (m_facts->inSum(curve.half)) sum.push_back({&curve.computed, reversed});
     }
-    m_charts->draw(m_facts->curves(), computed, standard, sum);
+    // One curve alone is no sum.
+    m_charts->draw(m_facts->curves(), computed, standard,
+                   sum.size() >= 2 ? response::drawnSum(sum, m_charts->grid())
+                                   : std::vector<response::Point>());
 }
 
 bool OdzivWindow::saveImage(const QString& path) {

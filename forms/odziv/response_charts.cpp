@@ -24,7 +24,8 @@ QPen penOf(const QColor& colour, bool dashed, qreal width) {
     return pen;
 }
 
-std::vector<response::Point> evaluated(const Drawn& drawn, const std::vector<double>& frequencies) {
+std::vector<response::Point> evaluated(const Drawn& drawn, const std::vector<double>& grid) {
+    const std::vector<double> frequencies = response::drawnFrequencies(*drawn.network, grid);
     std::vector<response::Point> points(frequencies.size());
     response::evaluate(*drawn.network, frequencies, points);
     if (drawn.reversed)
@@ -167,7 +168,8 @@ void ResponseCharts::replace(QLineSeries* series, const QList<QPointF>& points, 
 }
 
 void ResponseCharts::draw(std::span<const Curve> curves, std::span<const Drawn> computed,
-                          std::span<const Drawn> standard, std::span<const response::Branch> sum) {
+                          std::span<const Drawn> standard,
+                          const std::vector<response::Point>& sum) {
     std::array<bool, sumSlot> drawn{}, drawnStandard{};
     for (const Drawn& curve : computed) {
         show(m_computed[curve.half], evaluated(curve, m_frequencies), true, true);
@@ -182,12 +184,7 @@ void ResponseCharts::draw(std::span<const Curve> curves, std::span<const Drawn> 
         if (!drawn[half]) show(m_computed[half], {}, false, false);
         if (!drawnStandard[half]) show(m_standard[half], {}, false, false);
     }
-    std::vector<response::Point> total;
-    if (sum.size() >= 2) {
-        total.resize(m_frequencies.size());
-        response::evaluateSum(sum, m_frequencies, total);
-    }
-    show(m_computed[sumSlot], total, sum.size() >= 2, true);
+    show(m_computed[sumSlot], sum, !sum.empty(), true);
 }
 
 QImage ResponseCharts::image() const {

@@ -37,9 +37,12 @@ public:
 
     explicit ResponseCharts(QWidget* parent = nullptr);
 
-    // Draws the curves given, with names, and the sum of the branches when there are two or more.
+    // Draws the curves given, with names, each through its peaks and dips, and the sum unless
+    // it has no points.
     void draw(std::span<const Curve> curves, std::span<const Drawn> computed,
-              std::span<const Drawn> standard, std::span<const response::Branch> sum);
+              std::span<const Drawn> standard, const std::vector<response::Point>& sum);
+    // The frequencies every curve is drawn at, besides its own turns and edges.
+    const std::vector<double>& grid() const { return m_frequencies; }
 
     // Both charts as one picture, level above phase.
     QImage image() const;

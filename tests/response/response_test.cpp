@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <complex>
@@ -227,6 +228,44 @@ TEST(Sum, OfWooferAndTweeter) {
     evaluateSum(reversed, std::array{1e20}, std::span(out).first(1));
     evaluateSum({}, std::array{1000.0}, std::span(out).last(1));
     EXPECT_EQ(std::pair(out[0].phase, out[1].level), std::pair(180.0, -inf));
+}
+
+// A line through the drawn points shows every peak and dip of a dense sweep, within 0.01 dB: sharp
+// midrange resonances (+37.8 dB at 5260 Hz with Fp1 5000 above Fp2 500; +6.7 dB with Fp1 2000, Fp2 2500),
+// a peaking woofer, the notch of a two-way sum wired alike and the peaks of a three-way one.
+TEST(Drawn, EveryPeakAndDip) {
+    const Network sharp = networkOf(*calc::bandPass12db(5000, 500, 8), 8);
+    const Network close = networkOf(*calc::bandPass12db(2000, 2500, 8), 8), peaking = net(LowPass12db, {1, 10}, 100);
+    const Network woofer = networkOf(*calc::lowPass12db(3000, 8), 8),
+                  tweeter = networkOf(*calc::highPass12db(3000, 8), 8);
+    const std::vector<double> grid = logSweep(10, 40000, 400), dense = logSweep(10, 40000, 40000);
+    const std::tuple<const char*, std::vector<Branch>> curves[] = {
+        {"sharpMidrange", {{&sharp, false}}},
+        {"closeMidrange", {{&close, false}}},
+        {"peakingWoofer", {{&peaking, false}}},
+        {"twoWayNotch", {{&woofer, false}, {&tweeter, false}}},
+        {"threeWay", {{&woofer, false}, {&close, false}, {&tweeter, false}}},
+    };
+    for (const auto& [name, branches] : curves) {
+        SCOPED_TRACE(name);
+        const std::vector<Point> drawn =
+            branches.size() > 1 ? drawnSum(branches, grid)
+                                : evaluated(*branches[0].network, drawnFrequencies(*branches[0].network, grid));
+        ASSERT_TRUE(std::ranges::is_sorted(drawn, {}, &Point::frequency));
+        EXPECT_EQ(std::pair(drawn.front().frequency, drawn.back().frequency), std::pair(10.0, 40000.0));
+        std::vector<Point> exact(dense.size());
+        evaluateSum(branches, dense, exact);
+        for (std::size_t i = 1; i + 1 < exact.size(); ++i) {
+            const double level = exact[i].level, f = exact[i].frequency;
+            const bool peak = level > exact[i - 1].level && level > exact[i + 1].level;
+            if (!peak && !(level < exact[i - 1].level && level < exact[i + 1].level)) continue;
+            double nearest = peak ? -inf : inf;  // the drawn extreme within 3 % of f
+            for (const Point& p : drawn)
+                if (std::abs(std::log(p.frequency / f)) < 0.03)
+                    nearest = peak ? std::max(nearest, p.level) : std::min(nearest, p.level);
+            EXPECT_LT(peak ? level - nearest : nearest - level, 0.01) << f << " Hz, " << level << " dB";
+        }
+    }
 }
 
 // In every decade (powers of ten far beyond exact ones among them) each member of a series is its
