@@ -38,7 +38,7 @@ std::vector<response::Point> evaluated(const Drawn& drawn, const std::vector<dou
 
 ResponseCharts::ResponseCharts(QWidget* parent)
     : QWidget(parent),
-      m_level(makeChart(QStringLiteral("dB"), floor, ceiling, 10)),
+      m_level(makeChart(QStringLiteral("dB"), floor, lowCeiling, 10)),
       m_phase(makeChart(QStringLiteral("stepeni"), -180, 180, 90)),
       m_levelView(new QChartView(m_level, this)),
       m_phaseView(new QChartView(m_phase, this)),
@@ -185,6 +185,19 @@ void ResponseCharts::draw(std::span<const Curve> curves, std::span<const Drawn> 
         if (!drawnStandard[half]) show(m_standard[half], {}, false, false);
     }
     show(m_computed[sumSlot], sum, !sum.empty(), true);
+    fitLevelAxis();
+}
+
+void ResponseCharts::fitLevelAxis() {
+    double highest = -INFINITY;
+    for (QAbstractSeries* series : m_level->series())
+        if (series->isVisible())
+            for (const QPointF& point : static_cast<QLineSeries*>(series)->points())
+                highest = std::max(highest, point.y());
+    const double steps = std::ceil(highest / ceilingStep);
+    const double top = std::clamp(steps * ceilingStep, lowCeiling, highCeiling);
+    auto* axis = static_cast<QValueAxis*>(m_level->axes(Qt::Vertical).first());
+    if (axis->max() != top) axis->setMax(top);
 }
 
 QImage ResponseCharts::image() const {

@@ -32,7 +32,9 @@ class ResponseCharts : public QWidget {
 
 public:
     static constexpr double lowest = 10, highest = 40000;  // Hz
-    static constexpr double floor = -40, ceiling = 6;      // dB
+    // The level axis reaches up to the highest level drawn in steps of 6 dB, from +6 up to +60:
+    // beyond that lie only resonances no loudspeaker plays, which leave the chart at its top.
+    static constexpr double floor = -40, lowCeiling = 6, highCeiling = 60, ceilingStep = 6;  // dB
     static constexpr int points = 400;
 
     explicit ResponseCharts(QWidget* parent = nullptr);
@@ -69,6 +71,8 @@ private:
               bool inLegend);
     QLineSeries* phaseSegment(Lines& lines, std::size_t index);
     static void replace(QLineSeries* series, const QList<QPointF>& points, bool visible);
+
+    void fitLevelAxis();
 
     QChart* m_level;
     QChart* m_phase;

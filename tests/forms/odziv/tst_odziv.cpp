@@ -4,6 +4,7 @@
 #include <QLineSeries>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 #include "form_test_support.h"
 #include "forms/odziv/facts_model.h"
@@ -113,6 +114,25 @@ private slots:
         const QLineSeries* sum = levelOf(window, "zbir");
         QVERIFY(std::abs(levelAt(sum, 3000) - 3) < 0.5);
         for (double hertz : {100.0, 30000.0}) QVERIFY(std::abs(levelAt(sum, hertz)) < 0.5);
+    }
+
+    // The level axis grows in steps of 6 dB to hold the highest peak, each drawn within 0,5 dB of its
+    // top (+38,2 dB at 5260 Hz with Fp1 5000 above Fp2 500, between two points of an even sweep), and
+    // comes back to +6 dB.
+    void levelAxisHoldsEveryPeak() {
+        Program program;
+        odziv::OdzivWindow* window = open(program);
+        const auto* axis = static_cast<QValueAxis*>(window->charts()->levelChart()->axes(Qt::Vertical).first());
+        for (const auto& [fp1, fp2, peak, top] :
+             {std::tuple{"2000", "2500", 6.74, 12.0}, {"5000", "500", 38.22, 42.0}, {"500", "5000", 0.87, 6.0}}) {
+            pressOn(program, "mnuSrednji", {QString("Text1=") + fp1, QString("Text2=") + fp2, "Text3=8"},
+                    "cmdIzracunaj12db");
+            double highest = -INFINITY;
+            for (const QPointF& point : levelOf(window, "Srednjetonci 12db/oct")->points())
+                highest = std::max(highest, point.y());
+            QVERIFY2(highest > peak - 0.5, qPrintable(QString::number(highest)));
+            QCOMPARE(axis->max(), top);
+        }
     }
 
     // A coil of 0 mH into 0 ohm gives no output: drawn along the floor, never NaN, and cannot be
