@@ -154,8 +154,10 @@ void ResponseCharts::show(Lines& lines, const std::vector<response::Point>& poin
         phase.back().append({point.frequency, point.phase});
     }
     replace(lines.level, level, visible);
+    // Set every time: a marker reads as hidden while the legend hides them all, before the
+    // chart is first laid out, and shows with them unless it was itself hidden.
     for (QLegendMarker* marker : m_level->legend()->markers(lines.level))
-        if (marker->isVisible() != (visible && inLegend)) marker->setVisible(visible && inLegend);
+        marker->setVisible(visible && inLegend);
     if (!lines.phased) return;
     for (std::size_t i = 0; i < std::max(phase.size(), lines.phase.size()); ++i)
         replace(phaseSegment(lines, i), i < phase.size() ? phase[i] : QList<QPointF>(),

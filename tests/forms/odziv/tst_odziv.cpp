@@ -1,6 +1,7 @@
 #include <QChart>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -114,6 +115,23 @@ private slots:
         const QLineSeries* sum = levelOf(window, "zbir");
         QVERIFY(std::abs(levelAt(sum, 3000) - 3) < 0.5);
         for (double hertz : {100.0, 30000.0}) QVERIFY(std::abs(levelAt(sum, hertz)) < 0.5);
+    }
+
+    // The legend names every entry it shows, one per curve: the dashed twins stay out of it, whether
+    // the window opens after a press or before.
+    void legendNamesEveryEntry() {
+        Program program;
+        pressOn(program, "mnuBas", {}, "cmdIzracunaj12db");
+        odziv::OdzivWindow* window = open(program);
+        const auto shown = [window] {
+            QStringList names;
+            for (QLegendMarker* marker : window->charts()->levelChart()->legend()->markers())
+                if (marker->isVisible()) names << marker->label();
+            return names;
+        };
+        QCOMPARE(shown(), QStringList{"bas 12db/oct"});
+        pressOn(program, "mnuVisoki", {}, "cmdIzracunaj12");
+        QCOMPARE(shown(), (QStringList{"bas 12db/oct", "visokotonci 12db/oct"}));
     }
 
     // The level axis grows in steps of 6 dB to hold the highest peak, each drawn within 0,5 dB of its
