@@ -34,6 +34,29 @@ std::vector<response::Point> evaluated(const Drawn& drawn, const std::vector<dou
     return points;
 }
 
+// The level in pieces above the floor: a piece ends at the floor where the curve falls
+// through it and the next begins where it comes back, each crossing on the line between the
+// points either side (on the log frequency scale, as drawn).
+std::vector<QList<QPointF>> aboveFloor(const std::vector<response::Point>& points, double floor) {
+    std::vector<QList<QPointF>> pieces(1);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const response::Point& point = points[i];
+        const bool above = point.level >= floor;
+        if (i > 0 && above != (points[i - 1].level >= floor)) {
+            const response::Point& before = points[i - 1];
+            // No output is -infinity dB: the crossing is then at the point that has a level.
+            const double t = std::isfinite(before.level) && std::isfinite(point.level)
+                                 ? (floor - before.level) / (point.level - before.level)
+                                 : (above ? 1 : 0);
+            if (above && !pieces.back().isEmpty()) pieces.emplace_back();
+            pieces.back().append(
+                {before.frequency * std::pow(point.frequency / before.frequency, t), floor});
+        }
+        if (above) pieces.back().append({point.frequency, point.level});
+    }
+    return pieces;
+}
+
 }  // namespace
 
 ResponseCharts::ResponseCharts(QWidget* parent)
@@ -63,7 +86,7 @@ ResponseCharts::ResponseCharts(QWidget* parent)
         m_standard[half] = makeLines(QColor(formkit::crossoverHalves[half].colour), true, 1.5);
     }
     m_computed[sumSlot] = makeLines(Qt::black, false, 2.5);
-    m_computed[sumSlot].level->setName(QStringLiteral("zbir"));
+    m_computed[sumSlot].level.front()->setName(QStringLiteral("zbir"));
     draw({}, {}, {}, {});
 }
 
@@ -120,22 +143,29 @@ ResponseCharts::Lines ResponseCharts::makeLines(const QColor& colour, bool dashe
     lines.pen = penOf(colour, dashed, width);
     // The standard-capacitor twins show in level only: in phase they would hide the curves.
     lines.phased = !dashed;
-    lines.level = new QLineSeries;
-    lines.level->setPen(lines.pen);
-    m_level->addSeries(lines.level);
-    for (QAbstractAxis* axis : m_level->axes()) lines.level->attachAxis(axis);
+    segment(m_level, lines.pen, lines.level, 0);
     return lines;
 }
 
-QLineSeries* ResponseCharts::phaseSegment(Lines& lines, std::size_t index) {
-    while (lines.phase.size() <= index) {
+QLineSeries* ResponseCharts::segment(QChart* chart, const QPen& pen,
+                                     std::vector<QLineSeries*>& segments, std::size_t index) {
+    while (segments.size() <= index) {
         auto* segment = new QLineSeries;
-        segment->setPen(lines.pen);
-        m_phase->addSeries(segment);
-        for (QAbstractAxis* axis : m_phase->axes()) segment->attachAxis(axis);
-        lines.phase.push_back(segment);
+        segment->setPen(pen);
+        chart->addSeries(segment);
+        for (QAbstractAxis* axis : chart->axes()) segment->attachAxis(axis);
+        segments.push_back(segment);
     }
-    return lines.phase[index];
+    return segments[index];
+}
+
+// The first segment stays shown while its curve is, even without points, for its name.
+void ResponseCharts::showSegments(QChart* chart, const QPen& pen,
+                                  std::vector<QLineSeries*>& segments,
+                                  const std::vector<QList<QPointF>>& pieces, bool visible) {
+    for (std::size_t i = 0; i < std::max(pieces.size(), segments.size()); ++i)
+        replace(segment(chart, pen, segments, i), i < pieces.size() ? pieces[i] : QList<QPointF>(),
+                visible && (i == 0 || i < pieces.size()));
 }
 
 // Qt Charts recomputes a series' whole outline on every replace, so a series
@@ -143,25 +173,19 @@ QLineSeries* ResponseCharts::phaseSegment(Lines& lines, std::size_t index) {
 // and the sum.
 void ResponseCharts::show(Lines& lines, const std::vector<response::Point>& points, bool visible,
                           bool inLegend) {
-    QList<QPointF> level;
-    std::vector<QList<QPointF>> phase(1);
-    level.reserve(qsizetype(points.size()));
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const response::Point& point = points[i];
-        // Below the axis a curve runs along its floor; a level of zero output is -infinity.
-        level.append({point.frequency, std::max(point.level, floor)});
-        if (i > 0 && std::fabs(point.phase - points[i - 1].phase) > 180) phase.emplace_back();
-        phase.back().append({point.frequency, point.phase});
-    }
-    replace(lines.level, level, visible);
+    showSegments(m_level, lines.pen, lines.level, aboveFloor(points, floor), visible);
     // Set every time: a marker reads as hidden while the legend hides them all, before the
     // chart is first laid out, and shows with them unless it was itself hidden.
-    for (QLegendMarker* marker : m_level->legend()->markers(lines.level))
-        marker->setVisible(visible && inLegend);
+    for (std::size_t i = 0; i < lines.level.size(); ++i)
+        for (QLegendMarker* marker : m_level->legend()->markers(lines.level[i]))
+            marker->setVisible(i == 0 && visible && inLegend);
     if (!lines.phased) return;
-    for (std::size_t i = 0; i < std::max(phase.size(), lines.phase.size()); ++i)
-        replace(phaseSegment(lines, i), i < phase.size() ? phase[i] : QList<QPointF>(),
-                visible && i < phase.size());
+    std::vector<QList<QPointF>> phase(1);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (i > 0 && std::fabs(points[i].phase - points[i - 1].phase) > 180) phase.emplace_back();
+        phase.back().append({points[i].frequency, points[i].phase});
+    }
+    showSegments(m_phase, lines.pen, lines.phase, phase, visible);
 }
 
 void ResponseCharts::replace(QLineSeries* series, const QList<QPointF>& points, bool visible) {
@@ -181,7 +205,7 @@ void ResponseCharts::draw(std::span<const Curve> curves, std::span<const Drawn> 
         show(m_standard[curve.half], evaluated(curve, m_frequencies), true, false);
         drawnStandard[curve.half] = true;
     }
-    for (const Curve& curve : curves) m_computed[curve.half].level->setName(curve.name);
+    for (const Curve& curve : curves) m_computed[curve.half].level.front()->setName(curve.name);
     for (std::size_t half = 0; half < sumSlot; ++half) {
         if (!drawn[half]) show(m_computed[half], {}, false, false);
         if (!drawnStandard[half]) show(m_standard[half], {}, false, false);

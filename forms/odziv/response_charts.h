@@ -53,12 +53,13 @@ public:
     QChart* phaseChart() const { return m_phase; }
 
 private:
-    // A curve's lines: its level, and its phase, cut where it wraps round from +180 to -180
-    // degrees so that no line crosses the chart.
+    // A curve's lines, each in segments: its level cut where it falls below the floor, so that no
+    // line runs along the floor, and its phase where it wraps round from +180 to -180 degrees, so
+    // that none crosses the chart. The first level segment carries the curve's name.
     struct Lines {
         QPen pen;
         bool phased = true;
-        QLineSeries* level = nullptr;
+        std::vector<QLineSeries*> level;
         std::vector<QLineSeries*> phase;
     };
     static constexpr std::size_t sumSlot = formkit::ShownResults::halves;
@@ -69,7 +70,10 @@ private:
     Lines makeLines(const QColor& colour, bool dashed, qreal width);
     void show(Lines& lines, const std::vector<response::Point>& points, bool visible,
               bool inLegend);
-    QLineSeries* phaseSegment(Lines& lines, std::size_t index);
+    void showSegments(QChart* chart, const QPen& pen, std::vector<QLineSeries*>& segments,
+                      const std::vector<QList<QPointF>>& pieces, bool visible);
+    static QLineSeries* segment(QChart* chart, const QPen& pen, std::vector<QLineSeries*>& segments,
+                                std::size_t index);
     static void replace(QLineSeries* series, const QList<QPointF>& points, bool visible);
 
     void fitLevelAxis();
