@@ -72,6 +72,13 @@ ResponseCharts::ResponseCharts(QWidget* parent)
     layout->addWidget(m_phaseView, 2);
     m_levelView->setMinimumHeight(220);
     m_phaseView->setMinimumHeight(170);
+    m_levelView->setAccessibleName(QStringLiteral("Nivo"));
+    m_levelView->setAccessibleDescription(QStringLiteral(
+        "Nivo svake krive u dB od 10 do 40000 Hz, isprekidano sa standardnim kondenzatorima, "
+        "crno zbir. Delove, granicne ucestanosti i zbir daje i tabela."));
+    m_phaseView->setAccessibleName(QStringLiteral("Faza"));
+    m_phaseView->setAccessibleDescription(
+        QStringLiteral("Faza svake krive u stepenima od 10 do 40000 Hz, crno zbir."));
     for (QChartView* view : {m_levelView, m_phaseView}) {
         view->setRenderHint(QPainter::Antialiasing);
         view->setFocusPolicy(Qt::NoFocus);  // the table holds the same facts for the keyboard

@@ -1,4 +1,6 @@
+#include <QAccessible>
 #include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLegendMarker>
@@ -132,6 +134,19 @@ private slots:
         QCOMPARE(shown(), QStringList{"bas 12db/oct"});
         pressOn(program, "mnuVisoki", {}, "cmdIzracunaj12");
         QCOMPARE(shown(), (QStringList{"bas 12db/oct", "visokotonci 12db/oct"}));
+    }
+
+    // A screen reader hears the charts by name, with what they show.
+    void screenReaderHearsTheWindow() {
+        Program program;
+        odziv::OdzivWindow* window = open(program);
+        QStringList charts;
+        for (const QChartView* view : window->findChildren<QChartView*>()) {
+            const QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(const_cast<QChartView*>(view));
+            charts << chart->text(QAccessible::Name);
+            QVERIFY(chart->text(QAccessible::Description).contains("od 10 do 40000 Hz"));
+        }
+        QCOMPARE(charts, (QStringList{"Nivo", "Faza"}));
     }
 
     // The level axis grows in steps of 6 dB to hold the highest peak, each drawn within 0,5 dB of its
