@@ -27,11 +27,6 @@ QString unit(const response::Part& part) {
 void FactsModel::setCurves(std::vector<Curve> curves, std::vector<std::vector<QString>> partTexts,
                            response::Series series, const calc::Region& region) {
     beginResetModel();
-    std::array<bool, formkit::ShownResults::halves> shown{};
-    for (const Curve& curve : curves) shown[curve.half] = true;
-    // A curve that goes takes its choices along; one that comes starts afresh.
-    for (std::size_t half = 0; half < shown.size(); ++half)
-        if (!shown[half]) m_inSum[half] = m_reversed[half] = false;
     m_curves = std::move(curves);
     m_partTexts = std::move(partTexts);
     m_series = series;
@@ -117,14 +112,6 @@ QString FactsModel::text(const Row& row, int column) const {
 QVariant FactsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const Row& row = m_rows[index.row()];
-    const std::size_t half = m_curves[row.curve].half;
-    const bool choice = index.column() == InSum || index.column() == Reversed;
-    if (choice && first(row) && row.part >= 0) {
-        const bool on = index.column() == InSum ? m_inSum[half] : m_reversed[half];
-        if (role == Qt::CheckStateRole) return on ? Qt::Checked : Qt::Unchecked;
-        if (role == Qt::AccessibleTextRole) return on ? QStringLiteral("da") : QStringLiteral("ne");
-        return {};
-    }
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
         return text(row, index.column());
     if (role == Qt::TextAlignmentRole && index.column() >= Value)
@@ -154,32 +141,9 @@ QVariant FactsModel::headerData(int section, Qt::Orientation orientation, int ro
             return QStringLiteral("-3 dB sa %1\n(Hz)").arg(series);
         case StandardDeviation:
             return QStringLiteral("Odstupanje\nsa %1").arg(series);
-        case InSum:
-            return QStringLiteral("u zbiru");
-        case Reversed:
-            return QStringLiteral("obrnut\npolaritet");
         default:
             return {};
     }
-}
-
-Qt::ItemFlags FactsModel::flags(const QModelIndex& index) const {
-    if (!index.isValid()) return Qt::NoItemFlags;
-    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    const Row& row = m_rows[index.row()];
-    if ((index.column() == InSum || index.column() == Reversed) && row.part == 0)
-        flags |= Qt::ItemIsUserCheckable;
-    return flags;
-}
-
-bool FactsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable)) return false;
-    const std::size_t half = m_curves[m_rows[index.row()].curve].half;
-    auto& choices = index.column() == InSum ? m_inSum : m_reversed;
-    choices[half] = value.toInt() == Qt::Checked;
-    emit dataChanged(index, index, {Qt::CheckStateRole, Qt::AccessibleTextRole});
-    emit sumChanged();
-    return true;
 }
 
 }  // namespace odziv

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <array>
 #include <optional>
 #include <vector>
 
@@ -12,8 +11,7 @@ namespace odziv {
 
 // The window's facts as a table that the keyboard and a screen reader can
 // reach: one row per part of every curve, with the curve's -3 dB edges, the
-// frequencies typed, the deviation, and whether the curve is in the sum and
-// wired in reverse.
+// frequencies typed and the deviation.
 class FactsModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -28,16 +26,12 @@ public:
         Deviation,
         StandardEdge,
         StandardDeviation,
-        InSum,
-        Reversed,
         Columns
     };
 
     void setCurves(std::vector<Curve> curves, std::vector<std::vector<QString>> partTexts,
                    response::Series series, const calc::Region& region);
     const std::vector<Curve>& curves() const { return m_curves; }
-    bool inSum(std::size_t half) const { return m_inSum[half]; }
-    bool reversed(std::size_t half) const { return m_reversed[half]; }
 
     // The coil a row shows, with its curve's load: what can be wound.
     std::optional<formkit::CoilToWind> coilAt(int row) const;
@@ -50,11 +44,6 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-
-signals:
-    void sumChanged();
 
 private:
     struct Row {
@@ -69,8 +58,6 @@ private:
     std::vector<Row> m_rows;
     response::Series m_series = response::Series::E12;
     calc::Region m_region;
-    std::array<bool, formkit::ShownResults::halves> m_inSum{};
-    std::array<bool, formkit::ShownResults::halves> m_reversed{};
 };
 
 }  // namespace odziv

@@ -1,8 +1,11 @@
 #include "forms/odziv/odziv_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFocusEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "formkit/fonts.h"
 #include "formkit/form_context.h"
@@ -62,6 +66,27 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     m_series->setObjectName(QStringLiteral("cboStandardni"));
     m_table->setObjectName(QStringLiteral("tblDelovi"));
 
+    auto* choices = new QGridLayout;
+    for (std::size_t half = 0; half < m_choices.size(); ++half) {
+        const QString name = QString::fromLatin1(formkit::crossoverHalves[half].name);
+        Choices& row = m_choices[half];
+        row = {new QLabel(name), new QCheckBox(QStringLiteral("u zbiru")),
+               new QCheckBox(QStringLiteral("obrnut polaritet"))};
+        row.inSum->setObjectName(QStringLiteral("chkZbir%1").arg(half));
+        row.reversed->setObjectName(QStringLiteral("chkObrnut%1").arg(half));
+        row.inSum->setAccessibleName(name + QStringLiteral(", u zbiru"));
+        row.reversed->setAccessibleName(name + QStringLiteral(", obrnut polaritet"));
+        // Each form's two halves side by side, in the table's order.
+        const int line = int(half / 2), column = int(half % 2) * 4;
+        choices->addWidget(row.name, line, column);
+        choices->addWidget(row.inSum, line, column + 1);
+        choices->addWidget(row.reversed, line, column + 2);
+        for (QCheckBox* box : {row.inSum, row.reversed})
+            connect(box, &QCheckBox::toggled, this, &OdzivWindow::redraw);
+    }
+    choices->setColumnStretch(3, 1);
+    choices->setColumnStretch(7, 1);
+
     auto* legend = new QLabel(QStringLiteral(
         "Isprekidane linije: isti delovi sa standardnim kondenzatorima. Za zbir oznacite "
         "\"u zbiru\" kod dve ili vise krivih; \"obrnut polaritet\" je zvucnik vezan naopako."));
@@ -75,6 +100,7 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     factsLayout->setContentsMargins({});
     factsLayout->addWidget(m_empty);
     factsLayout->addWidget(m_table);
+    factsLayout->addLayout(choices);
     factsLayout->addLayout(bottom);
 
     auto* splitter = new QSplitter(Qt::Vertical);
@@ -86,14 +112,16 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(splitter, 1);
-    setFocusProxy(m_table);
-    setTabOrder(m_table, m_wind);
+    QWidget* previous = m_table;
+    for (const Choices& row : m_choices)
+        for (QWidget* box : {row.inSum, row.reversed})
+            setTabOrder(std::exchange(previous, box), box);
+    setTabOrder(previous, m_wind);
     setTabOrder(m_wind, m_series);
     setTabOrder(m_series, save);
 
     connect(&m_workspace.shownResults(), &formkit::ShownResults::changed, this,
             &OdzivWindow::refresh);
-    connect(m_facts, &FactsModel::sumChanged, this, &OdzivWindow::redraw);
     connect(m_series, &QComboBox::currentIndexChanged, this, &OdzivWindow::refresh);
     connect(save, &QPushButton::clicked, this, &OdzivWindow::askWhereToSave);
     connect(m_wind, &QPushButton::clicked, this, &OdzivWindow::windSelectedCoil);
@@ -108,6 +136,12 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
         menu->popup(m_table->viewport()->mapToGlobal(at));
     });
     refresh();
+}
+
+// Not as the window's focus proxy: Tab would come back to the table wherever the window
+// stands in the chain of its controls.
+void OdzivWindow::focusInEvent(QFocusEvent* event) {
+    if (m_table->isVisible()) m_table->setFocus(event->reason());
 }
 
 response::Series OdzivWindow::series() const {
@@ -141,6 +175,20 @@ void OdzivWindow::refresh() {
     if (place)
         if (const auto row = m_facts->rowOf(place->first, place->second))
             m_table->setCurrentIndex(m_facts->index(*row, current.column()));
+    // A curve that goes, or cannot be drawn, takes its choices along; one that comes starts afresh.
+    std::array<bool, formkit::ShownResults::halves> drawn{};
+    for (const Curve& curve : m_facts->curves()) drawn[curve.half] = !curve.unusable;
+    for (std::size_t half = 0; half < m_choices.size(); ++half) {
+        const Choices& row = m_choices[half];
+        for (QCheckBox* box : {row.inSum, row.reversed}) {
+            if (!drawn[half]) {
+                const QSignalBlocker quiet(box);
+                box->setChecked(false);
+            }
+            box->setVisible(drawn[half]);
+        }
+        row.name->setVisible(drawn[half]);
+    }
     m_empty->setVisible(m_facts->curves().empty());
     m_table->setVisible(!m_facts->curves().empty());
     updateWindButton();
@@ -152,10 +200,11 @@ void OdzivWindow::redraw() {
     std::vector<response::Branch> sum;
     for (const Curve& curve : m_facts->curves()) {
         if (curve.unusable) continue;
-        const bool reversed = m_facts->reversed(curve.half);
+        const Choices& row = m_choices[curve.half];
+        const bool reversed = row.reversed->isChecked();
         computed.push_back({curve.half, &curve.computed, reversed});
         standard.push_back({curve.half, &curve.standard, reversed});
-        if (m_facts->inSum(curve.half)) sum.push_back({&curve.computed, reversed});
+        if (row.inSum->isChecked()) sum.push_back({&curve.computed, reversed});
     }
     // One curve alone is no sum.
     m_charts->draw(m_facts->curves(), computed, standard,

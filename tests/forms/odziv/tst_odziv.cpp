@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLegendMarker>
@@ -51,8 +52,8 @@ class OdzivTest : public QObject {
             if (std::abs(std::log(point.x() / hertz)) < std::abs(std::log(nearest.x() / hertz))) nearest = point;
         return nearest.y();
     }
-    static void check(odziv::OdzivWindow* window, int row, FactsModel::Column column) {
-        window->facts()->setData(window->facts()->index(row, column), Qt::Checked, Qt::CheckStateRole);
+    static void check(const odziv::OdzivWindow* window, const char* box) {
+        window->findChild<QCheckBox*>(box)->click();
     }
     // Woofer and tweeter of second order at 3000 Hz into 8 ohm, in the window.
     static odziv::OdzivWindow* twoWay(const Program& program) {
@@ -109,11 +110,11 @@ private slots:
     void sumShowsTheNotchAndTheReversedRise() {
         Program program;
         odziv::OdzivWindow* window = twoWay(program);
-        check(window, 0, FactsModel::InSum);
+        check(window, "chkZbir1");
         QVERIFY(!levelOf(window, "zbir"));
-        check(window, 2, FactsModel::InSum);
+        check(window, "chkZbir5");
         QVERIFY(levelAt(levelOf(window, "zbir"), 3000) < -20);
-        check(window, 2, FactsModel::Reversed);
+        check(window, "chkObrnut5");
         const QLineSeries* sum = levelOf(window, "zbir");
         QVERIFY(std::abs(levelAt(sum, 3000) - 3) < 0.5);
         for (double hertz : {100.0, 30000.0}) QVERIFY(std::abs(levelAt(sum, hertz)) < 0.5);
@@ -136,10 +137,38 @@ private slots:
         QCOMPARE(shown(), (QStringList{"bas 12db/oct", "visokotonci 12db/oct"}));
     }
 
-    // A screen reader hears the charts by name, with what they show.
+    // The window opens on its table, and Tab visits every control in order and comes round again: each
+    // curve's choices, Namotaj..., the series and Sacuvaj sliku...
+    void tabVisitsEveryControl() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("tblDelovi"));
+        window->findChild<QTableView*>()->setCurrentIndex(window->facts()->index(0, 0));  // a coil: Namotaj... is on
+        QStringList visited;
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, (QStringList{"chkZbir1", "chkObrnut1", "chkZbir5", "chkObrnut5", "cmdNamotaj",
+                                       "cboStandardni", "cmdSacuvajSliku", "tblDelovi", "chkZbir1"}));
+    }
+
+    // A screen reader hears the charts by name, with what they show, and each curve's choices as check
+    // boxes with their state, which its toggle action and the space bar both turn.
     void screenReaderHearsTheWindow() {
         Program program;
-        odziv::OdzivWindow* window = open(program);
+        odziv::OdzivWindow* window = twoWay(program);
+        auto* inSum = window->findChild<QCheckBox*>("chkZbir1");
+        QVERIFY(inSum);
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(inSum);
+        QCOMPARE(std::pair(box->role(), box->text(QAccessible::Name)),
+                 std::pair(QAccessible::CheckBox, QString("bas 12db/oct, u zbiru")));
+        QVERIFY(box->state().checkable && !box->state().checked);
+        box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(box->state().checked);
+        inSum->setFocus();
+        QTest::keyClick(inSum, Qt::Key_Space);
+        QVERIFY(!box->state().checked);
         QStringList charts;
         for (const QChartView* view : window->findChildren<QChartView*>()) {
             const QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(const_cast<QChartView*>(view));
@@ -174,7 +203,7 @@ private slots:
     void noLineBelowTheFloor() {
         Program program;
         odziv::OdzivWindow* window = twoWay(program);
-        for (int row : {0, 2}) check(window, row, FactsModel::InSum);
+        for (const char* box : {"chkZbir1", "chkZbir5"}) check(window, box);
         int ends = 0;
         for (QAbstractSeries* series : window->charts()->levelChart()->series()) {
             const QList<QPointF> points = static_cast<QLineSeries*>(series)->points();
