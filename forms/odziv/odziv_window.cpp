@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
@@ -60,6 +61,12 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Room for six rows, below a horizontal scroll bar where the columns are wider than the
+    // window, whatever share of the window the table had while it was empty.
+    m_table->setMinimumHeight(2 * m_table->frameWidth() +
+                              m_table->horizontalHeader()->sizeHint().height() +
+                              6 * m_table->verticalHeader()->defaultSectionSize() +
+                              m_table->horizontalScrollBar()->sizeHint().height());
     m_empty->setWordWrap(true);
     m_wind->setObjectName(QStringLiteral("cmdNamotaj"));
     save->setObjectName(QStringLiteral("cmdSacuvajSliku"));

@@ -70,8 +70,8 @@ ResponseCharts::ResponseCharts(QWidget* parent)
     layout->setContentsMargins({});
     layout->addWidget(m_levelView, 3);
     layout->addWidget(m_phaseView, 2);
-    m_levelView->setMinimumHeight(220);
-    m_phaseView->setMinimumHeight(170);
+    m_levelView->setMinimumHeight(180);
+    m_phaseView->setMinimumHeight(130);
     m_levelView->setAccessibleName(QStringLiteral("Nivo"));
     m_levelView->setAccessibleDescription(QStringLiteral(
         "Nivo svake krive u dB od 10 do 40000 Hz, isprekidano sa standardnim kondenzatorima, "

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QSplitter>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QValueAxis>
@@ -135,6 +136,26 @@ private slots:
         QCOMPARE(shown(), QStringList{"bas 12db/oct"});
         pressOn(program, "mnuVisoki", {}, "cmdIzracunaj12");
         QCOMPARE(shown(), (QStringList{"bas 12db/oct", "visokotonci 12db/oct"}));
+    }
+
+    // Opened empty, then filled, the table keeps room for six rows; the charts and the table share the
+    // window through a splitter.
+    void tableKeepsRoomForSixRows() {
+        Program program;
+        odziv::OdzivWindow* window = open(program);
+        for (const char* command : {"mnuBas", "mnuSrednji"}) {
+            pressOn(program, command, {}, "cmdIzracunaj6db");
+            pressOn(program, command, {}, "cmdIzracunaj12db");
+        }
+        pressOn(program, "mnuVisoki", {}, "cmdIzracunaj6db");
+        pressOn(program, "mnuVisoki", {}, "cmdIzracunaj12");
+        program.choose("mnuOdziv");
+        auto* table = window->findChild<QTableView*>();
+        QTest::qWait(0);
+        QVERIFY2(table->viewport()->height() >= 6 * table->rowHeight(0),
+                 qPrintable(QString::number(table->viewport()->height())));
+        const auto* splitter = window->findChild<QSplitter*>();
+        QVERIFY(splitter->isAncestorOf(window->charts()) && splitter->isAncestorOf(table));
     }
 
     // The window opens on its table, and Tab visits every control in order and comes round again: each
