@@ -31,6 +31,7 @@ Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Ser
         case Topology::BandPass12db:
             curve.lowerTarget = fields[0];
             curve.upperTarget = fields[1];
+            curve.noPassBand = !(fields[0] < fields[1]);
             break;
     }
     return curve;

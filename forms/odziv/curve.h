@@ -21,6 +21,7 @@ struct Curve {
     response::Edges standardEdges;
     std::optional<double> lowerTarget;  // Hz, from the frequencies typed
     std::optional<double> upperTarget;
+    bool noPassBand = false;  // a band-pass typed with Fp1 not below Fp2
 };
 
 Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Series series);

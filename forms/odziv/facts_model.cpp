@@ -34,11 +34,15 @@ void FactsModel::setCurves(std::vector<Curve> curves, std::vector<std::vector<QS
     m_rows.clear();
     for (std::size_t i = 0; i < m_curves.size(); ++i) {
         if (m_curves[i].unusable) {
-            m_rows.push_back({i, -1});
+            m_rows.push_back({i, -1, whyNot(*m_curves[i].unusable)});
             continue;
         }
         for (int part = 0; part < int(m_curves[i].computed.parts.size()); ++part)
-            m_rows.push_back({i, part});
+            m_rows.push_back({i, part, {}});
+        if (m_curves[i].noPassBand)
+            m_rows.push_back({i, -1,
+                              QStringLiteral("Nema propusnog opsega: Fp1 nije ispod Fp2, pa "
+                                             "odstupanja nemaju smisla.")});
     }
     endResetModel();
 }
@@ -71,7 +75,7 @@ int FactsModel::columnCount(const QModelIndex& parent) const {
 QString FactsModel::text(const Row& row, int column) const {
     const Curve& curve = m_curves[row.curve];
     if (column == CurveName) return curve.name;
-    if (row.part < 0) return column == PartName ? whyNot(*curve.unusable) : QString();
+    if (row.part < 0) return column == PartName ? row.note : QString();
     const response::Part& part = curve.computed.parts[row.part];
     switch (column) {
         case PartName:
@@ -96,12 +100,14 @@ QString FactsModel::text(const Row& row, int column) const {
         case Edge:
             return edgesText(curve.edges.lower, curve.edges.upper, designed, m_region);
         case Deviation:
+            if (curve.noPassBand) return {};
             return deviationsText(curve.edges.lower, curve.edges.upper, curve.lowerTarget,
                                   curve.upperTarget, m_region);
         case StandardEdge:
             return edgesText(curve.standardEdges.lower, curve.standardEdges.upper, designed,
                              m_region);
         case StandardDeviation:
+            if (curve.noPassBand) return {};
             return deviationsText(curve.standardEdges.lower, curve.standardEdges.upper,
                                   curve.lowerTarget, curve.upperTarget, m_region);
         default:

@@ -37,7 +37,7 @@ public:
     std::optional<formkit::CoilToWind> coilAt(int row) const;
     // The row of a curve's part, to keep a place across updates.
     std::optional<int> rowOf(std::size_t half, int part) const;
-    // A curve that cannot be drawn has one row, which tells why across the table.
+    // A note tells across the table why a curve cannot be drawn, or what its deviations lack.
     bool isNote(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -48,7 +48,8 @@ public:
 private:
     struct Row {
         std::size_t curve;
-        int part;  // -1: the note of a curve that cannot be drawn
+        int part;  // -1: a note
+        QString note;
     };
     QString text(const Row& row, int column) const;
     bool first(const Row& row) const { return row.part <= 0; }

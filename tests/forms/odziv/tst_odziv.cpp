@@ -106,6 +106,19 @@ private slots:
         QCOMPARE(cell(window, 4, FactsModel::StandardValue), QString("11 uF"));
     }
 
+    // A midrange whose Fp1 is not below Fp2 has no pass band: a line says so, and no deviation is given.
+    void noPassBandWhereFp1IsNotBelowFp2() {
+        Program program;
+        odziv::OdzivWindow* window = open(program);
+        for (const QString fp2 : {"23", "16981"}) {
+            pressOn(program, "mnuSrednji", {"Text1=16981", "Text2=" + fp2, "Text3=1"}, "cmdIzracunaj12db");
+            QCOMPARE(cell(window, 4, FactsModel::PartName),
+                     QString("Nema propusnog opsega: Fp1 nije ispod Fp2, pa odstupanja nemaju smisla."));
+            QCOMPARE(cell(window, 0, FactsModel::Deviation) + cell(window, 0, FactsModel::StandardDeviation),
+                     QString());
+        }
+    }
+
     // Second order at the same Fp: wired alike, the sum has a deep notch at Fp; with the tweeter
     // reversed it rises smoothly to some +3 dB there. One curve alone is no sum.
     void sumShowsTheNotchAndTheReversedRise() {
