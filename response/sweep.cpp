@@ -51,6 +51,16 @@ double goldenSection(std::span<const Branch> branches, double below, double abov
     return std::exp((a + b) / 2);
 }
 
+// Whether the level turns at point i: 1 for a peak, -1 for a dip, 0 for neither.
+// A sum flat to rounding noise (two first orders) turns nowhere.
+int turnAt(std::span<const Point> points, std::size_t i) {
+    const double before = points[i - 1].level, level = points[i].level;
+    const double after = points[i + 1].level;
+    if (level >= before && level >= after && level - std::min(before, after) > 1e-9) return 1;
+    if (level <= before && level <= after && std::max(before, after) - level > 1e-9) return -1;
+    return 0;
+}
+
 }  // namespace
 
 std::vector<double> logSweep(double from, double to, int count) {
@@ -99,23 +109,39 @@ std::vector<Point> drawnSum(std::span<const Branch> branches, std::span<const do
     std::vector<Point> points(frequencies.size());
     evaluateSum(branches, frequencies, points);
     std::vector<double> refined;
-    for (std::size_t i = 1; i + 1 < points.size(); ++i) {
-        const double before = points[i - 1].level, level = points[i].level;
-        const double after = points[i + 1].level;
-        // A sum flat to rounding noise (two first orders) turns nowhere worth a search.
-        const bool peak =
-            level >= before && level >= after && level - std::min(before, after) > 1e-9;
-        const bool dip =
-            level <= before && level <= after && std::max(before, after) - level > 1e-9;
-        if (peak || dip)
-            refined.push_back(goldenSection(branches, points[i - 1].frequency,
-                                            points[i + 1].frequency, peak ? 1 : -1));
-    }
+    for (std::size_t i = 1; i + 1 < points.size(); ++i)
+        if (const int turn = turnAt(points, i))
+            refined.push_back(
+                goldenSection(branches, points[i - 1].frequency, points[i + 1].frequency, turn));
     std::vector<Point> extra(refined.size());
     evaluateSum(branches, refined, extra);
     points.insert(points.end(), extra.begin(), extra.end());
     std::ranges::sort(points, {}, &Point::frequency);
     return points;
+}
+
+std::optional<Band> passBand(std::span<const Edges> curves) {
+    if (curves.empty()) return std::nullopt;
+    Band band{highestHeard, lowestHeard};
+    for (const Edges& edges : curves) {
+        band.lower = std::min(band.lower, edges.lower.value_or(lowestHeard));
+        band.upper = std::max(band.upper, edges.upper.value_or(highestHeard));
+    }
+    band = {std::max(band.lower, lowestHeard), std::min(band.upper, highestHeard)};
+    if (!(band.lower < band.upper)) return std::nullopt;
+    return band;
+}
+
+Turns turnsWithin(std::span<const Point> curve, Band band) {
+    Turns turns;
+    for (std::size_t i = 1; i + 1 < curve.size(); ++i) {
+        const Point& point = curve[i];
+        if (point.frequency < band.lower || point.frequency > band.upper) continue;
+        const int turn = turnAt(curve, i);
+        std::optional<Point>& extreme = turn > 0 ? turns.peak : turns.dip;
+        if (turn != 0 && (!extreme || turn * (point.level - extreme->level) > 0)) extreme = point;
+    }
+    return turns;
 }
 
 }  // namespace response

@@ -1,5 +1,7 @@
 #include "forms/odziv/facts_model.h"
 
+#include <algorithm>
+
 #include "forms/odziv/texts.h"
 
 namespace odziv {
@@ -47,6 +49,38 @@ void FactsModel::setCurves(std::vector<Curve> curves, std::vector<std::vector<QS
     endResetModel();
 }
 
+void FactsModel::setSum(const std::optional<SumFacts>& sum) {
+    const auto first = std::ranges::find(m_rows, sumIndex(), &Row::curve);
+    const int from = int(first - m_rows.begin());
+    if (first != m_rows.end()) {
+        beginRemoveRows({}, from, int(m_rows.size()) - 1);
+        m_rows.erase(first, m_rows.end());
+        endRemoveRows();
+    }
+    if (!sum) return;
+    const auto hertz = [this](double frequency) { return hertzText(frequency, m_region); };
+    QStringList notes;
+    for (const response::Point& point : sum->atCrossovers)
+        notes << QStringLiteral("Nivo na %1 Hz: %2")
+                     .arg(hertz(point.frequency), levelText(point.level, m_region));
+    if (!sum->band) {
+        notes << QStringLiteral("Propusni opseg: nema");
+    } else {
+        notes << QStringLiteral("Propusni opseg: od %1 do %2 Hz")
+                     .arg(hertz(sum->band->lower), hertz(sum->band->upper));
+        const auto turn = [&](const std::optional<response::Point>& point) {
+            return point ? QStringLiteral("%1 na %2 Hz")
+                               .arg(levelText(point->level, m_region), hertz(point->frequency))
+                         : QStringLiteral("nema");
+        };
+        notes << QStringLiteral("Najdublji pad u propusnom opsegu: ") + turn(sum->turns.dip)
+              << QStringLiteral("Najvisi vrh u propusnom opsegu: ") + turn(sum->turns.peak);
+    }
+    beginInsertRows({}, from, from + int(notes.size()) - 1);
+    for (const QString& note : notes) m_rows.push_back({sumIndex(), -1, note});
+    endInsertRows();
+}
+
 std::optional<formkit::CoilToWind> FactsModel::coilAt(int row) const {
     if (row < 0 || row >= int(m_rows.size()) || m_rows[row].part < 0) return std::nullopt;
     const response::Network& network = m_curves[m_rows[row].curve].computed;
@@ -58,7 +92,9 @@ std::optional<formkit::CoilToWind> FactsModel::coilAt(int row) const {
 
 std::optional<int> FactsModel::rowOf(std::size_t half, int part) const {
     for (int row = 0; row < int(m_rows.size()); ++row)
-        if (m_curves[m_rows[row].curve].half == half && m_rows[row].part == part) return row;
+        if (m_rows[row].curve != sumIndex() && m_curves[m_rows[row].curve].half == half &&
+            m_rows[row].part == part)
+            return row;
     return std::nullopt;
 }
 
@@ -73,9 +109,10 @@ int FactsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString FactsModel::text(const Row& row, int column) const {
-    const Curve& curve = m_curves[row.curve];
-    if (column == CurveName) return curve.name;
+    if (column == CurveName)
+        return row.curve == sumIndex() ? QStringLiteral("zbir") : m_curves[row.curve].name;
     if (row.part < 0) return column == PartName ? row.note : QString();
+    const Curve& curve = m_curves[row.curve];
     const response::Part& part = curve.computed.parts[row.part];
     switch (column) {
         case PartName:

@@ -31,13 +31,16 @@ public:
 
     void setCurves(std::vector<Curve> curves, std::vector<std::vector<QString>> partTexts,
                    response::Series series, const calc::Region& region);
+    // The sum's rows, below the curves; none where nothing is summed.
+    void setSum(const std::optional<SumFacts>& sum);
     const std::vector<Curve>& curves() const { return m_curves; }
 
     // The coil a row shows, with its curve's load: what can be wound.
     std::optional<formkit::CoilToWind> coilAt(int row) const;
     // The row of a curve's part, to keep a place across updates.
     std::optional<int> rowOf(std::size_t half, int part) const;
-    // A note tells across the table why a curve cannot be drawn, or what its deviations lack.
+    // A note tells across the table why a curve cannot be drawn, what its deviations lack, or a
+    // fact of the sum.
     bool isNote(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -47,10 +50,11 @@ public:
 
 private:
     struct Row {
-        std::size_t curve;
-        int part;  // -1: a note
+        std::size_t curve;  // the sum after the last curve
+        int part;           // -1: a note
         QString note;
     };
+    std::size_t sumIndex() const { return m_curves.size(); }
     QString text(const Row& row, int column) const;
     bool first(const Row& row) const { return row.part <= 0; }
 

@@ -175,10 +175,6 @@ void OdzivWindow::refresh() {
         texts.push_back(partTexts(result->result, region));
     }
     m_facts->setCurves(std::move(curves), std::move(texts), series(), region);
-    m_table->clearSpans();
-    for (int row = 0; row < m_facts->rowCount(); ++row)
-        if (m_facts->isNote(row))
-            m_table->setSpan(row, FactsModel::PartName, 1, FactsModel::Columns - 1);
     if (place)
         if (const auto row = m_facts->rowOf(place->first, place->second))
             m_table->setCurrentIndex(m_facts->index(*row, current.column()));
@@ -205,18 +201,30 @@ void OdzivWindow::refresh() {
 void OdzivWindow::redraw() {
     std::vector<Drawn> computed, standard;
     std::vector<response::Branch> sum;
+    std::vector<const Curve*> summed;
     for (const Curve& curve : m_facts->curves()) {
         if (curve.unusable) continue;
         const Choices& row = m_choices[curve.half];
         const bool reversed = row.reversed->isChecked();
         computed.push_back({curve.half, &curve.computed, reversed});
         standard.push_back({curve.half, &curve.standard, reversed});
-        if (row.inSum->isChecked()) sum.push_back({&curve.computed, reversed});
+        if (!row.inSum->isChecked()) continue;
+        sum.push_back({&curve.computed, reversed});
+        summed.push_back(&curve);
     }
     // One curve alone is no sum.
-    m_charts->draw(m_facts->curves(), computed, standard,
-                   sum.size() >= 2 ? response::drawnSum(sum, m_charts->grid())
-                                   : std::vector<response::Point>());
+    std::vector<response::Point> total;
+    std::optional<SumFacts> facts;
+    if (sum.size() >= 2) {
+        total = response::drawnSum(sum, m_charts->grid());
+        facts = sumFactsOf(summed, sum, total);
+    }
+    m_charts->draw(m_facts->curves(), computed, standard, total);
+    m_facts->setSum(facts);
+    m_table->clearSpans();
+    for (int row = 0; row < m_facts->rowCount(); ++row)
+        if (m_facts->isNote(row))
+            m_table->setSpan(row, FactsModel::PartName, 1, FactsModel::Columns - 1);
 }
 
 bool OdzivWindow::saveImage(const QString& path) {

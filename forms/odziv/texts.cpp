@@ -18,6 +18,16 @@ QString shown(T value, const calc::Region& region) {
     return QString::fromStdString(calc::numberText(response::roundPart(value), region));
 }
 
+QString signedTenths(double value, const calc::Region& region) {
+    const long long tenths = std::llround(value * 10);
+    const QString digits = QStringLiteral("%1%2%3")
+                               .arg(std::llabs(tenths) / 10)
+                               .arg(QString::fromStdString(region.decimal))
+                               .arg(std::llabs(tenths) % 10);
+    const QString sign = tenths > 0 ? QStringLiteral("+") : tenths < 0 ? QStringLiteral("-") : "";
+    return sign + digits;
+}
+
 QString joined(const std::optional<QString>& lower, const std::optional<QString>& upper) {
     if (lower && upper) return *lower + QStringLiteral(" / ") + *upper;
     return lower.value_or(upper.value_or(QString()));
@@ -30,13 +40,12 @@ QString hertzText(double hertz, const calc::Region& region) {
 }
 
 QString deviationText(double percent, const calc::Region& region) {
-    const long long tenths = std::llround(percent * 10);
-    const QString digits = QStringLiteral("%1%2%3")
-                               .arg(std::llabs(tenths) / 10)
-                               .arg(QString::fromStdString(region.decimal))
-                               .arg(std::llabs(tenths) % 10);
-    const QString sign = tenths > 0 ? QStringLiteral("+") : tenths < 0 ? QStringLiteral("-") : "";
-    return sign + digits + QStringLiteral(" %");
+    return signedTenths(percent, region) + QStringLiteral(" %");
+}
+
+QString levelText(double dB, const calc::Region& region) {
+    if (!std::isfinite(dB)) return QStringLiteral("bez izlaza");
+    return signedTenths(dB, region) + QStringLiteral(" dB");
 }
 
 QString edgesText(const std::optional<double>& lower, const std::optional<double>& upper,

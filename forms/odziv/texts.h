@@ -18,6 +18,9 @@ QString hertzText(double hertz, const calc::Region& region);
 // A deviation in percent with one decimal and its sign: "+0,4 %".
 QString deviationText(double percent, const calc::Region& region);
 
+// A level in dB the same way, "-0,4 dB"; "bez izlaza" for no output at all.
+QString levelText(double dB, const calc::Region& region);
+
 // The edges that a curve was designed for, lower first: "414 / 2404"; "nema"
 // for an edge the curve never reaches.
 struct Designed {

@@ -268,6 +268,24 @@ TEST(Drawn, EveryPeakAndDip) {
     }
 }
 
+// The band a sum is judged in: from the lowest lower edge to the highest upper edge of its curves, a curve
+// without one reaching to the end of what is heard, 20 Hz to 20 kHz; none where nothing is left.
+TEST(Sum, PassBand) {
+    using Expected = std::optional<std::pair<double, double>>;
+    const std::tuple<const char*, std::vector<Edges>, Expected> cases[] = {
+        {"wooferAndTweeter", {{nullopt, 3000}, {3000, nullopt}}, std::pair(20, 20000)},
+        {"midrangeAndTweeter", {{414, 2404}, {5000, nullopt}}, std::pair(414, 20000)},
+        {"twoMidranges", {{414, 2404}, {300, 900}}, std::pair(300, 2404)},
+        {"beyondHearing", {{10, 30000}, {12, 25000}}, std::pair(20, 20000)},
+        {"aboveHearing", {{25000, nullopt}, {30000, nullopt}}, nullopt},
+        {"nothing", {}, nullopt},
+    };
+    for (const auto& [name, edges, expected] : cases) {
+        const std::optional<Band> band = passBand(edges);
+        EXPECT_EQ(band ? Expected(std::pair(band->lower, band->upper)) : nullopt, expected) << name;
+    }
+}
+
 // In every decade (powers of ten far beyond exact ones among them) each member of a series is its
 // own pick, and between neighbours (8.2 and 10 at the top) the pick switches at their geometric mean.
 TEST(NearestStandard, MembersSwitchesAndPicksByRatio) {

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -119,19 +120,37 @@ private slots:
         }
     }
 
-    // Second order at the same Fp: wired alike, the sum has a deep notch at Fp; with the tweeter
-    // reversed it rises smoothly to some +3 dB there. One curve alone is no sum.
+    // Second order at the same Fp: wired alike, the sum has a deep notch at Fp; with the tweeter reversed it
+    // rises smoothly to some +3 dB there. One curve alone is no sum. The table tells the sum's level at
+    // each crossover frequency, its pass band and its deepest dip and highest peak there.
     void sumShowsTheNotchAndTheReversedRise() {
-        Program program;
-        odziv::OdzivWindow* window = twoWay(program);
-        check(window, "chkZbir1");
-        QVERIFY(!levelOf(window, "zbir"));
-        check(window, "chkZbir5");
-        QVERIFY(levelAt(levelOf(window, "zbir"), 3000) < -20);
-        check(window, "chkObrnut5");
-        const QLineSeries* sum = levelOf(window, "zbir");
-        QVERIFY(std::abs(levelAt(sum, 3000) - 3) < 0.5);
-        for (double hertz : {100.0, 30000.0}) QVERIFY(std::abs(levelAt(sum, hertz)) < 0.5);
+        for (const auto& [region, rise] : {std::pair{decimalComma, "+3,0 dB"}, {decimalPoint, "+3.0 dB"}}) {
+            Program program(region);
+            odziv::OdzivWindow* window = twoWay(program);
+            const auto sumRows = [window] {
+                QStringList rows;
+                for (int row = 4; row < window->facts()->rowCount(); ++row)
+                    rows << cell(window, row, FactsModel::CurveName) + ": " + cell(window, row, FactsModel::PartName);
+                return rows;
+            };
+            check(window, "chkZbir1");
+            QVERIFY(!levelOf(window, "zbir") && sumRows().isEmpty());
+            check(window, "chkZbir5");
+            QVERIFY(levelAt(levelOf(window, "zbir"), 3000) < -20);
+            const QStringList notch = sumRows();
+            QCOMPARE(notch.size(), 4);
+            QVERIFY2(notch[2].contains(
+                         QRegularExpression("^zbir: Najdublji pad u propusnom opsegu: -1\\d\\d\\S\\d dB na 3007 Hz$")),
+                     qPrintable(notch[2]));
+            check(window, "chkObrnut5");
+            const QLineSeries* sum = levelOf(window, "zbir");
+            QVERIFY(std::abs(levelAt(sum, 3000) - 3) < 0.5);
+            for (double hertz : {100.0, 30000.0}) QVERIFY(std::abs(levelAt(sum, hertz)) < 0.5);
+            QCOMPARE(sumRows(),
+                     (QStringList{QString("zbir: Nivo na 3000 Hz: ") + rise, "zbir: Propusni opseg: od 20 do 20000 Hz",
+                                  "zbir: Najdublji pad u propusnom opsegu: nema",
+                                  QString("zbir: Najvisi vrh u propusnom opsegu: ") + rise + " na 3007 Hz"}));
+        }
     }
 
     // The legend names every entry it shows, one per curve: the dashed twins stay out of it, whether
