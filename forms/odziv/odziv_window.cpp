@@ -4,13 +4,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImageWriter>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -227,12 +231,47 @@ void OdzivWindow::redraw() {
             m_table->setSpan(row, FactsModel::PartName, 1, FactsModel::Columns - 1);
 }
 
+namespace {
+
+// The formats the save dialog offers, by the suffixes that ask for them.
+constexpr std::pair<const char*, const char*> pictureFormats[] = {
+    {"png", "png"}, {"jpg", "jpeg"}, {"jpeg", "jpeg"}, {"bmp", "bmp"}};
+
+QByteArray formatFor(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const auto& [asked, format] : pictureFormats)
+        if (suffix == QLatin1String(asked) &&
+            QImageWriter::supportedImageFormats().contains(format))
+            return format;
+    return {};
+}
+
+}  // namespace
+
+// Through a QSaveFile: a picture that cannot be written whole, on a full disk say, leaves
+// nothing half-written and an old picture of that name as it was.
 bool OdzivWindow::saveImage(const QString& path) {
-    if (m_charts->image().save(path, "PNG")) return true;
-    m_workspace.context().warner.warn(
-        window(), QStringLiteral("Slika nije sacuvana: u datoteku \"%1\" ne moze da se upise.")
-                      .arg(formkit::quoted(path)));
-    return false;
+    QByteArray format = formatFor(path);
+    const QString written = format.isEmpty() ? path + QStringLiteral(".png") : path;
+    if (format.isEmpty()) format = "png";
+    QSaveFile file(written);
+    QImageWriter writer(&file, format);
+    // Flushed first: commit() closes the file without heeding whether its last flush failed.
+    if (!file.open(QIODevice::WriteOnly) || !writer.write(m_charts->image()) || !file.flush() ||
+        !file.commit()) {
+        file.cancelWriting();
+        m_workspace.context().warner.warn(
+            window(), QStringLiteral("Slika nije sacuvana: u datoteku \"%1\" ne moze da se upise.")
+                          .arg(formkit::quoted(written)));
+        return false;
+    }
+    if (written != path)
+        m_workspace.context().warner.warn(
+            window(),
+            QStringLiteral("Slika je sacuvana kao PNG u datoteku \"%1\": ime trazi format "
+                           "koji ovde ne moze da se upise (mogu PNG, JPEG i BMP).")
+                .arg(formkit::quoted(QFileInfo(written).fileName())));
+    return true;
 }
 
 // The dialog is a child of the window and returns at once: a window that
@@ -243,10 +282,15 @@ void OdzivWindow::askWhereToSave() {
     auto* dialog = new QFileDialog(
         this, QStringLiteral("Sacuvaj sliku odziva"),
         (pictures.exists() ? pictures : QDir::home()).filePath(QStringLiteral("odziv.png")),
-        QStringLiteral("Slika PNG (*.png)"));
+        QStringLiteral("Slika PNG (*.png);;Slika JPEG (*.jpg *.jpeg);;Slika BMP (*.bmp)"));
     dialog->setObjectName(QStringLiteral("dlgSacuvajSliku"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("png"));
+    // A name typed without a suffix takes the one of the format chosen.
+    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+        static const QRegularExpression firstSuffix(QStringLiteral("\\(\\*\\.(\\w+)"));
+        dialog->setDefaultSuffix(firstSuffix.match(filter).captured(1));
+    });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, &OdzivWindow::saveImage);
     dialog->open();

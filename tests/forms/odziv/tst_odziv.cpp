@@ -4,10 +4,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QRegularExpression>
 #include <QSplitter>
+#include <QStorageInfo>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QValueAxis>
@@ -294,8 +296,9 @@ private slots:
                     QVERIFY(std::isfinite(point.x()) && std::isfinite(point.y()));
     }
 
-    // Both charts go into one PNG; a place that cannot be written is reported, and nothing else
-    // changes.
+    // Both charts go into one picture, in the format its name asks for (PNG, JPEG, BMP), else as a PNG with
+    // ".png" added to the name, which a message gives; a place that cannot be written is reported, and
+    // nothing else changes.
     void savesBothChartsAsOnePicture() {
         Program program;
         odziv::OdzivWindow* window = twoWay(program);
@@ -308,12 +311,49 @@ private slots:
             for (int x = 0; x < saved.width(); ++x) tweeterInk += saved.pixelColor(x, y) == QColor(255, 127, 14);
         QVERIFY2(tweeterInk > 200, qPrintable(QString::number(tweeterInk)));
         QVERIFY(program.warner.messages.isEmpty());
+        for (const auto& [name, written, format] : {std::tuple{"odziv.jpg", "odziv.jpg", "jpeg"},
+                                                    {"odziv.JPEG", "odziv.JPEG", "jpeg"},
+                                                    {"odziv.bmp", "odziv.bmp", "bmp"},
+                                                    {"odziv.svg", "odziv.svg.png", "png"}}) {
+            QVERIFY(window->saveImage(dir.filePath(name)));
+            QFile file(dir.filePath(written));
+            QVERIFY2(file.open(QIODevice::ReadOnly), written);
+            QCOMPARE(QImageReader::imageFormat(&file), QByteArray(format));
+        }
+        QVERIFY(!QFile::exists(dir.filePath("odziv.svg")));
+        QCOMPARE(program.warner.messages.size(), 1);
+        QVERIFY2(program.warner.messages.takeFirst().contains("\"odziv.svg.png\""), "names the file written");
 
         QVERIFY(!window->saveImage(dir.filePath("nowhere/odziv.png")));
         QCOMPARE(program.warner.messages.size(), 1);
         QVERIFY(program.warner.messages.first().startsWith("Slika nije sacuvana"));
         QCOMPARE(curveNames(window).size(), 2);
         QVERIFY(!QFile::exists(dir.filePath("nowhere")));
+    }
+
+    // Saving onto a full disk leaves nothing half-written and the old picture whole, and says so. Run by
+    // ctest on a small file system of its own (small_disk.sh).
+    void fullDiskLeavesNothingHalfWritten() {
+        const QString disk = qEnvironmentVariable("TAV20_SMALL_DISK");
+        if (disk.isEmpty()) QSKIP("needs a small file system of its own in TAV20_SMALL_DISK (small_disk.sh)");
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        const QDir dir(disk);
+        QVERIFY(window->saveImage(dir.filePath("stara.png")));
+        const auto bytes = [&dir](const char* name) {
+            QFile file(dir.filePath(name));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray old = bytes("stara.png");
+        // Leave less room than a picture takes, in whole pages, and more than the first buffer written.
+        QFile filler(dir.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        filler.write(QByteArray(QStorageInfo(disk).bytesAvailable() - (old.size() - 1) / 4096 * 4096, '\0'));
+        QVERIFY(filler.flush() && old.size() > 20000);
+        for (const char* name : {"stara.png", "nova.png"}) QVERIFY(!window->saveImage(dir.filePath(name)));
+        QCOMPARE(bytes("stara.png"), old);
+        QCOMPARE(dir.entryList(QDir::Files), (QStringList{"filler", "stara.png"}));
+        QCOMPARE(program.warner.messages.size(), 2);
     }
 
     // The save dialog belongs to its window: a name chosen in it saves there, and a window
