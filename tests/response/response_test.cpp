@@ -230,9 +230,9 @@ TEST(Sum, OfWooferAndTweeter) {
     EXPECT_EQ(std::pair(out[0].phase, out[1].level), std::pair(180.0, -inf));
 }
 
-// A line through the drawn points shows every peak and dip of a dense sweep, within 0.01 dB: sharp
-// midrange resonances (+37.8 dB at 5260 Hz with Fp1 5000 above Fp2 500; +6.7 dB with Fp1 2000, Fp2 2500),
-// a peaking woofer, the notch of a two-way sum wired alike and the peaks of a three-way one.
+// A line through the drawn points shows every peak and dip of a dense sweep, within 0.01 dB: a sharp
+// midrange resonance (+38 dB at 5260 Hz with Fp1 5000 above Fp2 500), a peaking woofer, the notch of a
+// two-way sum wired alike and the peaks of a three-way one (its midrange +6.7 dB with Fp1 2000, Fp2 2500).
 TEST(Drawn, EveryPeakAndDip) {
     const Network sharp = networkOf(*calc::bandPass12db(5000, 500, 8), 8);
     const Network close = networkOf(*calc::bandPass12db(2000, 2500, 8), 8), peaking = net(LowPass12db, {1, 10}, 100);
@@ -241,7 +241,6 @@ TEST(Drawn, EveryPeakAndDip) {
     const std::vector<double> grid = logSweep(10, 40000, 400), dense = logSweep(10, 40000, 40000);
     const std::tuple<const char*, std::vector<Branch>> curves[] = {
         {"sharpMidrange", {{&sharp, false}}},
-        {"closeMidrange", {{&close, false}}},
         {"peakingWoofer", {{&peaking, false}}},
         {"twoWayNotch", {{&woofer, false}, {&tweeter, false}}},
         {"threeWay", {{&woofer, false}, {&close, false}, {&tweeter, false}}},
@@ -274,11 +273,9 @@ TEST(Sum, PassBand) {
     using Expected = std::optional<std::pair<double, double>>;
     const std::tuple<const char*, std::vector<Edges>, Expected> cases[] = {
         {"wooferAndTweeter", {{nullopt, 3000}, {3000, nullopt}}, std::pair(20, 20000)},
-        {"midrangeAndTweeter", {{414, 2404}, {5000, nullopt}}, std::pair(414, 20000)},
         {"twoMidranges", {{414, 2404}, {300, 900}}, std::pair(300, 2404)},
         {"beyondHearing", {{10, 30000}, {12, 25000}}, std::pair(20, 20000)},
         {"aboveHearing", {{25000, nullopt}, {30000, nullopt}}, nullopt},
-        {"nothing", {}, nullopt},
     };
     for (const auto& [name, edges, expected] : cases) {
         const std::optional<Band> band = passBand(edges);
