@@ -7,9 +7,11 @@
 // solves each topology as one ladder into the load, finite for parts of 0 and
 // a load of 0; unusable says which networks cannot be drawn. H(f) out: evaluate
 // and evaluateSum give level and phase over a logSweep, for one network or for
-// several drivers summed; halfPowerEdges finds the -3 dB frequencies; and
-// withStandardCapacitors swaps in the nearest capacitors of the E12 or E24
-// series, to draw what a builder can buy.
+// several drivers summed; halfPowerEdges finds the -3 dB frequencies and
+// turningFrequencies the peaks and dips, from which drawnFrequencies and
+// drawnSum make curves that miss none; passBand and turnsWithin tell a sum in
+// words; and withStandardCapacitors swaps in the nearest capacitors of the E12
+// or E24 series, to draw what a builder can buy.
 
 #include "response/edges.h"
 #include "response/network.h"
