@@ -95,7 +95,8 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
         for (QCheckBox* box : {row.inSum, row.reversed})
             connect(box, &QCheckBox::toggled, this, &OdzivWindow::redraw);
     }
-    choices->setColumnStretch(3, 1);
+    // From the left, whichever halves are shown.
+    choices->setColumnMinimumWidth(3, 24);
     choices->setColumnStretch(7, 1);
 
     auto* legend = new QLabel(QStringLiteral(

@@ -27,7 +27,7 @@ class OdzivWindow : public QWidget {
 public:
     explicit OdzivWindow(formkit::Workspace& workspace);
 
-    QSize sizeHint() const override { return {900, 760}; }
+    QSize sizeHint() const override { return {900, 860}; }
 
     // Both charts as one PNG; a file that cannot be written is reported, and nothing else changes.
     bool saveImage(const QString& path);

@@ -230,7 +230,10 @@ void ResponseCharts::fitLevelAxis() {
     const double steps = std::ceil(highest / ceilingStep);
     const double top = std::clamp(steps * ceilingStep, lowCeiling, highCeiling);
     auto* axis = static_cast<QValueAxis*>(m_level->axes(Qt::Vertical).first());
-    if (axis->max() != top) axis->setMax(top);
+    if (axis->max() == top) return;
+    axis->setMax(top);
+    // Some six labels at most, which a low chart still writes out.
+    axis->setTickInterval(top - floor > 60 ? 20 : 10);
 }
 
 QImage ResponseCharts::image() const {
