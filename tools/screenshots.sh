@@ -64,5 +64,5 @@ xdotool type 3000
 keys Tab
 xdotool type 8
 keys Tab Tab space alt+o Tab space Tab Tab space Tab space
-xdotool mousemove $((450 * scale)) $((221 * scale)) click --repeat 2 --delay 80 1
+xdotool mousemove $((450 * scale)) $((120 * scale)) click --repeat 2 --delay 80 1
 shot odziv
