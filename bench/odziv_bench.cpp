@@ -4,13 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "formkit/form_loader.h"
 #include "forms/forms.h"
 #include "forms/main_window.h"
-#include "forms/odziv/facts_model.h"
 #include "forms/odziv/odziv_window.h"
 
 namespace {
@@ -32,10 +32,8 @@ void pressUpdatesAndRepaints(benchmark::State& state) {
     for (const auto& [form, button] : halves)
         formkit::control<QPushButton>(main.showForm(*form), button)->click();
     auto* window = static_cast<odziv::OdzivWindow*>(main.showWindow("frmOdziv"));
-    odziv::FactsModel* facts = window->facts();
     for (std::size_t half = 0; half < formkit::ShownResults::halves; ++half)
-        facts->setData(facts->index(*facts->rowOf(half, 0), odziv::FactsModel::InSum), Qt::Checked,
-                       Qt::CheckStateRole);
+        window->findChild<QCheckBox*>(QStringLiteral("chkZbir%1").arg(half))->setChecked(true);
     QWidget* bas = main.showForm(forms::frmBas);
     auto* frequency = formkit::control<QLineEdit>(bas, "Text1");
     auto* woofer = formkit::control<QPushButton>(bas, "cmdIzracunaj6db");

@@ -1,5 +1,6 @@
-// The response window's work after a press: the curves at 400 points each, the
-// sum, and the -3 dB edges, for every crossover form's default texts.
+// The response window's work after a press: the curves at 400 points each and
+// their turns, the sum, and the -3 dB edges, for every crossover form's default
+// texts.
 
 #include <benchmark/benchmark.h>
 
@@ -54,23 +55,29 @@ void sixCurvesAndSum(benchmark::State& state) {
 }
 
 // Everything the window computes: the six networks as computed and with E12
-// capacitors, the sum, and both sets of edges.
+// capacitors, each through its own turns and edges, both sets of edges, and
+// the sum with its turns refined and the facts the table gives of it.
 void wholeWindow(benchmark::State& state) {
     std::vector<Network> networks;
     for (const Named& d : defaults) networks.push_back(d.network);
     const std::vector<response::Branch> branches = allInTheSum(networks);
-    std::vector<std::vector<Point>> curves(2 * networks.size() + 1, std::vector<Point>(points));
+    std::vector<Point> curve;
     for (auto _ : state) {
-        for (std::size_t i = 0; i < networks.size(); ++i) {
+        std::vector<response::Edges> edges;
+        for (const Network& network : networks) {
             const Network standard =
-                response::withStandardCapacitors(networks[i], response::Series::E12);
-            response::evaluate(networks[i], frequencies, curves[2 * i]);
-            response::evaluate(standard, frequencies, curves[2 * i + 1]);
-            benchmark::DoNotOptimize(response::halfPowerEdges(networks[i]));
+                response::withStandardCapacitors(network, response::Series::E12);
+            for (const Network* drawn : {&network, &standard}) {
+                const std::vector<double> at = response::drawnFrequencies(*drawn, frequencies);
+                curve.resize(at.size());
+                response::evaluate(*drawn, at, curve);
+                benchmark::DoNotOptimize(curve.data());
+            }
+            edges.push_back(response::halfPowerEdges(network));
             benchmark::DoNotOptimize(response::halfPowerEdges(standard));
         }
-        response::evaluateSum(branches, frequencies, curves.back());
-        benchmark::DoNotOptimize(curves.back().data());
+        const std::vector<Point> sum = response::drawnSum(branches, frequencies);
+        benchmark::DoNotOptimize(response::turnsWithin(sum, *response::passBand(edges)));
         benchmark::ClobberMemory();
     }
 }

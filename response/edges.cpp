@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "response/ladder.h"
 #include "response/polynomial.h"
@@ -26,10 +27,16 @@ bool isFinite(const Polynomial& p) {
     return true;
 }
 
-}  // namespace
+// |output|^2 and |voltage|^2 of a network, whose quotient is |H|^2, as
+// polynomials in x = (w / omega)^2; nothing where they cannot be held.
+struct Squares {
+    double omega;
+    Polynomial output;
+    Polynomial voltage;
+};
 
-Edges halfPowerEdges(const Network& network) {
-    if (unusable(network) || network.load == 0) return {};
+std::optional<Squares> squaresOf(const Network& network) {
+    if (unusable(network) || network.load == 0) return std::nullopt;
     // In units of the load and of a frequency amid the parts' own corners, the
     // coefficients stay near 1 whatever the parts' scale.
     Network scaled = network;
@@ -47,17 +54,45 @@ Edges halfPowerEdges(const Network& network) {
     const double omega = corners > 0 ? std::exp(-logSum / corners) : 1;
     const ladder::State<Polynomial> end =
         ladder::walk(scaled, Polynomial({0, omega}), [](ladder::State<Polynomial>&) {});
-    // |H|^2 - 1/2 has the sign of 2|output|^2 - |voltage|^2.
-    const Polynomial excess = squaredMagnitude(end.output) * 2 + squaredMagnitude(end.voltage) * -1;
+    Squares squares{omega, squaredMagnitude(end.output), squaredMagnitude(end.voltage)};
     // Only parts scores of decades apart overflow; they are no crossover.
+    if (!isFinite(squares.output) || !isFinite(squares.voltage)) return std::nullopt;
+    return squares;
+}
+
+double hertz(const Squares& squares, double x) {
+    return squares.omega * std::sqrt(x) / (2 * std::numbers::pi);
+}
+
+}  // namespace
+
+Edges halfPowerEdges(const Network& network) {
+    const auto squares = squaresOf(network);
+    if (!squares) return {};
+    // |H|^2 - 1/2 has the sign of 2|output|^2 - |voltage|^2.
+    const Polynomial excess = squares->output * 2 + squares->voltage * -1;
     if (!isFinite(excess)) return {};
     Edges edges;
     for (const Crossing& crossing : positiveCrossings(excess)) {
-        const double frequency = omega * std::sqrt(crossing.x) / (2 * std::numbers::pi);
+        const double frequency = hertz(*squares, crossing.x);
         if (crossing.rising && !edges.lower) edges.lower = frequency;
         if (!crossing.rising) edges.upper = frequency;
     }
     return edges;
+}
+
+std::vector<double> turningFrequencies(const Network& network) {
+    const auto squares = squaresOf(network);
+    if (!squares) return {};
+    // (N/D)' = (N'D - ND') / D^2 changes sign where N/D turns.
+    const Polynomial& n = squares->output;
+    const Polynomial& d = squares->voltage;
+    const Polynomial slope = derivative(n) * d + n * derivative(d) * -1;
+    if (!isFinite(slope)) return {};
+    std::vector<double> turns;
+    for (const Crossing& crossing : positiveCrossings(slope))
+        turns.push_back(hertz(*squares, crossing.x));
+    return turns;
 }
 
 }  // namespace response

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "response/network.h"
 
@@ -15,5 +16,9 @@ struct Edges {
     std::optional<double> upper;
 };
 Edges halfPowerEdges(const Network&);
+
+// Where the level turns, in Hz ascending: each peak and each dip of |H| between
+// its slopes; nothing for an unusable network.
+std::vector<double> turningFrequencies(const Network&);
 
 }  // namespace response

@@ -6,18 +6,30 @@ namespace response {
 
 namespace {
 
-// What the label shows is what gets built: the value rounded in its own kind.
+template <class T>
+T roundedPart(T value) {
+    if (!(std::abs(value) < 1) || value == 0) return calc::roundTo2(value);
+    const int decimals = 2 - static_cast<int>(std::floor(std::log10(std::abs(value))));
+    // Up to 22 decimals the power of ten is exact, so each step rounds once.
+    const double scale = std::pow(10.0, decimals);
+    return static_cast<T>(std::round(value * scale) / scale);
+}
+
 template <class T>
 Part coil(const char* name, T mH) {
-    return {name, false, calc::roundTo2(mH)};
+    return {name, false, roundPart(mH)};
 }
 
 template <class T>
 Part capacitor(const char* name, T uF) {
-    return {name, true, calc::roundTo2(uF)};
+    return {name, true, roundPart(uF)};
 }
 
 }  // namespace
+
+float roundPart(float value) { return roundedPart(value); }
+
+double roundPart(double value) { return roundedPart(value); }
 
 Network networkOf(const calc::LowPass6db& r, float Z) {
     return {Topology::LowPass6db, {coil("L", r.L)}, Z};
@@ -51,10 +63,11 @@ std::optional<Unusable> unusable(const Network& network) {
     for (const Part& part : network.parts) {
         if (!std::isfinite(part.value)) return Unusable::NotFinite;
     }
+    // The forms compute the parts from Z: a negative Z makes them negative too.
+    if (network.load < 0) return Unusable::NegativeLoad;
     for (const Part& part : network.parts) {
         if (part.value < 0) return Unusable::NegativePart;
     }
-    if (network.load < 0) return Unusable::NegativeLoad;
     return std::nullopt;
 }
 

@@ -31,8 +31,14 @@ struct Network {
     double load;  // the loudspeaker as a resistor, ohm (the Z field's value)
 };
 
-// The network a result label shows: every value after calc::roundTo2, in its
-// own kind, then widened to double. Z is the Z field's value.
+// A part as the window uses it, rounded in its own kind: from 1 up to two
+// decimals as its caption (1,27), below 1 to three significant digits (0,0636),
+// where two decimals would drop most of a small part's digits.
+float roundPart(float value);
+double roundPart(double value);
+
+// The network a result label shows, every value after roundPart and widened to
+// double. Z is the Z field's value.
 Network networkOf(const calc::LowPass6db&, float Z);    // parts: L
 Network networkOf(const calc::LowPass12db&, float Z);   // L, C
 Network networkOf(const calc::BandPass6db&, float Z);   // L, C

@@ -8,18 +8,12 @@ namespace response {
 
 namespace {
 
-constexpr int size = 5;
+constexpr int size = Polynomial::size;
 
 int degreeOf(const Polynomial& p) {
     int degree = size - 1;
     while (degree >= 0 && p.coefficients[degree] == 0) --degree;
     return degree;
-}
-
-Polynomial derivative(const Polynomial& p) {
-    Polynomial d;
-    for (int k = 1; k < size; ++k) d.coefficients[k - 1] = k * p.coefficients[k];
-    return d;
 }
 
 // Every root lies below it (Cauchy's bound).
@@ -66,6 +60,12 @@ Polynomial operator*(const Polynomial& a, double factor) {
     Polynomial product;
     for (int k = 0; k < size; ++k) product.coefficients[k] = a.coefficients[k] * factor;
     return product;
+}
+
+Polynomial derivative(const Polynomial& p) {
+    Polynomial d;
+    for (int k = 1; k < size; ++k) d.coefficients[k - 1] = k * p.coefficients[k];
+    return d;
 }
 
 double valueAt(const Polynomial& p, double x) {

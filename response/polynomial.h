@@ -5,19 +5,24 @@
 
 namespace response {
 
-// A real polynomial of degree at most 4: a ladder of four reactive parts, and
-// the squared magnitude of such a ladder's H, never go higher.
+// A real polynomial of degree at most 7: a ladder of four reactive parts is of
+// degree 4 in s, the squares of its magnitudes of degree 4 in x = w^2, and the
+// numerator N'D - ND' of the derivative of their quotient of degree 7. Products
+// drop the terms beyond.
 struct Polynomial {
-    std::array<double, 5> coefficients{};  // of x^0, x^1, ...
+    static constexpr int size = 8;
+    std::array<double, size> coefficients{};  // of x^0, x^1, ...
 
     Polynomial() = default;
     explicit Polynomial(double constant) : coefficients{constant} {}
-    explicit Polynomial(const std::array<double, 5>& coefficients) : coefficients(coefficients) {}
+    explicit Polynomial(const std::array<double, size>& coefficients)
+        : coefficients(coefficients) {}
 };
 
 Polynomial operator+(const Polynomial&, const Polynomial&);
 Polynomial operator*(const Polynomial&, const Polynomial&);
 Polynomial operator*(const Polynomial&, double);
+Polynomial derivative(const Polynomial&);
 
 double valueAt(const Polynomial&, double x);
 

@@ -1,8 +1,11 @@
 #include "response/sweep.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <numbers>
+
+#include "response/edges.h"
 
 namespace response {
 
@@ -13,6 +16,49 @@ Point pointOf(double frequency, std::complex<double> h) {
     // arg gives -pi for a negative real H with a negative zero imaginary part.
     if (phase <= -180) phase += 360;
     return {frequency, 20 * std::log10(std::abs(h)), phase};
+}
+
+// The grid with the frequencies inside its range, ascending, each once.
+std::vector<double> merged(std::span<const double> grid, std::span<const double> extra) {
+    std::vector<double> all(grid.begin(), grid.end());
+    if (grid.empty()) return all;
+    for (double frequency : extra)
+        if (frequency > grid.front() && frequency < grid.back()) all.push_back(frequency);
+    std::ranges::sort(all);
+    all.erase(std::ranges::unique(all).begin(), all.end());
+    return all;
+}
+
+// Where the sum's level is highest (sign 1) or lowest (sign -1) between the two
+// frequencies, taken to turn once there; on a log scale, to a part in 1e9.
+double goldenSection(std::span<const Branch> branches, double below, double above, double sign) {
+    const auto level = [&](double logFrequency) {
+        return sign * std::abs(sumTransfer(branches, std::exp(logFrequency)));
+    };
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double a = std::log(below), b = std::log(above);
+    double c = b - ratio * (b - a), d = a + ratio * (b - a);
+    double atC = level(c), atD = level(d);
+    while (b - a > 1e-9) {
+        if (atC > atD) {
+            b = d, d = c, atD = atC;
+            c = b - ratio * (b - a), atC = level(c);
+        } else {
+            a = c, c = d, atC = atD;
+            d = a + ratio * (b - a), atD = level(d);
+        }
+    }
+    return std::exp((a + b) / 2);
+}
+
+// Whether the level turns at point i: 1 for a peak, -1 for a dip, 0 for neither.
+// A sum flat to rounding noise (two first orders) turns nowhere.
+int turnAt(std::span<const Point> points, std::size_t i) {
+    const double before = points[i - 1].level, level = points[i].level;
+    const double after = points[i + 1].level;
+    if (level >= before && level >= after && level - std::min(before, after) > 1e-9) return 1;
+    if (level <= before && level <= after && std::max(before, after) - level > 1e-9) return -1;
+    return 0;
 }
 
 }  // namespace
@@ -43,6 +89,59 @@ void evaluateSum(std::span<const Branch> branches, std::span<const double> frequ
     for (std::size_t i = 0; i < frequencies.size(); ++i) {
         out[i] = pointOf(frequencies[i], sumTransfer(branches, frequencies[i]));
     }
+}
+
+std::vector<double> drawnFrequencies(const Network& network, std::span<const double> grid) {
+    std::vector<double> extra = turningFrequencies(network);
+    const Edges edges = halfPowerEdges(network);
+    for (const auto& edge : {edges.lower, edges.upper})
+        if (edge) extra.push_back(*edge);
+    return merged(grid, extra);
+}
+
+std::vector<Point> drawnSum(std::span<const Branch> branches, std::span<const double> grid) {
+    std::vector<double> turns;
+    for (const Branch& branch : branches) {
+        const std::vector<double> own = turningFrequencies(*branch.network);
+        turns.insert(turns.end(), own.begin(), own.end());
+    }
+    const std::vector<double> frequencies = merged(grid, turns);
+    std::vector<Point> points(frequencies.size());
+    evaluateSum(branches, frequencies, points);
+    std::vector<double> refined;
+    for (std::size_t i = 1; i + 1 < points.size(); ++i)
+        if (const int turn = turnAt(points, i))
+            refined.push_back(
+                goldenSection(branches, points[i - 1].frequency, points[i + 1].frequency, turn));
+    std::vector<Point> extra(refined.size());
+    evaluateSum(branches, refined, extra);
+    points.insert(points.end(), extra.begin(), extra.end());
+    std::ranges::sort(points, {}, &Point::frequency);
+    return points;
+}
+
+std::optional<Band> passBand(std::span<const Edges> curves) {
+    if (curves.empty()) return std::nullopt;
+    Band band{highestHeard, lowestHeard};
+    for (const Edges& edges : curves) {
+        band.lower = std::min(band.lower, edges.lower.value_or(lowestHeard));
+        band.upper = std::max(band.upper, edges.upper.value_or(highestHeard));
+    }
+    band = {std::max(band.lower, lowestHeard), std::min(band.upper, highestHeard)};
+    if (!(band.lower < band.upper)) return std::nullopt;
+    return band;
+}
+
+Turns turnsWithin(std::span<const Point> curve, Band band) {
+    Turns turns;
+    for (std::size_t i = 1; i + 1 < curve.size(); ++i) {
+        const Point& point = curve[i];
+        if (point.frequency < band.lower || point.frequency > band.upper) continue;
+        const int turn = turnAt(curve, i);
+        std::optional<Point>& extreme = turn > 0 ? turns.peak : turns.dip;
+        if (turn != 0 && (!extreme || turn * (point.level - extreme->level) > 0)) extreme = point;
+    }
+    return turns;
 }
 
 }  // namespace response

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <complex>
+#include <optional>
 #include <span>
 #include <vector>
 
+#include "response/edges.h"
 #include "response/network.h"
 
 namespace response {
@@ -33,5 +35,33 @@ struct Branch {
 std::complex<double> sumTransfer(std::span<const Branch>, double frequency);
 void evaluateSum(std::span<const Branch>, std::span<const double> frequencies,
                  std::span<Point> out);
+
+// What a chart draws, so that a line through its points shows every peak and
+// dip however sharp: a network at an ascending grid and, within the grid's
+// range, where its level turns and crosses half power.
+std::vector<double> drawnFrequencies(const Network&, std::span<const double> grid);
+// The sum at the grid, at its branches' turns, and at the top of every peak and
+// the bottom of every dip the samples show (a golden-section search between the
+// samples either side); ascending.
+std::vector<Point> drawnSum(std::span<const Branch>, std::span<const double> grid);
+
+// The band a sum is judged in, for a reader who cannot see its curve: from the
+// lowest lower edge to the highest upper edge of the curves in it, a curve
+// without a lower edge reaching down and one without an upper edge reaching up,
+// within what is heard, 20 Hz to 20 kHz; nothing where no band is left.
+struct Band {
+    double lower;  // Hz
+    double upper;
+};
+inline constexpr double lowestHeard = 20, highestHeard = 20000;
+std::optional<Band> passBand(std::span<const Edges> curves);
+
+// The deepest dip and the highest peak of a drawn curve within a band: points
+// below or above both their neighbours, as drawnSum puts one at each.
+struct Turns {
+    std::optional<Point> dip;
+    std::optional<Point> peak;
+};
+Turns turnsWithin(std::span<const Point> curve, Band band);
 
 }  // namespace response

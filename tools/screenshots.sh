@@ -64,7 +64,6 @@ keys Tab space alt+t v Tab Tab
 xdotool type 3000
 keys Tab
 xdotool type 8
-keys Tab Tab space alt+o Right Right Right Right Right Right Right Right Right space Down Down space \
-    Right space
-xdotool mousemove $((450 * scale)) $((221 * scale)) click --repeat 2 --delay 80 1
+keys Tab Tab space alt+o Tab space Tab Tab space Tab space
+xdotool mousemove $((450 * scale)) $((120 * scale)) click --repeat 2 --delay 80 1
 shot odziv

@@ -1,5 +1,7 @@
 #include "forms/odziv/curve.h"
 
+#include <algorithm>
+
 namespace odziv {
 
 Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Series series) {
@@ -31,9 +33,28 @@ Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Ser
         case Topology::BandPass12db:
             curve.lowerTarget = fields[0];
             curve.upperTarget = fields[1];
+            curve.noPassBand = !(fields[0] < fields[1]);
             break;
     }
     return curve;
+}
+
+SumFacts sumFactsOf(std::span<const Curve* const> curves,
+                    std::span<const response::Branch> branches,
+                    std::span<const response::Point> drawn) {
+    std::vector<double> crossovers;
+    std::vector<response::Edges> edges;
+    for (const Curve* curve : curves) {
+        for (const auto& target : {curve->lowerTarget, curve->upperTarget})
+            if (target) crossovers.push_back(*target);
+        edges.push_back(curve->edges);
+    }
+    std::ranges::sort(crossovers);
+    crossovers.erase(std::ranges::unique(crossovers).begin(), crossovers.end());
+    SumFacts facts{std::vector<response::Point>(crossovers.size()), response::passBand(edges), {}};
+    response::evaluateSum(branches, crossovers, facts.atCrossovers);
+    if (facts.band) facts.turns = response::turnsWithin(drawn, *facts.band);
+    return facts;
 }
 
 }  // namespace odziv

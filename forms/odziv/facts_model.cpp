@@ -1,5 +1,7 @@
 #include "forms/odziv/facts_model.h"
 
+#include <algorithm>
+
 #include "forms/odziv/texts.h"
 
 namespace odziv {
@@ -27,11 +29,6 @@ QString unit(const response::Part& part) {
 void FactsModel::setCurves(std::vector<Curve> curves, std::vector<std::vector<QString>> partTexts,
                            response::Series series, const calc::Region& region) {
     beginResetModel();
-    std::array<bool, formkit::ShownResults::halves> shown{};
-    for (const Curve& curve : curves) shown[curve.half] = true;
-    // A curve that goes takes its choices along; one that comes starts afresh.
-    for (std::size_t half = 0; half < shown.size(); ++half)
-        if (!shown[half]) m_inSum[half] = m_reversed[half] = false;
     m_curves = std::move(curves);
     m_partTexts = std::move(partTexts);
     m_series = series;
@@ -39,26 +36,65 @@ void FactsModel::setCurves(std::vector<Curve> curves, std::vector<std::vector<QS
     m_rows.clear();
     for (std::size_t i = 0; i < m_curves.size(); ++i) {
         if (m_curves[i].unusable) {
-            m_rows.push_back({i, -1});
+            m_rows.push_back({i, -1, whyNot(*m_curves[i].unusable)});
             continue;
         }
         for (int part = 0; part < int(m_curves[i].computed.parts.size()); ++part)
-            m_rows.push_back({i, part});
+            m_rows.push_back({i, part, {}});
+        if (m_curves[i].noPassBand)
+            m_rows.push_back({i, -1,
+                              QStringLiteral("Nema propusnog opsega: Fp1 nije ispod Fp2, pa "
+                                             "odstupanja nemaju smisla.")});
     }
     endResetModel();
+}
+
+void FactsModel::setSum(const std::optional<SumFacts>& sum) {
+    const auto first = std::ranges::find(m_rows, sumIndex(), &Row::curve);
+    const int from = int(first - m_rows.begin());
+    if (first != m_rows.end()) {
+        beginRemoveRows({}, from, int(m_rows.size()) - 1);
+        m_rows.erase(first, m_rows.end());
+        endRemoveRows();
+    }
+    if (!sum) return;
+    const auto hertz = [this](double frequency) { return hertzText(frequency, m_region); };
+    QStringList notes;
+    for (const response::Point& point : sum->atCrossovers)
+        notes << QStringLiteral("Nivo na %1 Hz: %2")
+                     .arg(hertz(point.frequency), levelText(point.level, m_region));
+    if (!sum->band) {
+        notes << QStringLiteral("Propusni opseg: nema");
+    } else {
+        notes << QStringLiteral("Propusni opseg: od %1 do %2 Hz")
+                     .arg(hertz(sum->band->lower), hertz(sum->band->upper));
+        const auto turn = [&](const std::optional<response::Point>& point) {
+            return point ? QStringLiteral("%1 na %2 Hz")
+                               .arg(levelText(point->level, m_region), hertz(point->frequency))
+                         : QStringLiteral("nema");
+        };
+        notes << QStringLiteral("Najdublji pad u propusnom opsegu: ") + turn(sum->turns.dip)
+              << QStringLiteral("Najvisi vrh u propusnom opsegu: ") + turn(sum->turns.peak);
+    }
+    beginInsertRows({}, from, from + int(notes.size()) - 1);
+    for (const QString& note : notes) m_rows.push_back({sumIndex(), -1, note});
+    endInsertRows();
 }
 
 std::optional<formkit::CoilToWind> FactsModel::coilAt(int row) const {
     if (row < 0 || row >= int(m_rows.size()) || m_rows[row].part < 0) return std::nullopt;
     const response::Network& network = m_curves[m_rows[row].curve].computed;
     const response::Part& part = network.parts[m_rows[row].part];
-    if (part.capacitor) return std::nullopt;
+    // A coil of 0 mH (or a rounding's -0) is a wire: nothing to wind.
+    if (part.capacitor || !(part.value > 0)) return std::nullopt;
     return formkit::CoilToWind{part.value, network.load};
 }
 
 std::optional<int> FactsModel::rowOf(std::size_t half, int part) const {
     for (int row = 0; row < int(m_rows.size()); ++row)
-        if (m_curves[m_rows[row].curve].half == half && m_rows[row].part == part) return row;
+        if (m_rows[row].curve != sumIndex() && m_curves[m_rows[row].curve].half == half &&
+            m_rows[row].part == part)
+            return row;
     return std::nullopt;
 }
 
@@ -73,9 +109,10 @@ int FactsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString FactsModel::text(const Row& row, int column) const {
+    if (column == CurveName)
+        return row.curve == sumIndex() ? QStringLiteral("zbir") : m_curves[row.curve].name;
+    if (row.part < 0) return column == PartName ? row.note : QString();
     const Curve& curve = m_curves[row.curve];
-    if (column == CurveName) return curve.name;
-    if (row.part < 0) return column == PartName ? whyNot(*curve.unusable) : QString();
     const response::Part& part = curve.computed.parts[row.part];
     switch (column) {
         case PartName:
@@ -100,12 +137,14 @@ QString FactsModel::text(const Row& row, int column) const {
         case Edge:
             return edgesText(curve.edges.lower, curve.edges.upper, designed, m_region);
         case Deviation:
+            if (curve.noPassBand) return {};
             return deviationsText(curve.edges.lower, curve.edges.upper, curve.lowerTarget,
                                   curve.upperTarget, m_region);
         case StandardEdge:
             return edgesText(curve.standardEdges.lower, curve.standardEdges.upper, designed,
                              m_region);
         case StandardDeviation:
+            if (curve.noPassBand) return {};
             return deviationsText(curve.standardEdges.lower, curve.standardEdges.upper,
                                   curve.lowerTarget, curve.upperTarget, m_region);
         default:
@@ -116,14 +155,6 @@ QString FactsModel::text(const Row& row, int column) const {
 QVariant FactsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const Row& row = m_rows[index.row()];
-    const std::size_t half = m_curves[row.curve].half;
-    const bool choice = index.column() == InSum || index.column() == Reversed;
-    if (choice && first(row) && row.part >= 0) {
-        const bool on = index.column() == InSum ? m_inSum[half] : m_reversed[half];
-        if (role == Qt::CheckStateRole) return on ? Qt::Checked : Qt::Unchecked;
-        if (role == Qt::AccessibleTextRole) return on ? QStringLiteral("da") : QStringLiteral("ne");
-        return {};
-    }
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
         return text(row, index.column());
     if (role == Qt::TextAlignmentRole && index.column() >= Value)
@@ -153,32 +184,9 @@ QVariant FactsModel::headerData(int section, Qt::Orientation orientation, int ro
             return QStringLiteral("-3 dB sa %1\n(Hz)").arg(series);
         case StandardDeviation:
             return QStringLiteral("Odstupanje\nsa %1").arg(series);
-        case InSum:
-            return QStringLiteral("u zbiru");
-        case Reversed:
-            return QStringLiteral("obrnut\npolaritet");
         default:
             return {};
     }
-}
-
-Qt::ItemFlags FactsModel::flags(const QModelIndex& index) const {
-    if (!index.isValid()) return Qt::NoItemFlags;
-    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    const Row& row = m_rows[index.row()];
-    if ((index.column() == InSum || index.column() == Reversed) && row.part == 0)
-        flags |= Qt::ItemIsUserCheckable;
-    return flags;
-}
-
-bool FactsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable)) return false;
-    const std::size_t half = m_curves[m_rows[index.row()].curve].half;
-    auto& choices = index.column() == InSum ? m_inSum : m_reversed;
-    choices[half] = value.toInt() == Qt::Checked;
-    emit dataChanged(index, index, {Qt::CheckStateRole, Qt::AccessibleTextRole});
-    emit sumChanged();
-    return true;
 }
 
 }  // namespace odziv

@@ -1,17 +1,26 @@
 #include "forms/odziv/odziv_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImageWriter>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "formkit/fonts.h"
 #include "formkit/form_context.h"
@@ -56,11 +65,39 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Room for six rows, below a horizontal scroll bar where the columns are wider than the
+    // window, whatever share of the window the table had while it was empty.
+    m_table->setMinimumHeight(2 * m_table->frameWidth() +
+                              m_table->horizontalHeader()->sizeHint().height() +
+                              6 * m_table->verticalHeader()->defaultSectionSize() +
+                              m_table->horizontalScrollBar()->sizeHint().height());
     m_empty->setWordWrap(true);
     m_wind->setObjectName(QStringLiteral("cmdNamotaj"));
     save->setObjectName(QStringLiteral("cmdSacuvajSliku"));
     m_series->setObjectName(QStringLiteral("cboStandardni"));
     m_table->setObjectName(QStringLiteral("tblDelovi"));
+
+    auto* choices = new QGridLayout;
+    for (std::size_t half = 0; half < m_choices.size(); ++half) {
+        const QString name = QString::fromLatin1(formkit::crossoverHalves[half].name);
+        Choices& row = m_choices[half];
+        row = {new QLabel(name), new QCheckBox(QStringLiteral("u zbiru")),
+               new QCheckBox(QStringLiteral("obrnut polaritet"))};
+        row.inSum->setObjectName(QStringLiteral("chkZbir%1").arg(half));
+        row.reversed->setObjectName(QStringLiteral("chkObrnut%1").arg(half));
+        row.inSum->setAccessibleName(name + QStringLiteral(", u zbiru"));
+        row.reversed->setAccessibleName(name + QStringLiteral(", obrnut polaritet"));
+        // Each form's two halves side by side, in the table's order.
+        const int line = int(half / 2), column = int(half % 2) * 4;
+        choices->addWidget(row.name, line, column);
+        choices->addWidget(row.inSum, line, column + 1);
+        choices->addWidget(row.reversed, line, column + 2);
+        for (QCheckBox* box : {row.inSum, row.reversed})
+            connect(box, &QCheckBox::toggled, this, &OdzivWindow::redraw);
+    }
+    // From the left, whichever halves are shown.
+    choices->setColumnMinimumWidth(3, 24);
+    choices->setColumnStretch(7, 1);
 
     auto* legend = new QLabel(QStringLiteral(
         "Isprekidane linije: isti delovi sa standardnim kondenzatorima. Za zbir oznacite "
@@ -75,6 +112,7 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     factsLayout->setContentsMargins({});
     factsLayout->addWidget(m_empty);
     factsLayout->addWidget(m_table);
+    factsLayout->addLayout(choices);
     factsLayout->addLayout(bottom);
 
     auto* splitter = new QSplitter(Qt::Vertical);
@@ -86,14 +124,16 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(splitter, 1);
-    setFocusProxy(m_table);
-    setTabOrder(m_table, m_wind);
+    QWidget* previous = m_table;
+    for (const Choices& row : m_choices)
+        for (QWidget* box : {row.inSum, row.reversed})
+            setTabOrder(std::exchange(previous, box), box);
+    setTabOrder(previous, m_wind);
     setTabOrder(m_wind, m_series);
     setTabOrder(m_series, save);
 
     connect(&m_workspace.shownResults(), &formkit::ShownResults::changed, this,
             &OdzivWindow::refresh);
-    connect(m_facts, &FactsModel::sumChanged, this, &OdzivWindow::redraw);
     connect(m_series, &QComboBox::currentIndexChanged, this, &OdzivWindow::refresh);
     connect(save, &QPushButton::clicked, this, &OdzivWindow::askWhereToSave);
     connect(m_wind, &QPushButton::clicked, this, &OdzivWindow::windSelectedCoil);
@@ -108,6 +148,12 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
         menu->popup(m_table->viewport()->mapToGlobal(at));
     });
     refresh();
+}
+
+// Not as the window's focus proxy: Tab would come back to the table wherever the window
+// stands in the chain of its controls.
+void OdzivWindow::focusInEvent(QFocusEvent* event) {
+    if (m_table->isVisible()) m_table->setFocus(event->reason());
 }
 
 response::Series OdzivWindow::series() const {
@@ -134,13 +180,23 @@ void OdzivWindow::refresh() {
         texts.push_back(partTexts(result->result, region));
     }
     m_facts->setCurves(std::move(curves), std::move(texts), series(), region);
-    m_table->clearSpans();
-    for (int row = 0; row < m_facts->rowCount(); ++row)
-        if (m_facts->isNote(row))
-            m_table->setSpan(row, FactsModel::PartName, 1, FactsModel::Columns - 1);
     if (place)
         if (const auto row = m_facts->rowOf(place->first, place->second))
             m_table->setCurrentIndex(m_facts->index(*row, current.column()));
+    // A curve that goes, or cannot be drawn, takes its choices along; one that comes starts afresh.
+    std::array<bool, formkit::ShownResults::halves> drawn{};
+    for (const Curve& curve : m_facts->curves()) drawn[curve.half] = !curve.unusable;
+    for (std::size_t half = 0; half < m_choices.size(); ++half) {
+        const Choices& row = m_choices[half];
+        for (QCheckBox* box : {row.inSum, row.reversed}) {
+            if (!drawn[half]) {
+                const QSignalBlocker quiet(box);
+                box->setChecked(false);
+            }
+            box->setVisible(drawn[half]);
+        }
+        row.name->setVisible(drawn[half]);
+    }
     m_empty->setVisible(m_facts->curves().empty());
     m_table->setVisible(!m_facts->curves().empty());
     updateWindButton();
@@ -150,22 +206,73 @@ void OdzivWindow::refresh() {
 void OdzivWindow::redraw() {
     std::vector<Drawn> computed, standard;
     std::vector<response::Branch> sum;
+    std::vector<const Curve*> summed;
     for (const Curve& curve : m_facts->curves()) {
         if (curve.unusable) continue;
-        const bool reversed = m_facts->reversed(curve.half);
+        const Choices& row = m_choices[curve.half];
+        const bool reversed = row.reversed->isChecked();
         computed.push_back({curve.half, &curve.computed, reversed});
         standard.push_back({curve.half, &curve.standard, reversed});
-        if (m_facts->inSum(curve.half)) sum.push_back({&curve.computed, reversed});
+        if (!row.inSum->isChecked()) continue;
+        sum.push_back({&curve.computed, reversed});
+        summed.push_back(&curve);
     }
-    m_charts->draw(m_facts->curves(), computed, standard, sum);
+    // One curve alone is no sum.
+    std::vector<response::Point> total;
+    std::optional<SumFacts> facts;
+    if (sum.size() >= 2) {
+        total = response::drawnSum(sum, m_charts->grid());
+        facts = sumFactsOf(summed, sum, total);
+    }
+    m_charts->draw(m_facts->curves(), computed, standard, total);
+    m_facts->setSum(facts);
+    m_table->clearSpans();
+    for (int row = 0; row < m_facts->rowCount(); ++row)
+        if (m_facts->isNote(row))
+            m_table->setSpan(row, FactsModel::PartName, 1, FactsModel::Columns - 1);
 }
 
+namespace {
+
+// The formats the save dialog offers, by the suffixes that ask for them.
+constexpr std::pair<const char*, const char*> pictureFormats[] = {
+    {"png", "png"}, {"jpg", "jpeg"}, {"jpeg", "jpeg"}, {"bmp", "bmp"}};
+
+QByteArray formatFor(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const auto& [asked, format] : pictureFormats)
+        if (suffix == QLatin1String(asked) &&
+            QImageWriter::supportedImageFormats().contains(format))
+            return format;
+    return {};
+}
+
+}  // namespace
+
+// Through a QSaveFile: a picture that cannot be written whole, on a full disk say, leaves
+// nothing half-written and an old picture of that name as it was.
 bool OdzivWindow::saveImage(const QString& path) {
-    if (m_charts->image().save(path, "PNG")) return true;
-    m_workspace.context().warner.warn(
-        window(), QStringLiteral("Slika nije sacuvana: u datoteku \"%1\" ne moze da se upise.")
-                      .arg(formkit::quoted(path)));
-    return false;
+    QByteArray format = formatFor(path);
+    const QString written = format.isEmpty() ? path + QStringLiteral(".png") : path;
+    if (format.isEmpty()) format = "png";
+    QSaveFile file(written);
+    QImageWriter writer(&file, format);
+    // Flushed first: commit() closes the file without heeding whether its last flush failed.
+    if (!file.open(QIODevice::WriteOnly) || !writer.write(m_charts->image()) || !file.flush() ||
+        !file.commit()) {
+        file.cancelWriting();
+        m_workspace.context().warner.warn(
+            window(), QStringLiteral("Slika nije sacuvana: u datoteku \"%1\" ne moze da se upise.")
+                          .arg(formkit::quoted(written)));
+        return false;
+    }
+    if (written != path)
+        m_workspace.context().warner.warn(
+            window(),
+            QStringLiteral("Slika je sacuvana kao PNG u datoteku \"%1\": ime trazi format "
+                           "koji ovde ne moze da se upise (mogu PNG, JPEG i BMP).")
+                .arg(formkit::quoted(QFileInfo(written).fileName())));
+    return true;
 }
 
 // The dialog is a child of the window and returns at once: a window that
@@ -176,10 +283,15 @@ void OdzivWindow::askWhereToSave() {
     auto* dialog = new QFileDialog(
         this, QStringLiteral("Sacuvaj sliku odziva"),
         (pictures.exists() ? pictures : QDir::home()).filePath(QStringLiteral("odziv.png")),
-        QStringLiteral("Slika PNG (*.png)"));
+        QStringLiteral("Slika PNG (*.png);;Slika JPEG (*.jpg *.jpeg);;Slika BMP (*.bmp)"));
     dialog->setObjectName(QStringLiteral("dlgSacuvajSliku"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("png"));
+    // A name typed without a suffix takes the one of the format chosen.
+    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+        static const QRegularExpression firstSuffix(QStringLiteral("\\(\\*\\.(\\w+)"));
+        dialog->setDefaultSuffix(firstSuffix.match(filter).captured(1));
+    });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, &OdzivWindow::saveImage);
     dialog->open();

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
+#include "formkit/shown_results.h"
 #include "formkit/workspace.h"
 #include "response/standard.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -24,7 +27,7 @@ class OdzivWindow : public QWidget {
 public:
     explicit OdzivWindow(formkit::Workspace& workspace);
 
-    QSize sizeHint() const override { return {900, 760}; }
+    QSize sizeHint() const override { return {900, 860}; }
 
     // Both charts as one PNG; a file that cannot be written is reported, and nothing else changes.
     bool saveImage(const QString& path);
@@ -35,12 +38,24 @@ public:
     // Recomputes every curve from the results shown; after each press.
     void refresh();
 
+protected:
+    // The facts first: the window hands its focus to the table.
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
     void redraw();
     void askWhereToSave();
     void windSelectedCoil();
     void updateWindButton();
     response::Series series() const;
+
+    // A curve's row of choices: whether it is in the sum, and whether its driver is wired in
+    // reverse. Shown while the curve is drawn.
+    struct Choices {
+        QLabel* name;
+        QCheckBox* inSum;
+        QCheckBox* reversed;
+    };
 
     formkit::Workspace& m_workspace;
     FactsModel* m_facts;
@@ -49,6 +64,7 @@ private:
     QTableView* m_table;
     QPushButton* m_wind;
     QLabel* m_empty;
+    std::array<Choices, formkit::ShownResults::halves> m_choices;
 };
 
 // The window's design where the program links it in.

@@ -24,7 +24,8 @@ QPen penOf(const QColor& colour, bool dashed, qreal width) {
     return pen;
 }
 
-std::vector<response::Point> evaluated(const Drawn& drawn, const std::vector<double>& frequencies) {
+std::vector<response::Point> evaluated(const Drawn& drawn, const std::vector<double>& grid) {
+    const std::vector<double> frequencies = response::drawnFrequencies(*drawn.network, grid);
     std::vector<response::Point> points(frequencies.size());
     response::evaluate(*drawn.network, frequencies, points);
     if (drawn.reversed)
@@ -33,11 +34,34 @@ std::vector<response::Point> evaluated(const Drawn& drawn, const std::vector<dou
     return points;
 }
 
+// The level in pieces above the floor: a piece ends at the floor where the curve falls
+// through it and the next begins where it comes back, each crossing on the line between the
+// points either side (on the log frequency scale, as drawn).
+std::vector<QList<QPointF>> aboveFloor(const std::vector<response::Point>& points, double floor) {
+    std::vector<QList<QPointF>> pieces(1);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const response::Point& point = points[i];
+        const bool above = point.level >= floor;
+        if (i > 0 && above != (points[i - 1].level >= floor)) {
+            const response::Point& before = points[i - 1];
+            // No output is -infinity dB: the crossing is then at the point that has a level.
+            const double t = std::isfinite(before.level) && std::isfinite(point.level)
+                                 ? (floor - before.level) / (point.level - before.level)
+                                 : (above ? 1 : 0);
+            if (above && !pieces.back().isEmpty()) pieces.emplace_back();
+            pieces.back().append(
+                {before.frequency * std::pow(point.frequency / before.frequency, t), floor});
+        }
+        if (above) pieces.back().append({point.frequency, point.level});
+    }
+    return pieces;
+}
+
 }  // namespace
 
 ResponseCharts::ResponseCharts(QWidget* parent)
     : QWidget(parent),
-      m_level(makeChart(QStringLiteral("dB"), floor, ceiling, 10)),
+      m_level(makeChart(QStringLiteral("dB"), floor, lowCeiling, 10)),
       m_phase(makeChart(QStringLiteral("stepeni"), -180, 180, 90)),
       m_levelView(new QChartView(m_level, this)),
       m_phaseView(new QChartView(m_phase, this)),
@@ -46,8 +70,15 @@ ResponseCharts::ResponseCharts(QWidget* parent)
     layout->setContentsMargins({});
     layout->addWidget(m_levelView, 3);
     layout->addWidget(m_phaseView, 2);
-    m_levelView->setMinimumHeight(220);
-    m_phaseView->setMinimumHeight(170);
+    m_levelView->setMinimumHeight(180);
+    m_phaseView->setMinimumHeight(130);
+    m_levelView->setAccessibleName(QStringLiteral("Nivo"));
+    m_levelView->setAccessibleDescription(QStringLiteral(
+        "Nivo svake krive u dB od 10 do 40000 Hz, isprekidano sa standardnim kondenzatorima, "
+        "crno zbir. Delove, granicne ucestanosti i zbir daje i tabela."));
+    m_phaseView->setAccessibleName(QStringLiteral("Faza"));
+    m_phaseView->setAccessibleDescription(
+        QStringLiteral("Faza svake krive u stepenima od 10 do 40000 Hz, crno zbir."));
     for (QChartView* view : {m_levelView, m_phaseView}) {
         view->setRenderHint(QPainter::Antialiasing);
         view->setFocusPolicy(Qt::NoFocus);  // the table holds the same facts for the keyboard
@@ -62,7 +93,7 @@ ResponseCharts::ResponseCharts(QWidget* parent)
         m_standard[half] = makeLines(QColor(formkit::crossoverHalves[half].colour), true, 1.5);
     }
     m_computed[sumSlot] = makeLines(Qt::black, false, 2.5);
-    m_computed[sumSlot].level->setName(QStringLiteral("zbir"));
+    m_computed[sumSlot].level.front()->setName(QStringLiteral("zbir"));
     draw({}, {}, {}, {});
 }
 
@@ -119,22 +150,29 @@ ResponseCharts::Lines ResponseCharts::makeLines(const QColor& colour, bool dashe
     lines.pen = penOf(colour, dashed, width);
     // The standard-capacitor twins show in level only: in phase they would hide the curves.
     lines.phased = !dashed;
-    lines.level = new QLineSeries;
-    lines.level->setPen(lines.pen);
-    m_level->addSeries(lines.level);
-    for (QAbstractAxis* axis : m_level->axes()) lines.level->attachAxis(axis);
+    segment(m_level, lines.pen, lines.level, 0);
     return lines;
 }
 
-QLineSeries* ResponseCharts::phaseSegment(Lines& lines, std::size_t index) {
-    while (lines.phase.size() <= index) {
+QLineSeries* ResponseCharts::segment(QChart* chart, const QPen& pen,
+                                     std::vector<QLineSeries*>& segments, std::size_t index) {
+    while (segments.size() <= index) {
         auto* segment = new QLineSeries;
-        segment->setPen(lines.pen);
-        m_phase->addSeries(segment);
-        for (QAbstractAxis* axis : m_phase->axes()) segment->attachAxis(axis);
-        lines.phase.push_back(segment);
+        segment->setPen(pen);
+        chart->addSeries(segment);
+        for (QAbstractAxis* axis : chart->axes()) segment->attachAxis(axis);
+        segments.push_back(segment);
     }
-    return lines.phase[index];
+    return segments[index];
+}
+
+// The first segment stays shown while its curve is, even without points, for its name.
+void ResponseCharts::showSegments(QChart* chart, const QPen& pen,
+                                  std::vector<QLineSeries*>& segments,
+                                  const std::vector<QList<QPointF>>& pieces, bool visible) {
+    for (std::size_t i = 0; i < std::max(pieces.size(), segments.size()); ++i)
+        replace(segment(chart, pen, segments, i), i < pieces.size() ? pieces[i] : QList<QPointF>(),
+                visible && (i == 0 || i < pieces.size()));
 }
 
 // Qt Charts recomputes a series' whole outline on every replace, so a series
@@ -142,23 +180,19 @@ QLineSeries* ResponseCharts::phaseSegment(Lines& lines, std::size_t index) {
 // and the sum.
 void ResponseCharts::show(Lines& lines, const std::vector<response::Point>& points, bool visible,
                           bool inLegend) {
-    QList<QPointF> level;
-    std::vector<QList<QPointF>> phase(1);
-    level.reserve(qsizetype(points.size()));
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const response::Point& point = points[i];
-        // Below the axis a curve runs along its floor; a level of zero output is -infinity.
-        level.append({point.frequency, std::max(point.level, floor)});
-        if (i > 0 && std::fabs(point.phase - points[i - 1].phase) > 180) phase.emplace_back();
-        phase.back().append({point.frequency, point.phase});
-    }
-    replace(lines.level, level, visible);
-    for (QLegendMarker* marker : m_level->legend()->markers(lines.level))
-        if (marker->isVisible() != (visible && inLegend)) marker->setVisible(visible && inLegend);
+    showSegments(m_level, lines.pen, lines.level, aboveFloor(points, floor), visible);
+    // Set every time: a marker reads as hidden while the legend hides them all, before the
+    // chart is first laid out, and shows with them unless it was itself hidden.
+    for (std::size_t i = 0; i < lines.level.size(); ++i)
+        for (QLegendMarker* marker : m_level->legend()->markers(lines.level[i]))
+            marker->setVisible(i == 0 && visible && inLegend);
     if (!lines.phased) return;
-    for (std::size_t i = 0; i < std::max(phase.size(), lines.phase.size()); ++i)
-        replace(phaseSegment(lines, i), i < phase.size() ? phase[i] : QList<QPointF>(),
-                visible && i < phase.size());
+    std::vector<QList<QPointF>> phase(1);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (i > 0 && std::fabs(points[i].phase - points[i - 1].phase) > 180) phase.emplace_back();
+        phase.back().append({points[i].frequency, points[i].phase});
+    }
+    showSegments(m_phase, lines.pen, lines.phase, phase, visible);
 }
 
 void ResponseCharts::replace(QLineSeries* series, const QList<QPointF>& points, bool visible) {
@@ -167,7 +201,8 @@ void ResponseCharts::replace(QLineSeries* series, const QList<QPointF>& points, 
 }
 
 void ResponseCharts::draw(std::span<const Curve> curves, std::span<const Drawn> computed,
-                          std::span<const Drawn> standard, std::span<const response::Branch> sum) {
+                          std::span<const Drawn> standard,
+                          const std::vector<response::Point>& sum) {
     std::array<bool, sumSlot> drawn{}, drawnStandard{};
     for (const Drawn& curve : computed) {
         show(m_computed[curve.half], evaluated(curve, m_frequencies), true, true);
@@ -177,17 +212,28 @@ void ResponseCharts::draw(std::span<const Curve> curves, std::span<const Drawn> 
         show(m_standard[curve.half], evaluated(curve, m_frequencies), true, false);
         drawnStandard[curve.half] = true;
     }
-    for (const Curve& curve : curves) m_computed[curve.half].level->setName(curve.name);
+    for (const Curve& curve : curves) m_computed[curve.half].level.front()->setName(curve.name);
     for (std::size_t half = 0; half < sumSlot; ++half) {
         if (!drawn[half]) show(m_computed[half], {}, false, false);
         if (!drawnStandard[half]) show(m_standard[half], {}, false, false);
     }
-    std::vector<response::Point> total;
-    if (sum.size() >= 2) {
-        total.resize(m_frequencies.size());
-        response::evaluateSum(sum, m_frequencies, total);
-    }
-    show(m_computed[sumSlot], total, sum.size() >= 2, true);
+    show(m_computed[sumSlot], sum, !sum.empty(), true);
+    fitLevelAxis();
+}
+
+void ResponseCharts::fitLevelAxis() {
+    double highest = -INFINITY;
+    for (QAbstractSeries* series : m_level->series())
+        if (series->isVisible())
+            for (const QPointF& point : static_cast<QLineSeries*>(series)->points())
+                highest = std::max(highest, point.y());
+    const double steps = std::ceil(highest / ceilingStep);
+    const double top = std::clamp(steps * ceilingStep, lowCeiling, highCeiling);
+    auto* axis = static_cast<QValueAxis*>(m_level->axes(Qt::Vertical).first());
+    if (axis->max() == top) return;
+    axis->setMax(top);
+    // Some six labels at most, which a low chart still writes out.
+    axis->setTickInterval(top - floor > 60 ? 20 : 10);
 }
 
 QImage ResponseCharts::image() const {

@@ -32,14 +32,19 @@ class ResponseCharts : public QWidget {
 
 public:
     static constexpr double lowest = 10, highest = 40000;  // Hz
-    static constexpr double floor = -40, ceiling = 6;      // dB
+    // The level axis reaches up to the highest level drawn in steps of 6 dB, from +6 up to +60:
+    // beyond that lie only resonances no loudspeaker plays, which leave the chart at its top.
+    static constexpr double floor = -40, lowCeiling = 6, highCeiling = 60, ceilingStep = 6;  // dB
     static constexpr int points = 400;
 
     explicit ResponseCharts(QWidget* parent = nullptr);
 
-    // Draws the curves given, with names, and the sum of the branches when there are two or more.
+    // Draws the curves given, with names, each through its peaks and dips, and the sum unless
+    // it has no points.
     void draw(std::span<const Curve> curves, std::span<const Drawn> computed,
-              std::span<const Drawn> standard, std::span<const response::Branch> sum);
+              std::span<const Drawn> standard, const std::vector<response::Point>& sum);
+    // The frequencies every curve is drawn at, besides its own turns and edges.
+    const std::vector<double>& grid() const { return m_frequencies; }
 
     // Both charts as one picture, level above phase.
     QImage image() const;
@@ -48,12 +53,13 @@ public:
     QChart* phaseChart() const { return m_phase; }
 
 private:
-    // A curve's lines: its level, and its phase, cut where it wraps round from +180 to -180
-    // degrees so that no line crosses the chart.
+    // A curve's lines, each in segments: its level cut where it falls below the floor, so that no
+    // line runs along the floor, and its phase where it wraps round from +180 to -180 degrees, so
+    // that none crosses the chart. The first level segment carries the curve's name.
     struct Lines {
         QPen pen;
         bool phased = true;
-        QLineSeries* level = nullptr;
+        std::vector<QLineSeries*> level;
         std::vector<QLineSeries*> phase;
     };
     static constexpr std::size_t sumSlot = formkit::ShownResults::halves;
@@ -64,8 +70,13 @@ private:
     Lines makeLines(const QColor& colour, bool dashed, qreal width);
     void show(Lines& lines, const std::vector<response::Point>& points, bool visible,
               bool inLegend);
-    QLineSeries* phaseSegment(Lines& lines, std::size_t index);
+    void showSegments(QChart* chart, const QPen& pen, std::vector<QLineSeries*>& segments,
+                      const std::vector<QList<QPointF>>& pieces, bool visible);
+    static QLineSeries* segment(QChart* chart, const QPen& pen, std::vector<QLineSeries*>& segments,
+                                std::size_t index);
     static void replace(QLineSeries* series, const QList<QPointF>& points, bool visible);
+
+    void fitLevelAxis();
 
     QChart* m_level;
     QChart* m_phase;

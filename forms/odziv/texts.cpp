@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "response/network.h"
+
 namespace odziv {
 
 namespace {
@@ -13,7 +15,17 @@ QString written(double value, const calc::Region& region) {
 
 template <class T>
 QString shown(T value, const calc::Region& region) {
-    return QString::fromStdString(calc::numberText(calc::roundTo2(value), region));
+    return QString::fromStdString(calc::numberText(response::roundPart(value), region));
+}
+
+QString signedTenths(double value, const calc::Region& region) {
+    const long long tenths = std::llround(value * 10);
+    const QString digits = QStringLiteral("%1%2%3")
+                               .arg(std::llabs(tenths) / 10)
+                               .arg(QString::fromStdString(region.decimal))
+                               .arg(std::llabs(tenths) % 10);
+    const QString sign = tenths > 0 ? QStringLiteral("+") : tenths < 0 ? QStringLiteral("-") : "";
+    return sign + digits;
 }
 
 QString joined(const std::optional<QString>& lower, const std::optional<QString>& upper) {
@@ -28,13 +40,12 @@ QString hertzText(double hertz, const calc::Region& region) {
 }
 
 QString deviationText(double percent, const calc::Region& region) {
-    const long long tenths = std::llround(percent * 10);
-    const QString digits = QStringLiteral("%1%2%3")
-                               .arg(std::llabs(tenths) / 10)
-                               .arg(QString::fromStdString(region.decimal))
-                               .arg(std::llabs(tenths) % 10);
-    const QString sign = tenths > 0 ? QStringLiteral("+") : tenths < 0 ? QStringLiteral("-") : "";
-    return sign + digits + QStringLiteral(" %");
+    return signedTenths(percent, region) + QStringLiteral(" %");
+}
+
+QString levelText(double dB, const calc::Region& region) {
+    if (!std::isfinite(dB)) return QStringLiteral("bez izlaza");
+    return signedTenths(dB, region) + QStringLiteral(" dB");
 }
 
 QString edgesText(const std::optional<double>& lower, const std::optional<double>& upper,

@@ -18,6 +18,9 @@ QString hertzText(double hertz, const calc::Region& region);
 // A deviation in percent with one decimal and its sign: "+0,4 %".
 QString deviationText(double percent, const calc::Region& region);
 
+// A level in dB the same way, "-0,4 dB"; "bez izlaza" for no output at all.
+QString levelText(double dB, const calc::Region& region);
+
 // The edges that a curve was designed for, lower first: "414 / 2404"; "nema"
 // for an edge the curve never reaches.
 struct Designed {
@@ -32,7 +35,8 @@ QString deviationsText(const std::optional<double>& lower, const std::optional<d
                        const std::optional<double>& lowerTarget,
                        const std::optional<double>& upperTarget, const calc::Region& region);
 
-// The parts of a result as its label writes them, in caption order: "1,8".
+// The parts of a result as the window uses them (response::roundPart), in caption order: "1,8",
+// "0,0636".
 std::vector<QString> partTexts(const formkit::CrossoverResult& result, const calc::Region& region);
 
 }  // namespace odziv

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <complex>
@@ -50,13 +51,15 @@ Shown shown(const Network& network) {
     return parts;
 }
 
-// The parts the captions show, each rounded in its own kind (a single value widens with its single
-// rounding: 1.8f, not 1.8).
-TEST(NetworkOf, PartsAsTheCaptionsShowThem) {
+// The parts with the captions' two decimals from 1 up and three significant digits below (0,0636 where
+// the caption shows 0,06), each rounded in its own kind (a single value widens with its single rounding:
+// 1.8f, not 1.8).
+TEST(NetworkOf, PartsWithThreeSignificantDigits) {
     EXPECT_EQ(shown(networkOf(*calc::lowPass6db(500, 4), 4)), (Shown{{"L", false, 1.27f}}));
+    EXPECT_EQ(shown(networkOf(*calc::lowPass6db(10000, 4), 4)), (Shown{{"L", false, 0.0636f}}));
     EXPECT_EQ(shown(networkOf(*calc::bandPass12db(500, 5000, 4), 4)),
               (Shown{{"L1", false, 1.8f}, {"C1", true, 56.0}, {"L2", false, 0.18f}, {"C2", true, 5.6}}));
-    EXPECT_EQ(shown(networkOf(*calc::highPass12db(5000, 45), 45)), (Shown{{"L", false, 2.03f}, {"C", true, 0.5}}));
+    EXPECT_EQ(shown(networkOf(*calc::highPass12db(5000, 45), 45)), (Shown{{"L", false, 2.03f}, {"C", true, 0.498}}));
 }
 
 // A 0 mH coil is a wire, a 0 uF capacitor an open circuit, a load of 0 a short that takes nothing:
@@ -147,7 +150,7 @@ TEST(Edges, HalfPower) {
         {"negativeZeroIsZero", net(LowPass12db, {-0.0, 56}, -0.0), nullopt, nullopt, nullopt},
         {"negativeCoil", net(LowPass6db, {-1.27}, R), nullopt, nullopt, NegativePart},
         {"negativeLoad", net(LowPass12db, {1.8, 56}, -4), nullopt, nullopt, NegativeLoad},
-        {"negativePartBeforeLoad", net(LowPass12db, {-1.8, 56}, -4), nullopt, nullopt, NegativePart},
+        {"negativeLoadBeforeParts", net(LowPass12db, {-1.8, 56}, -4), nullopt, nullopt, NegativeLoad},
         {"nanLoad", net(BandPass6db, {0.32, 79.5}, std::nan("")), nullopt, nullopt, NotFinite},
         {"notFiniteBeforeNegative", net(BandPass12db, {-1.8, 56, 0.18, -inf}, 4), nullopt, nullopt, NotFinite},
     };
@@ -195,36 +198,74 @@ TEST(LogSweep, EvenlyOnALogScale) {
     EXPECT_EQ(std::tuple(f.size(), f.front(), f.back(), one), std::tuple(400u, 10, 40000, std::vector{10.0}));
 }
 
-// The sum of a woofer and a tweeter as their forms compute them at one Fp, wired alike or the
-// tweeter reversed, over the frequencies given or the chart's sweep.
-std::vector<Point> sum(bool secondOrder, bool reversed, const std::vector<double>& f = logSweep(10, 40000, 400)) {
-    const Network woofer =
-        secondOrder ? networkOf(*calc::lowPass12db(3000, 8), 8) : networkOf(*calc::lowPass6db(3000, 8), 8);
-    const Network tweeter =
-        secondOrder ? networkOf(*calc::highPass12db(3000, 8), 8) : networkOf(*calc::highPass6db(3000, 8), 8);
-    const std::array<Branch, 2> branches{{{&woofer, false}, {&tweeter, reversed}}};
-    std::vector<Point> out(f.size());
-    evaluateSum(branches, f, out);
-    return out;
-}
-
-// Second order wired alike: a notch at Fp; the tweeter reversed: +3 dB there, and between -0.5
-// and +3.5 dB everywhere; first order: flat within the rounding of the parts.
-TEST(Sum, OfWooferAndTweeter) {
-    const std::vector<Point> alike = sum(true, false, {300, 3000, 30000});
-    EXPECT_LT(alike[1].level, -20);
-    for (int i : {0, 2}) EXPECT_NEAR(alike[i].level, 0, 0.1) << alike[i].frequency;
-    EXPECT_NEAR(sum(true, true, {3000})[0].level, 3.01, 0.2);
-    for (const Point& p : sum(true, true)) EXPECT_LT(std::abs(p.level - 1.5), 2) << p.frequency;
-    for (const Point& p : sum(false, false)) EXPECT_NEAR(p.level, 0, 0.1) << p.frequency;
-    // Far above its band a reversed tweeter is -1 less a vanishing imaginary part: +180 degrees, not
-    // -180; no driver at all is silence.
-    const Network tweeter = networkOf(*calc::highPass12db(3000, 8), 8);
-    const std::array<Branch, 1> reversed{{{&tweeter, true}}};
+// Two first-order sections at one Fp sum flat, within the rounding of their parts (the window's test holds the
+// notch and the rise of second orders); far above its band a reversed tweeter is -1 less a vanishing imaginary
+// part: +180 degrees, not -180; no driver at all is silence.
+TEST(Sum, FlatReversedAndSilent) {
+    const Network woofer = networkOf(*calc::lowPass6db(3000, 8), 8),
+                  tweeter = networkOf(*calc::highPass6db(3000, 8), 8);
+    const Network tweeter12 = networkOf(*calc::highPass12db(3000, 8), 8);
+    const std::vector<double> f = logSweep(10, 40000, 400);
+    std::vector<Point> flat(f.size());
+    evaluateSum(std::array<Branch, 2>{{{&woofer, false}, {&tweeter, false}}}, f, flat);
+    for (const Point& p : flat) EXPECT_NEAR(p.level, 0, 0.1) << p.frequency;
     std::array<Point, 2> out{};
-    evaluateSum(reversed, std::array{1e20}, std::span(out).first(1));
+    evaluateSum(std::array<Branch, 1>{{{&tweeter12, true}}}, std::array{1e20}, std::span(out).first(1));
     evaluateSum({}, std::array{1000.0}, std::span(out).last(1));
     EXPECT_EQ(std::pair(out[0].phase, out[1].level), std::pair(180.0, -inf));
+}
+
+// A line through the drawn points shows every peak and dip of a dense sweep, within 0.01 dB: a sharp
+// midrange resonance (+38 dB at 5260 Hz with Fp1 5000 above Fp2 500), a peaking woofer, the notch of a
+// two-way sum wired alike and the peaks of a three-way one (its midrange +6.7 dB with Fp1 2000, Fp2 2500).
+TEST(Drawn, EveryPeakAndDip) {
+    const Network sharp = networkOf(*calc::bandPass12db(5000, 500, 8), 8);
+    const Network close = networkOf(*calc::bandPass12db(2000, 2500, 8), 8), peaking = net(LowPass12db, {1, 10}, 100);
+    const Network woofer = networkOf(*calc::lowPass12db(3000, 8), 8),
+                  tweeter = networkOf(*calc::highPass12db(3000, 8), 8);
+    const std::vector<double> grid = logSweep(10, 40000, 400), dense = logSweep(10, 40000, 40000);
+    const std::tuple<const char*, std::vector<Branch>> curves[] = {
+        {"sharpMidrange", {{&sharp, false}}},
+        {"peakingWoofer", {{&peaking, false}}},
+        {"twoWayNotch", {{&woofer, false}, {&tweeter, false}}},
+        {"threeWay", {{&woofer, false}, {&close, false}, {&tweeter, false}}},
+    };
+    for (const auto& [name, branches] : curves) {
+        SCOPED_TRACE(name);
+        const std::vector<Point> drawn =
+            branches.size() > 1 ? drawnSum(branches, grid)
+                                : evaluated(*branches[0].network, drawnFrequencies(*branches[0].network, grid));
+        ASSERT_TRUE(std::ranges::is_sorted(drawn, {}, &Point::frequency));
+        EXPECT_EQ(std::pair(drawn.front().frequency, drawn.back().frequency), std::pair(10.0, 40000.0));
+        std::vector<Point> exact(dense.size());
+        evaluateSum(branches, dense, exact);
+        for (std::size_t i = 1; i + 1 < exact.size(); ++i) {
+            const double level = exact[i].level, f = exact[i].frequency;
+            const bool peak = level > exact[i - 1].level && level > exact[i + 1].level;
+            if (!peak && !(level < exact[i - 1].level && level < exact[i + 1].level)) continue;
+            double nearest = peak ? -inf : inf;  // the drawn extreme within 3 % of f
+            for (const Point& p : drawn)
+                if (std::abs(std::log(p.frequency / f)) < 0.03)
+                    nearest = peak ? std::max(nearest, p.level) : std::min(nearest, p.level);
+            EXPECT_LT(peak ? level - nearest : nearest - level, 0.01) << f << " Hz, " << level << " dB";
+        }
+    }
+}
+
+// The band a sum is judged in: from the lowest lower edge to the highest upper edge of its curves, a curve
+// without one reaching to the end of what is heard, 20 Hz to 20 kHz; none where nothing is left.
+TEST(Sum, PassBand) {
+    using Expected = std::optional<std::pair<double, double>>;
+    const std::tuple<const char*, std::vector<Edges>, Expected> cases[] = {
+        {"wooferAndTweeter", {{nullopt, 3000}, {3000, nullopt}}, std::pair(20, 20000)},
+        {"twoMidranges", {{414, 2404}, {300, 900}}, std::pair(300, 2404)},
+        {"beyondHearing", {{10, 30000}, {12, 25000}}, std::pair(20, 20000)},
+        {"aboveHearing", {{25000, nullopt}, {30000, nullopt}}, nullopt},
+    };
+    for (const auto& [name, edges, expected] : cases) {
+        const std::optional<Band> band = passBand(edges);
+        EXPECT_EQ(band ? Expected(std::pair(band->lower, band->upper)) : nullopt, expected) << name;
+    }
 }
 
 // In every decade (powers of ten far beyond exact ones among them) each member of a series is its

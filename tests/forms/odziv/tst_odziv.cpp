@@ -1,9 +1,18 @@
+#include <QAccessible>
 #include <QChart>
+#include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QImageReader>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QStorageInfo>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 #include "form_test_support.h"
 #include "forms/odziv/facts_model.h"
@@ -30,9 +39,11 @@ class OdzivTest : public QObject {
     static QString cell(const odziv::OdzivWindow* window, int row, int column) {
         return window->facts()->index(row, column).data().toString();
     }
-    static QStringList curveNames(const odziv::OdzivWindow* window) {
+    // The names the legend shows, one per curve drawn.
+    static QStringList legendNames(const odziv::OdzivWindow* window) {
         QStringList names;
-        for (const odziv::Curve& curve : window->facts()->curves()) names << curve.name;
+        for (QLegendMarker* marker : window->charts()->levelChart()->legend()->markers())
+            if (marker->isVisible()) names << marker->label();
         return names;
     }
     static QLineSeries* levelOf(const odziv::OdzivWindow* window, const QString& name) {
@@ -47,9 +58,6 @@ class OdzivTest : public QObject {
             if (std::abs(std::log(point.x() / hertz)) < std::abs(std::log(nearest.x() / hertz))) nearest = point;
         return nearest.y();
     }
-    static void check(odziv::OdzivWindow* window, int row, FactsModel::Column column) {
-        window->facts()->setData(window->facts()->index(row, column), Qt::Checked, Qt::CheckStateRole);
-    }
     // Woofer and tweeter of second order at 3000 Hz into 8 ohm, in the window.
     static odziv::OdzivWindow* twoWay(const Program& program) {
         pressOn(program, "mnuBas", {"Text4=3000", "Text5=8"}, "cmdIzracunaj12db");
@@ -59,27 +67,28 @@ class OdzivTest : public QObject {
 
 private slots:
     // A curve appears after a press, whenever the window is opened, changes with the next press,
-    // stays after a failed one and goes with its form.
+    // stays after a failed one and goes with its form. The legend names each curve once, without its
+    // dashed twin, also for a press made before the window was opened.
     void curvesFollowPressesAndForms() {
         Program program;
         QWidget* bas = pressOn(program, "mnuBas", {}, "cmdIzracunaj6db");
         odziv::OdzivWindow* window = open(program);
-        QCOMPARE(curveNames(window), QStringList{"bas 6db/octavi"});
-        QVERIFY(levelOf(window, "bas 6db/octavi"));
+        QCOMPARE(legendNames(window), QStringList{"bas 6db/octavi"});
         pressOn(program, "mnuBas", {"Text1=1000"}, "cmdIzracunaj6db");
-        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,64 mH"));
+        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,636 mH"));
         pressOn(program, "mnuBas", {"Text1="}, "cmdIzracunaj6db");
-        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,64 mH"));
+        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0,636 mH"));
         pressOn(program, "mnuSrednji", {}, "cmdIzracunaj12db");
-        QCOMPARE(curveNames(window), (QStringList{"bas 6db/octavi", "Srednjetonci 12db/oct"}));
+        QCOMPARE(legendNames(window), (QStringList{"bas 6db/octavi", "Srednjetonci 12db/oct"}));
         bas->parentWidget()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(curveNames(window), QStringList{"Srednjetonci 12db/oct"});
+        QCOMPARE(legendNames(window), QStringList{"Srednjetonci 12db/oct"});
         QVERIFY(!levelOf(window, "bas 6db/octavi"));
     }
 
     // The table: parts as the labels write them, standard capacitors, edges in whole hertz,
-    // deviations with one decimal.
+    // deviations with one decimal; for a midrange whose Fp1 is not below Fp2, which has no pass band,
+    // a line that says so in place of deviations.
     void tableHoldsTheFacts() {
         Program program;
         odziv::OdzivWindow* window = twoWay(program);
@@ -98,35 +107,133 @@ private slots:
         QCOMPARE(cell(window, 4, FactsModel::StandardValue), QString("10 uF"));
         window->findChild<QComboBox*>()->setCurrentIndex(1);
         QCOMPARE(cell(window, 4, FactsModel::StandardValue), QString("11 uF"));
+        for (const QString fp2 : {"23", "16981"}) {
+            pressOn(program, "mnuSrednji", {"Text1=16981", "Text2=" + fp2, "Text3=1"}, "cmdIzracunaj12db");
+            QCOMPARE(cell(window, 8, FactsModel::PartName),
+                     QString("Nema propusnog opsega: Fp1 nije ispod Fp2, pa odstupanja nemaju smisla."));
+            QCOMPARE(cell(window, 4, FactsModel::Deviation) + cell(window, 4, FactsModel::StandardDeviation), "");
+        }
     }
 
-    // Second order at the same Fp: wired alike, the sum has a deep notch at Fp; with the tweeter
-    // reversed it rises smoothly to some +3 dB there. One curve alone is no sum.
+    // Second order at the same Fp: wired alike, the sum has a deep notch at Fp; with the tweeter reversed it
+    // rises smoothly to some +3 dB there. One curve alone is no sum. The table tells the sum's level at each
+    // crossover frequency, its pass band and its deepest dip and highest peak there. Below the floor no line
+    // runs: a curve leaves the chart at the floor and comes back where it rises above it.
     void sumShowsTheNotchAndTheReversedRise() {
         Program program;
         odziv::OdzivWindow* window = twoWay(program);
-        check(window, 0, FactsModel::InSum);
-        QVERIFY(!levelOf(window, "zbir"));
-        check(window, 2, FactsModel::InSum);
+        const auto sumRows = [window] {
+            QStringList rows;
+            for (int row = 4; row < window->facts()->rowCount(); ++row)
+                rows << cell(window, row, FactsModel::CurveName) + ": " + cell(window, row, FactsModel::PartName);
+            return rows;
+        };
+        window->findChild<QCheckBox*>("chkZbir1")->click();
+        QVERIFY(!levelOf(window, "zbir") && sumRows().isEmpty());
+        window->findChild<QCheckBox*>("chkZbir5")->click();
         QVERIFY(levelAt(levelOf(window, "zbir"), 3000) < -20);
-        check(window, 2, FactsModel::Reversed);
+        QVERIFY2(sumRows().join('|').contains(QRegularExpression("pad u propusnom opsegu: -1\\d\\d,\\d dB na 3007 Hz")),
+                 qPrintable(sumRows().join('|')));
+        int floorEnds = 0;  // the woofer's, the tweeter's and both sides of the sum's notch, computed and with E12
+        for (QAbstractSeries* series : window->charts()->levelChart()->series()) {
+            const QList<QPointF> points = static_cast<QLineSeries*>(series)->points();
+            for (qsizetype i = 0; i < points.size(); ++i) {
+                QVERIFY(points[i].y() >= odziv::ResponseCharts::floor);
+                floorEnds += points[i].y() == odziv::ResponseCharts::floor;
+                QVERIFY2(points[i].y() > odziv::ResponseCharts::floor || i == 0 || i + 1 == points.size(),
+                         qPrintable(QString::number(points[i].x())));
+            }
+        }
+        QVERIFY(floorEnds >= 6);
+        window->findChild<QCheckBox*>("chkObrnut5")->click();
         const QLineSeries* sum = levelOf(window, "zbir");
         QVERIFY(std::abs(levelAt(sum, 3000) - 3) < 0.5);
         for (double hertz : {100.0, 30000.0}) QVERIFY(std::abs(levelAt(sum, hertz)) < 0.5);
+        QCOMPARE(sumRows(), (QStringList{"zbir: Nivo na 3000 Hz: +3,0 dB", "zbir: Propusni opseg: od 20 do 20000 Hz",
+                                         "zbir: Najdublji pad u propusnom opsegu: nema",
+                                         "zbir: Najvisi vrh u propusnom opsegu: +3,0 dB na 3007 Hz"}));
     }
 
-    // A coil of 0 mH into 0 ohm gives no output: drawn along the floor, never NaN. Negative parts
-    // cannot be drawn, and a line says so.
+    // The level axis grows in steps of 6 dB to hold the highest peak drawn (+6,7 dB; +38,2 dB at 5260 Hz with
+    // Fp1 5000 above Fp2 500, between two points of an even sweep), and comes back to +6 dB.
+    void levelAxisHoldsEveryPeak() {
+        Program program;
+        odziv::OdzivWindow* window = open(program);
+        const auto* axis = static_cast<QValueAxis*>(window->charts()->levelChart()->axes(Qt::Vertical).first());
+        for (const auto& [fp1, fp2, top] :
+             {std::tuple{"2000", "2500", 12.0}, {"5000", "500", 42.0}, {"500", "5000", 6.0}}) {
+            pressOn(program, "mnuSrednji", {QString("Text1=") + fp1, QString("Text2=") + fp2, "Text3=8"},
+                    "cmdIzracunaj12db");
+            QCOMPARE(axis->max(), top);
+        }
+    }
+
+    // Opened empty, then filled, the table keeps room for six rows, in a splitter with the charts.
+    void tableKeepsRoomForSixRows() {
+        Program program;
+        odziv::OdzivWindow* window = open(program);
+        for (const auto& [command, button] : {std::pair{"mnuBas", "cmdIzracunaj6db"},
+                                              {"mnuBas", "cmdIzracunaj12db"},
+                                              {"mnuSrednji", "cmdIzracunaj6db"},
+                                              {"mnuSrednji", "cmdIzracunaj12db"},
+                                              {"mnuVisoki", "cmdIzracunaj6db"},
+                                              {"mnuVisoki", "cmdIzracunaj12"}})
+            pressOn(program, command, {}, button);
+        program.choose("mnuOdziv");
+        QTest::qWait(0);
+        const auto* table = window->findChild<QTableView*>();
+        QVERIFY2(table->viewport()->height() >= 6 * table->rowHeight(0),
+                 qPrintable(QString::number(table->viewport()->height())));
+        QVERIFY(window->findChild<QSplitter*>()->isAncestorOf(table));
+    }
+
+    // The window opens on its table, and Tab visits every control in order and comes round again: each curve's
+    // choices, Namotaj..., the series and Sacuvaj sliku... A screen reader hears the choices as check boxes with
+    // their state, which its toggle action and the space bar both turn, and the charts by name, with what they
+    // show.
+    void keyboardAndScreenReaderReachEverything() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("tblDelovi"));
+        window->findChild<QTableView*>()->setCurrentIndex(window->facts()->index(0, 0));  // a coil: Namotaj... is on
+        QStringList visited;
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, (QStringList{"chkZbir1", "chkObrnut1", "chkZbir5", "chkObrnut5", "cmdNamotaj",
+                                       "cboStandardni", "cmdSacuvajSliku", "tblDelovi", "chkZbir1"}));
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        QCOMPARE(std::pair(box->role(), box->text(QAccessible::Name)),
+                 std::pair(QAccessible::CheckBox, QString("bas 12db/oct, u zbiru")));
+        QVERIFY(box->state().checkable && !box->state().checked);
+        box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(box->state().checked);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!box->state().checked);
+        QStringList charts;
+        for (QChartView* view : window->findChildren<QChartView*>()) {
+            const QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view);
+            charts << chart->text(QAccessible::Name);
+            QVERIFY(chart->text(QAccessible::Description).contains("od 10 do 40000 Hz"));
+        }
+        QCOMPARE(charts, (QStringList{"Nivo", "Faza"}));
+    }
+
+    // A coil of 0 mH into 0 ohm gives no output: drawn nowhere, never NaN, and cannot be wound. Negative
+    // parts cannot be drawn, and a line names the cause: a negative Z, not the parts it makes negative.
     void noCurveShowsWhatCannotBe() {
         Program program;
         pressOn(program, "mnuBas", {"Text2=0"}, "cmdIzracunaj6db");
         pressOn(program, "mnuBas", {"Text4=-500"}, "cmdIzracunaj12db");
+        pressOn(program, "mnuVisoki", {"Text5=-8"}, "cmdIzracunaj12");
         odziv::OdzivWindow* window = open(program);
-        const QLineSeries* silent = levelOf(window, "bas 6db/octavi");
-        QVERIFY(silent);
-        for (const QPointF& point : silent->points()) QCOMPARE(point.y(), odziv::ResponseCharts::floor);
+        window->findChild<QTableView*>()->setCurrentIndex(window->facts()->index(0, FactsModel::PartName));
+        QVERIFY(!window->findChild<QPushButton*>("cmdNamotaj")->isEnabled());
+        QVERIFY(levelOf(window, "bas 6db/octavi")->points().isEmpty());
         QCOMPARE(cell(window, 0, FactsModel::Edge), QString("nema"));
         QCOMPARE(cell(window, 1, FactsModel::PartName), QString("Kriva se ne crta: neki deo je negativan."));
+        QCOMPARE(cell(window, 2, FactsModel::PartName), QString("Kriva se ne crta: impedansa zvucnika je negativna."));
         QVERIFY(!levelOf(window, "bas 12db/oct"));
         for (QChart* chart : {window->charts()->levelChart(), window->charts()->phaseChart()})
             for (QAbstractSeries* series : chart->series())
@@ -134,8 +241,9 @@ private slots:
                     QVERIFY(std::isfinite(point.x()) && std::isfinite(point.y()));
     }
 
-    // Both charts go into one PNG; a place that cannot be written is reported, and nothing else
-    // changes.
+    // Both charts go into one picture, in the format its name asks for (PNG, JPEG, BMP), else as a PNG with
+    // ".png" added to the name, which a message gives; a place that cannot be written is reported, and
+    // nothing else changes.
     void savesBothChartsAsOnePicture() {
         Program program;
         odziv::OdzivWindow* window = twoWay(program);
@@ -148,12 +256,47 @@ private slots:
             for (int x = 0; x < saved.width(); ++x) tweeterInk += saved.pixelColor(x, y) == QColor(255, 127, 14);
         QVERIFY2(tweeterInk > 200, qPrintable(QString::number(tweeterInk)));
         QVERIFY(program.warner.messages.isEmpty());
+        for (const auto& [name, written, format] : {std::tuple{"odziv.jpg", "odziv.jpg", "jpeg"},
+                                                    {"odziv.JPEG", "odziv.JPEG", "jpeg"},
+                                                    {"odziv.bmp", "odziv.bmp", "bmp"},
+                                                    {"odziv.svg", "odziv.svg.png", "png"}}) {
+            QVERIFY(window->saveImage(dir.filePath(name)));
+            QCOMPARE(QImageReader::imageFormat(dir.filePath(written)), QByteArray(format));
+        }
+        QVERIFY(!QFile::exists(dir.filePath("odziv.svg")));
+        QCOMPARE(program.warner.messages.size(), 1);
+        QVERIFY2(program.warner.messages.takeFirst().contains("\"odziv.svg.png\""), "names the file written");
 
         QVERIFY(!window->saveImage(dir.filePath("nowhere/odziv.png")));
         QCOMPARE(program.warner.messages.size(), 1);
         QVERIFY(program.warner.messages.first().startsWith("Slika nije sacuvana"));
-        QCOMPARE(curveNames(window).size(), 2);
+        QCOMPARE(legendNames(window).size(), 2);
         QVERIFY(!QFile::exists(dir.filePath("nowhere")));
+    }
+
+    // Saving onto a full disk leaves nothing half-written and the old picture whole, and says so. Run by
+    // ctest on a small file system of its own.
+    void fullDiskLeavesNothingHalfWritten() {
+        const QString disk = qEnvironmentVariable("TAV20_SMALL_DISK");
+        if (disk.isEmpty()) QSKIP("needs a small file system of its own in TAV20_SMALL_DISK, as ctest mounts one");
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        const QDir dir(disk);
+        QVERIFY(window->saveImage(dir.filePath("stara.png")));
+        const auto bytes = [&dir](const char* name) {
+            QFile file(dir.filePath(name));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray old = bytes("stara.png");
+        // Leave less room than a picture takes, in whole pages, and more than the first buffer written.
+        QFile filler(dir.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly) && old.size() > 20000);
+        filler.write(QByteArray(QStorageInfo(disk).bytesAvailable() - (old.size() - 1) / 4096 * 4096, '\0'));
+        QVERIFY(filler.flush());
+        for (const char* name : {"stara.png", "nova.png"}) QVERIFY(!window->saveImage(dir.filePath(name)));
+        QCOMPARE(bytes("stara.png"), old);
+        QCOMPARE(dir.entryList(QDir::Files), (QStringList{"filler", "stara.png"}));
+        QCOMPARE(program.warner.messages.size(), 2);
     }
 
     // The save dialog belongs to its window: a name chosen in it saves there, and a window
@@ -178,19 +321,28 @@ private slots:
         QVERIFY(program.warner.messages.isEmpty());
     }
 
-    // A coil's row leads to "Namotaj kalema" with that coil's inductance in L; a capacitor's does not.
+    // A coil's row leads to "Namotaj kalema" with that coil in L and its curve's Z; a capacitor's does
+    // not. A small part keeps three significant digits where its caption shows two (0.06 mH), in the
+    // table, the curve and the coil handed over; here under a decimal point.
     void coilRowOpensTheWinding() {
-        Program program;
+        Program program(decimalPoint);
+        pressOn(program, "mnuBas", {"Text1=10000"}, "cmdIzracunaj6db");
         odziv::OdzivWindow* window = twoWay(program);
+        QCOMPARE(cell(window, 0, FactsModel::Value), QString("0.0636 mH"));
+        QCOMPARE(cell(window, 0, FactsModel::Edge), QString("10010"));  // 10610 with 0,06 mH
         auto* wind = window->findChild<QPushButton*>("cmdNamotaj");
         auto* table = window->findChild<QTableView*>();
-        table->setCurrentIndex(window->facts()->index(1, FactsModel::PartName));
+        table->setCurrentIndex(window->facts()->index(2, FactsModel::PartName));
         QVERIFY(!wind->isEnabled());
-        table->setCurrentIndex(window->facts()->index(0, FactsModel::PartName));
-        QTest::mouseClick(wind, Qt::LeftButton);
-        QWidget* namotaj = program.window->mdiArea()->activeSubWindow()->widget();
-        QCOMPARE(namotaj->objectName(), QString("frmNamotaj"));
-        QCOMPARE(field(namotaj, "txtInduktivitet")->text(), QString("0,6"));
+        for (const auto& [row, inductance, impedance] : {std::tuple{0, "0.0636", "4"}, {1, "0.6", "8"}}) {
+            table->setCurrentIndex(window->facts()->index(row, FactsModel::PartName));
+            QTest::mouseClick(wind, Qt::LeftButton);
+            QWidget* namotaj = program.window->mdiArea()->activeSubWindow()->widget();
+            QCOMPARE(namotaj->objectName(), QString("frmNamotaj"));
+            QCOMPARE(field(namotaj, "txtInduktivitet")->text(), QString(inductance));
+            QCOMPARE(field(namotaj, "txtImpedansa")->text(), QString(impedance));
+            program.choose("mnuOdziv");
+        }
     }
 };
 
