@@ -10,6 +10,11 @@ void ShownResults::record(QObject* form, const CrossoverResult& result, std::vec
     emit changed(result.index());
 }
 
+void ShownResults::subscribe(QObject* receiver,
+                             std::function<void(std::size_t half)> changed) const {
+    connect(this, &ShownResults::changed, receiver, std::move(changed));
+}
+
 void ShownResults::forget(QObject* form) {
     for (std::size_t half = 0; half < halves; ++half) {
         Entry& entry = m_shown[half];

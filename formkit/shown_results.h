@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QRgb>
 #include <array>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -45,6 +46,11 @@ public:
 
     void record(QObject* form, const CrossoverResult& result, std::vector<float> fields);
     const std::optional<ShownResult>& of(std::size_t half) const { return m_shown[half].result; }
+
+    // Calls `changed` with the half after each change, for as long as `receiver` lives. A window
+    // loaded as a module subscribes here rather than naming the signal itself: on Windows a
+    // module's address of the program's function is a stub of its own, which Qt would not find.
+    void subscribe(QObject* receiver, std::function<void(std::size_t half)> changed) const;
 
 signals:
     void changed(std::size_t half);

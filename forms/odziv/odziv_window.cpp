@@ -132,8 +132,7 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     setTabOrder(m_wind, m_series);
     setTabOrder(m_series, save);
 
-    connect(&m_workspace.shownResults(), &formkit::ShownResults::changed, this,
-            &OdzivWindow::refresh);
+    m_workspace.shownResults().subscribe(this, [this](std::size_t) { refresh(); });
     connect(m_series, &QComboBox::currentIndexChanged, this, &OdzivWindow::refresh);
     connect(save, &QPushButton::clicked, this, &OdzivWindow::askWhereToSave);
     connect(m_wind, &QPushButton::clicked, this, &OdzivWindow::windSelectedCoil);
