@@ -7,6 +7,12 @@ FUZZ_BUILD ?= build-fuzz
 MONKEY_ASAN_BUILD ?= build-monkey-asan
 WIN_BUILD  ?= build-windows
 QT_MINGW   ?= $(HOME)/.cache/tav20/qt-6.4.2-mingw
+# The program for Windows, through the MinGW-w64 toolchain against the Qt cross build.
+WIN_CMAKE   = -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/toolchain.cmake \
+              -DTAV20_QT_MINGW=$(QT_MINGW) -DTAV20_BENCH=OFF -DTAV20_GUI_TESTS=OFF -DTAV20_DEB=OFF \
+              -DTAV20_IMAGEGEN=OFF -DTAV20_HARDENING=OFF \
+              -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/packaging/windows/wine.sh \
+              -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST
 WIN_JOBS   ?= 2
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -21,7 +27,7 @@ MONKEY_DEBS := gdb xvfb xdotool
 # Qt's sources come through apt-get source, its host tools from the Debian Qt.
 WINDOWS_DEBS      := cmake ninja-build make g++-mingw-w64-x86-64-posix dpkg-dev \
                      qt6-base-dev qt6-tools-dev qt6-l10n-tools imagemagick zip
-WINDOWS_TEST_DEBS := wine wine64 fonts-wine xvfb xauth xdotool unzip locales dbus-daemon dbus-bin
+WINDOWS_TEST_DEBS := wine wine64 fonts-wine xvfb xauth xdotool xclip file unzip locales dbus-daemon dbus-bin
 # Qt Charts is cross-built too once a window of the program uses it.
 QT_MODULES := qtbase $(if $(shell find . -path './build*' -prune -o -name CMakeLists.txt -print \
                                   | xargs grep -l 'Qt6::Charts'),qtcharts)
@@ -39,7 +45,7 @@ define install_missing
 endef
 
 .PHONY: run display package test bench exhaustive fuzz monkey monkey-asan screenshots build deps \
-        test-deps clean windows windows-test
+        test-deps clean windows windows-test windows-startup
 
 deps:
 	$(call install_missing,$(BUILD_DEBS))
@@ -127,11 +133,7 @@ windows:
 	$(call install_missing,$(WINDOWS_DEBS))
 	QT_CHARTS_SOURCE="$(QT_CHARTS_SOURCE)" \
 	    nice -n 10 packaging/windows/build_qt.sh $(QT_MINGW) packaging/windows/toolchain.cmake $(WIN_JOBS) $(QT_MODULES)
-	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/toolchain.cmake \
-	    -DTAV20_QT_MINGW=$(QT_MINGW) -DTAV20_BENCH=OFF -DTAV20_GUI_TESTS=OFF -DTAV20_DEB=OFF \
-	    -DTAV20_IMAGEGEN=OFF -DTAV20_HARDENING=OFF \
-	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/packaging/windows/wine.sh \
-	    -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST
+	cmake -S . -B $(WIN_BUILD) $(WIN_CMAKE)
 	nice -n 10 cmake --build $(WIN_BUILD) -j $(WIN_JOBS)
 	cmake --build $(WIN_BUILD) --target windows_zip
 
@@ -139,6 +141,14 @@ windows:
 windows-test: windows
 	$(call install_missing,$(WINDOWS_TEST_DEBS))
 	tests/packaging/windows/run.sh $(WIN_BUILD)
+
+# Start-up under Wine of the release against the same program with the response
+# window linked in, which loads Qt Charts at every start.
+windows-startup: windows-test
+	cmake -S . -B $(WIN_BUILD)-linked $(WIN_CMAKE) -DTAV20_RESPONSE_MODULE=OFF
+	nice -n 10 cmake --build $(WIN_BUILD)-linked -j $(WIN_JOBS) --target tav20
+	WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine tests/e2e/session.sh bench/startup/wine_startup.sh \
+	    $$(ls -d $(WIN_BUILD)/unpacked/tav20-*-windows-x86_64) $(WIN_BUILD)-linked/app/tav20.exe 20
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MONKEY_ASAN_BUILD) $(WIN_BUILD)

@@ -19,7 +19,7 @@ Make loadModule(QString& missing) {
     for (const QString& folder :
          {program.path(),
           QDir::cleanPath(program.filePath(QStringLiteral("../" TAV20_MODULE_DIR)))}) {
-        QLibrary module(QDir(folder).filePath(QStringLiteral("odziv.so")));
+        QLibrary module(QDir(folder).filePath(QStringLiteral(TAV20_MODULE_FILE)));
         if (auto make = reinterpret_cast<Make>(module.resolve("tav20ResponseWindow"))) return make;
         missing = module.fileName();
     }

@@ -1,12 +1,15 @@
 #include "forms/odziv/odziv_window.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImageWriter>
@@ -20,6 +23,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "formkit/fonts.h"
@@ -60,7 +64,7 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     m_table->setModel(m_facts);
     m_table->setAccessibleName(QStringLiteral("Delovi i granicne ucestanosti"));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -138,6 +142,13 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     connect(m_wind, &QPushButton::clicked, this, &OdzivWindow::windSelectedCoil);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &OdzivWindow::updateWindButton);
+    // The rows chosen (Ctrl+A: all) go to the clipboard with a tab between cells, for a
+    // spreadsheet or a note.
+    auto* copy = new QAction(m_table);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    m_table->addAction(copy);
+    connect(copy, &QAction::triggered, this, &OdzivWindow::copyRows);
     connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (!m_facts->coilAt(m_table->indexAt(at).row())) return;
         auto* menu = new QMenu(this);
@@ -147,6 +158,19 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
         menu->popup(m_table->viewport()->mapToGlobal(at));
     });
     refresh();
+}
+
+void OdzivWindow::copyRows() {
+    QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    std::ranges::sort(rows, {}, &QModelIndex::row);
+    QString text;
+    for (const QModelIndex& row : rows) {
+        QStringList cells;
+        for (int column = 0; column < m_facts->columnCount(); ++column)
+            cells << m_facts->index(row.row(), column).data().toString();
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    QGuiApplication::clipboard()->setText(text);
 }
 
 // Not as the window's focus proxy: Tab would come back to the table wherever the window
@@ -284,6 +308,8 @@ void OdzivWindow::askWhereToSave() {
         (pictures.exists() ? pictures : QDir::home()).filePath(QStringLiteral("odziv.png")),
         QStringLiteral("Slika PNG (*.png);;Slika JPEG (*.jpg *.jpeg);;Slika BMP (*.bmp)"));
     dialog->setObjectName(QStringLiteral("dlgSacuvajSliku"));
+    // Qt's own dialog speaks Serbian on every system; the system's would not.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("png"));
     // A name typed without a suffix takes the one of the format chosen.

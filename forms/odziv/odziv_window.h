@@ -45,6 +45,7 @@ protected:
 private:
     void redraw();
     void askWhereToSave();
+    void copyRows();
     void windSelectedCoil();
     void updateWindButton();
     response::Series series() const;

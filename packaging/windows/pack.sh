@@ -24,9 +24,15 @@ dll_dirs=("$qt/bin" "$(runtime_dir libstdc++-6.dll)" "$(runtime_dir libwinpthrea
 cp "$build/app/tav20.exe" "$stage/"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
-
-# Follows the imports from the program and its plugins, breadth first.
 queue=("$stage/tav20.exe" "$stage/platforms/qwindows.dll" "$stage/styles/qwindowsvistastyle.dll")
+# The response window, a module the program loads when the window is first
+# opened; a release built without Qt Charts has none.
+if [ -e "$build/app/odziv.dll" ]; then
+    cp "$build/app/odziv.dll" "$stage/"
+    queue+=("$stage/odziv.dll")
+fi
+
+# Follows the imports from the program, its module and its plugins, breadth first.
 while [ ${#queue[@]} -gt 0 ]; do
     file=${queue[0]}
     queue=("${queue[@]:1}")
@@ -48,6 +54,7 @@ cp "$root/LICENSE" "$stage/LICENSE"
 cp "$here/README.txt" "$stage/README.txt"
 mkdir "$stage/licenses"
 cp /usr/share/common-licenses/LGPL-3 "$stage/licenses/Qt-LGPL-3.txt"
+[ ! -e "$stage/Qt6Charts.dll" ] || cp /usr/share/common-licenses/GPL-3 "$stage/licenses/Qt-Charts-GPL-3.txt"
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/gcc-runtime.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/mingw-w64.txt"
 # Windows' Notepad wants CR LF line ends.

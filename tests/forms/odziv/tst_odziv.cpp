@@ -2,6 +2,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImageReader>
@@ -343,6 +344,13 @@ private slots:
             QCOMPARE(field(namotaj, "txtImpedansa")->text(), QString(impedance));
             program.choose("mnuOdziv");
         }
+        // Ctrl+A and Ctrl+C copy every row, a tab between its cells.
+        table->setFocus();
+        QTest::keySequence(table, QKeySequence::SelectAll);
+        QTest::keySequence(table, QKeySequence::Copy);
+        const QStringList rows = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), window->facts()->rowCount());
+        QVERIFY2(rows[0].startsWith("bas 6db/octavi\tL\t0.0636 mH\t"), qPrintable(rows[0]));
     }
 };
 
