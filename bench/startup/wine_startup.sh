@@ -18,15 +18,22 @@ WINEPREFIX=${WINEPREFIX:-$HOME/.cache/tav20/wine} wineserver -p
 
 # Milliseconds from the start to the main window on screen; then File > Izlaz.
 start() {
-    local began window ms
+    local began window= ms
     began=$(date +%s%N)
     "$wine" "$release/$1" &
     local app=$!
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tav20$' | head -1)
+    # A window that goes while the search walks the tree ends the search: search again.
+    for _ in $(seq 20); do
+        window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tav20$' 2>/dev/null | head -1) || true
+        [ -z "$window" ] || break
+    done
     ms=$((($(date +%s%N) - began) / 1000000))
+    [ -n "$window" ] || { echo "wine_startup.sh: $1 showed no main window" >&2; exit 1; }
     sleep 0.5
-    xdotool windowfocus --sync "$window" key --delay 100 alt+f i
-    wait $app
+    xdotool windowfocus --sync "$window" key --delay 100 alt+f i 2>/dev/null || true
+    for _ in $(seq 100); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
+    kill $app 2>/dev/null || true
+    wait $app || true
     echo "$ms"
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }

@@ -62,13 +62,17 @@ shot namotaj
 keys ctrl+w alt+t b Tab Tab space Tab Tab Tab space alt+t v Tab Tab Tab Tab space Tab space
 sleep 1
 keys alt+o
-shot odziv
 if [ -e "$release/Qt6Charts.dll" ]; then
-    # The table's rows, copied as a user copies them, hold both halves' parts.
-    keys ctrl+a ctrl+c
+    # Both second-order halves into the sum: Tab goes from the table through
+    # each curve's two boxes; back to the table, its rows, copied as a user
+    # copies them, hold both halves' parts and the sum's facts.
+    keys Tab Tab Tab space Tab Tab Tab Tab space shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
+         shift+Tab shift+Tab ctrl+a ctrl+c
+    shot odziv
     rows=$(xclip -o -selection clipboard)
     for part in "bas 12db/oct	L	1${decimal}8 mH" "bas 12db/oct	C	56 uF" \
-                "visokotonci 12db/oct	L	0${decimal}203 mH" "visokotonci 12db/oct	C	4${decimal}98 uF"; do
+                "visokotonci 12db/oct	L	0${decimal}203 mH" "visokotonci 12db/oct	C	4${decimal}98 uF" \
+                "zbir	"; do
         grep -qF "$part" <<<"$rows" || { echo "walk.sh: no row '$part' in the response table:"$'\n'"$rows" >&2; exit 1; }
     done
     # Its picture, saved into a scratch folder by a name typed into Qt's own file dialog.
@@ -84,6 +88,7 @@ if [ -e "$release/Qt6Charts.dll" ]; then
     file "$picture" | grep -q "PNG image data" || { echo "walk.sh: no picture saved at $picture" >&2; exit 1; }
 else
     # A release built without Qt Charts says so in a warning instead.
+    shot odziv
     keys Return
 fi
 
