@@ -39,11 +39,14 @@ MainWindow::MainWindow(FormContext context, std::vector<WindowDesign> windows, Q
     m_mdi->setBackground(colourOf(systemColour(sys::appWorkspace), palette()));
     setCentralWidget(m_mdi);
     buildMenu();
-    // The size the frame comes back to when the user restores it.
-    resize(pixels(4680), pixels(3090) + menuBar()->sizeHint().height());
 
     // The load step: the start form, the only child window at first.
-    showForm(frmTav20);
+    const QWidget* start = showForm(frmTav20)->parentWidget();
+    // The size the frame comes back to when the user restores it: the whole
+    // menu bar on one line above the whole start form.
+    const int frame = 2 * m_mdi->frameWidth();
+    resize(std::max(menuBar()->sizeHint().width(), start->width() + frame),
+           menuBar()->sizeHint().height() + start->height() + frame);
 }
 
 void MainWindow::buildMenu() {

@@ -248,6 +248,36 @@
     </message>
 </context>
 <context>
+    <name>QComboBox</name>
+    <message>
+        <source>Open the combo box selection popup</source>
+        <translation>Otvara spisak za izbor</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Da</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Pomeri levo</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Pomeri desno</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Zatvori karticu</translation>
+    </message>
+</context>
+<context>
     <name>QDialogButtonBox</name>
     <message>
         <source>OK</source>

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "formkit/file_dialog.h"
 #include "formkit/fonts.h"
 #include "formkit/form_context.h"
 #include "formkit/shown_results.h"
@@ -303,21 +304,18 @@ bool OdzivWindow::saveImage(const QString& path) {
 // own, on the stack, was freed a second time when its window went meanwhile.
 void OdzivWindow::askWhereToSave() {
     const QDir pictures(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
-    auto* dialog = new QFileDialog(
+    auto* dialog = formkit::fileDialog(
         this, QStringLiteral("Sacuvaj sliku odziva"),
         (pictures.exists() ? pictures : QDir::home()).filePath(QStringLiteral("odziv.png")),
-        QStringLiteral("Slika PNG (*.png);;Slika JPEG (*.jpg *.jpeg);;Slika BMP (*.bmp)"));
+        QStringLiteral("Slika PNG (*.png);;Slika JPEG (*.jpg *.jpeg);;Slika BMP (*.bmp)"),
+        QFileDialog::AcceptSave);
     dialog->setObjectName(QStringLiteral("dlgSacuvajSliku"));
-    // Qt's own dialog speaks Serbian on every system; the system's would not.
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("png"));
     // A name typed without a suffix takes the one of the format chosen.
     connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
         static const QRegularExpression firstSuffix(QStringLiteral("\\(\\*\\.(\\w+)"));
         dialog->setDefaultSuffix(firstSuffix.match(filter).captured(1));
     });
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, &OdzivWindow::saveImage);
     dialog->open();
 }

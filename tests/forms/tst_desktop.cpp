@@ -1,15 +1,19 @@
+#include <QAbstractProxyModel>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 
 #include "form_test_support.h"
+#include "formkit/file_dialog.h"
 
 using namespace testing_support;
 
@@ -153,6 +157,24 @@ private slots:
         for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
             dialogTexts += ' ' + button->text() + ' ' + button->toolTip();
         verifySerbian(dialogTexts, "file dialog");
+    }
+    // The program's file dialog writes sizes and types in Serbian, in the Latin script, whatever the
+    // system's locale would write them in.
+    void fileDialogWritesSizesAndTypesInSerbian() {
+        QTemporaryDir dir;
+        QFile picture(dir.filePath("odziv.png"));
+        QVERIFY(picture.open(QIODevice::WriteOnly) && picture.write(QByteArray(2600, 'x')) == 2600);
+        picture.close();
+        QVERIFY(QDir(dir.path()).mkdir("merenja"));
+        QWidget parent;
+        QFileDialog* dialog = formkit::fileDialog(&parent, "", dir.path(), "", QFileDialog::AcceptOpen);
+        const auto* files = static_cast<const QFileSystemModel*>(dialog->proxyModel()->sourceModel());
+        const auto cell = [&](const char* name, int column) {
+            const QModelIndex file = dialog->proxyModel()->mapFromSource(files->index(dir.filePath(name)));
+            return file.siblingAtColumn(column).data().toString();
+        };
+        QTRY_COMPARE(cell("odziv.png", 1) + "|" + cell("odziv.png", 2) + "|" + cell("merenja", 2),
+                     QString("2,5 KB|Slika PNG|Fascikla"));
     }
     // The warning box shows markup as the characters typed, and its button speaks Serbian.
     void warningBoxShowsPlainText() {

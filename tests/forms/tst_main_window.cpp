@@ -1,5 +1,6 @@
 #include <malloc.h>
 
+#include <QMenuBar>
 
 #include "form_test_support.h"
 
@@ -36,6 +37,19 @@ private slots:
         const QStringList open = program.openForms();
         QVERIFY(!open.contains("frmTav20") && !open.contains("Form1"));  // Form1 is a window of its own
         QCOMPARE(QSet<QString>(open.begin(), open.end()).size(), open.size());
+    }
+
+    // Shown normal rather than maximized, the frame holds its whole menu bar, no item behind the
+    // overflow arrow, and the whole start form.
+    void normalFrameHoldsMenuAndStartForm() {
+        RecordingWarner warner;
+        forms::MainWindow window({warner, [] { return decimalComma; }}, {});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QMenuBar* bar = window.menuBar();
+        for (QAction* action : bar->actions())
+            QVERIFY2(bar->rect().contains(bar->actionGeometry(action)), qPrintable(action->text()));
+        QVERIFY(window.mdiArea()->viewport()->rect().contains(window.mdiArea()->subWindowList().first()->geometry()));
     }
 
     // A form exists once: choosing it again brings it to the front as typed; closed, it is gone and
