@@ -94,12 +94,12 @@ private slots:
         odziv::OdzivWindow* window = twoWay(program);
         pressOn(program, "mnuSrednji", {}, "cmdIzracunaj6db");
         pressOn(program, "mnuVisoki", {"Text2=3"}, "cmdIzracunaj6db");  // C = 10,6 uF
-        const QStringList woofer{"bas 12db/oct", "L", "0,6 mH", "", "3000", "3001", "0,0 %", "3001", "0,0 %"};
+        const QStringList woofer{"bas 12db/oct", "L", "0,6 mH", "", "0", "3000", "3001", "0,0 %", "3001", "0,0 %", ""};
         // Series L, C and R: |wL - 1/(wC)| = R at 414 and 2404 Hz, with 82 uF at 403 and 2393 Hz.
         const QStringList midrange{"Srednjetonci 6db/oct", "L",          "0,32 mH",           "",
-                                   "500 / 2000",           "414 / 2404", "-17,2 % / +20,2 %", "403 / 2393",
-                                   "-19,3 % / +19,6 %"};
-        const QStringList capacitor{"visokotonci 12db/oct", "C", "4,67 uF", "4,7 uF", "", "", "", "", ""};
+                                   "0",                    "500 / 2000", "414 / 2404",        "-17,2 % / +20,2 %",
+                                   "403 / 2393",           "-19,3 % / +19,6 %"};
+        const QStringList capacitor{"visokotonci 12db/oct", "C", "4,67 uF", "4,7 uF", "", "", "", "", "", "", ""};
         for (const auto& [row, expected] : {std::pair{0, woofer}, {2, midrange}, {6, capacitor}})
             for (int column = 0; column < expected.size(); ++column)
                 QCOMPARE(cell(window, row, column), expected[column]);
@@ -151,7 +151,8 @@ private slots:
         for (double hertz : {100.0, 30000.0}) QVERIFY(std::abs(levelAt(sum, hertz)) < 0.5);
         QCOMPARE(sumRows(), (QStringList{"zbir: Nivo na 3000 Hz: +3,0 dB", "zbir: Propusni opseg: od 20 do 20000 Hz",
                                          "zbir: Najdublji pad u propusnom opsegu: nema",
-                                         "zbir: Najvisi vrh u propusnom opsegu: +3,0 dB na 3007 Hz"}));
+                                         "zbir: Najvisi vrh u propusnom opsegu: +3,0 dB na 3007 Hz",
+                                         "zbir: Najmanja impedansa: 8 oma na 20 Hz"}));
     }
 
     // The level axis grows in steps of 6 dB to hold the highest peak drawn (+6,7 dB; +38,2 dB at 5260 Hz with
@@ -188,21 +189,37 @@ private slots:
     }
 
     // The window opens on its table, and Tab visits every control in order and comes round again: each curve's
-    // choices, Namotaj..., the series and Sacuvaj sliku... A screen reader hears the choices as check boxes with
-    // their state, which its toggle action and the space bar both turn, and the charts by name, with what they
-    // show.
+    // choices, Namotaj..., the resistance from the winding, the drivers, the series and Sacuvaj sliku...; no two
+    // mnemonics clash, nor one with the menu's. A screen reader hears the choices as check boxes with their state,
+    // which its toggle action and the space bar both turn, and the charts and drivers by name, the charts with
+    // what they show.
     void keyboardAndScreenReaderReachEverything() {
         Program program;
         odziv::OdzivWindow* window = twoWay(program);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("tblDelovi"));
         window->findChild<QTableView*>()->setCurrentIndex(window->facts()->index(0, 0));  // a coil: Namotaj... is on
         QStringList visited;
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < 17; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, (QStringList{"chkZbir1", "chkObrnut1", "chkZbir5", "chkObrnut5", "cmdNamotaj",
-                                       "cboStandardni", "cmdSacuvajSliku", "tblDelovi", "chkZbir1"}));
+        QCOMPARE(visited, (QStringList{"chkZbir1", "chkObrnut1", "cboZvucnik1", "chkZbir5", "chkObrnut5",
+                                       "cboZvucnik5", "cmdNamotaj", "cmdOtporIzNamotaja", "lstZvucnici",
+                                       "cmdZvucnikParametri", "cmdZvucnikMerenje", "cmdUkloniZvucnik",
+                                       "cboStandardni", "cmdSacuvajSliku", "tblDelovi", "chkZbir1", "chkObrnut1"}));
+        // Each mnemonic once, and none that the main window's menu takes.
+        QString mnemonics = "ftkzoan";
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            const auto* button = qobject_cast<const QAbstractButton*>(control);
+            const QString text = label ? label->text() : button ? button->text() : QString();
+            const qsizetype at = text.indexOf('&');
+            if (at < 0 || !control->isVisibleTo(window)) continue;
+            QVERIFY2(!mnemonics.contains(text[at + 1].toLower()), qPrintable(text));
+            mnemonics += text[at + 1].toLower();
+        }
+        QCOMPARE(mnemonics.size(), 15);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
         QCOMPARE(std::pair(box->role(), box->text(QAccessible::Name)),
                  std::pair(QAccessible::CheckBox, QString("bas 12db/oct, u zbiru")));
@@ -217,7 +234,10 @@ private slots:
             charts << chart->text(QAccessible::Name);
             QVERIFY(chart->text(QAccessible::Description).contains("od 10 do 40000 Hz"));
         }
-        QCOMPARE(charts, (QStringList{"Nivo", "Faza"}));
+        QCOMPARE(charts, (QStringList{"Nivo", "Faza", "Impedansa", "Faza impedanse"}));
+        const auto labels = QAccessible::queryAccessibleInterface(window->findChild<QComboBox*>("cboZvucnik5"))
+                                ->relations(QAccessible::Label);
+        QVERIFY(!labels.isEmpty() && labels.first().first->text(QAccessible::Name) == "visokotonci 12db/oct");
     }
 
     // A coil of 0 mH into 0 ohm gives no output: drawn nowhere, never NaN, and cannot be wound. Negative
