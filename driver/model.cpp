@@ -23,8 +23,8 @@ std::complex<double> acoustic(const Driver& driver, double frequency) {
 bool covers(const Driver& driver, double frequency) {
     const auto* measured = std::get_if<Measured>(&driver);
     if (!measured) return true;
-    for (const auto& file : {measured->response, measured->impedance})
-        if (file && !file->covers(frequency)) return false;
+    for (const std::optional<Measurement>* file : {&measured->response, &measured->impedance})
+        if (*file && !(*file)->covers(frequency)) return false;
     return true;
 }
 

@@ -24,6 +24,8 @@ struct Part {
     bool capacitor;         // else a coil
     double value;           // mH for a coil, uF for a capacitor
     double resistance = 0;  // ohm: a coil's wire, in series with it
+
+    bool operator==(const Part&) const = default;
 };
 
 struct Network {
@@ -37,6 +39,9 @@ struct Network {
     std::shared_ptr<const driver::Driver> driver{};
     double delay = 0;
     double level = 0;
+
+    // The same parts into the same load: the same driver, not an equal one.
+    bool operator==(const Network&) const = default;
 };
 
 // A part as the window uses it, rounded in its own kind: from 1 up to two

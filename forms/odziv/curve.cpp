@@ -11,7 +11,7 @@ response::Network networkOf(const formkit::ShownResult& shown) {
 }
 
 Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Series series,
-              const Feed& feed) {
+              const Feed& feed, const Curve* previous) {
     const std::vector<float>& fields = shown.fields;  // Fp (or Fp1, Fp2), then Z
     Curve curve;
     curve.half = half;
@@ -26,10 +26,16 @@ Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Ser
     curve.computed.level = feed.level;
     curve.standard = response::withStandardCapacitors(curve.computed, series);
     curve.unusable = response::unusable(curve.computed);
-    curve.edges = response::halfPowerEdges(curve.computed);
-    curve.standardEdges = response::halfPowerEdges(curve.standard);
-    if (feed.driver && driver::level(*feed.driver))
-        curve.soundEdges = response::soundEdges(curve.computed);
+    if (previous && previous->computed == curve.computed && previous->standard == curve.standard) {
+        curve.edges = previous->edges;
+        curve.standardEdges = previous->standardEdges;
+        curve.soundEdges = previous->soundEdges;
+    } else {
+        curve.edges = response::halfPowerEdges(curve.computed);
+        curve.standardEdges = response::halfPowerEdges(curve.standard);
+        if (feed.driver && driver::level(*feed.driver))
+            curve.soundEdges = response::soundEdges(curve.computed);
+    }
     using response::Topology;
     switch (curve.computed.topology) {
         case Topology::LowPass6db:

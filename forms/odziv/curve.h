@@ -52,8 +52,9 @@ struct Curve {
 // The network a half's result label shows, into the resistor Z.
 response::Network networkOf(const formkit::ShownResult& shown);
 
+// The edges of a previous curve of the same networks are taken over, not searched again.
 Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Series series,
-              const Feed& feed);
+              const Feed& feed, const Curve* previous = nullptr);
 
 // What the table says of the sum, which is only a curve on the chart: its level at each
 // crossover frequency of the curves in it, its deepest dip and highest peak in their pass band

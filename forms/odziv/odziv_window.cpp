@@ -297,7 +297,9 @@ void OdzivWindow::refresh() {
             feed.resistances[part] = wound.value_or(0);
             feed.wires[part] = wound ? odziv::Wire::Wound : odziv::Wire::NotWound;
         }
-        curves.push_back(curveOf(half, *result, series(), feed));
+        const auto previous = std::ranges::find(m_facts->curves(), half, &Curve::half);
+        curves.push_back(curveOf(half, *result, series(), feed,
+                                 previous == m_facts->curves().end() ? nullptr : &*previous));
         texts.push_back(partTexts(result->result, region));
     }
     m_facts->setCurves(std::move(curves), std::move(texts), series(), region);

@@ -4,6 +4,7 @@
 #include <QPen>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -73,6 +74,10 @@ private:
         QChart* phaseChart;  // none: the value alone
         double floor;
         std::vector<QLineSeries*> value, phase, faintValue, faintPhase;
+        // What the points were last computed from: an unchanged curve is not computed again.
+        std::optional<response::Network> network;
+        bool reversed = false;
+        std::vector<response::Point> points;
     };
     static constexpr std::size_t sumSlot = formkit::ShownResults::halves;
 
@@ -90,8 +95,10 @@ private:
                                 std::size_t index);
     static void replace(QLineSeries* series, const QList<QPointF>& points, bool visible);
 
+    const std::vector<response::Point>& pointsOf(Lines& lines, const Drawn& curve, bool impedance);
+
     void fitLevelAxis();
-    void fitImpedanceAxis(const std::vector<std::vector<response::Point>>& sections,
+    void fitImpedanceAxis(const std::vector<const std::vector<response::Point>*>& sections,
                           const std::vector<response::Point>& whole);
 
     QChart* m_level;
