@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -218,10 +219,12 @@ bool DriverDialog::add() {
         source = QStringLiteral("parametri");
     } else {
         if (!m_files[0] && !m_files[1]) {
+            // The warning holds a loop of its own, in which the dialog may go with its window.
+            const QPointer<QPushButton> frd = findChild<QPushButton*>(QStringLiteral("cmdFrd"));
             m_workspace.context().warner.warn(
                 this, QStringLiteral("Izaberite bar jednu datoteku: FRD (odziv) ili ZMA "
                                      "(impedansu)."));
-            findChild<QPushButton*>(QStringLiteral("cmdFrd"))->setFocus();
+            if (frd) frd->setFocus();
             return false;
         }
         const double nominal = values->front();

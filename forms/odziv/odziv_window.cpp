@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -370,32 +371,34 @@ void OdzivWindow::woundResistance() {
     refresh();
 }
 
-// Read as every field is; what cannot be used is named, and its cell focused.
+// Read as every field is, empty as 0; what cannot be used is named, and its cell focused.
 void OdzivWindow::typeResistance(std::size_t half, int part, const QString& text) {
     const auto read =
         text.trimmed().isEmpty()
             ? calc::Result<double>(0.0)
             : calc::readFieldDouble(text.toStdString(), m_workspace.context().region());
-    if (!read || *read < 0) {
-        const Curve& curve = *std::ranges::find(m_facts->curves(), half, &Curve::half);
-        const QString name =
-            QStringLiteral("R zice kalema %1 (%2)")
-                .arg(QString::fromStdString(curve.computed.parts[part].name), curve.name);
-        m_workspace.context().warner.warn(
-            window(), !read && read.error() == calc::FaultKind::OutOfRange
-                          ? QStringLiteral("Broj u polju %1 je van opsega.").arg(name)
-                      : !read
-                          ? QStringLiteral("U polju %1 nije broj: \"%2\". Upisite otpor u omima.")
-                                .arg(name, formkit::quoted(text))
-                          : QStringLiteral("Polje %1 ne sme biti negativno.").arg(name));
-        if (const auto row = m_facts->rowOf(half, part)) {
-            m_table->setCurrentIndex(m_facts->index(*row, FactsModel::Resistance));
-            m_table->setFocus(Qt::OtherFocusReason);
-        }
-        return;
+    if (read && *read >= 0) {
+        m_wires[half][part] = {*read, false};
+        return refresh();
     }
-    m_wires[half][part] = {*read, false};
-    refresh();
+    const Curve& curve = *std::ranges::find(m_facts->curves(), half, &Curve::half);
+    const QString name =
+        QStringLiteral("R zice kalema %1 (%2)")
+            .arg(QString::fromStdString(curve.computed.parts[part].name), curve.name);
+    QString warning = QStringLiteral("Polje %1 ne sme biti negativno.").arg(name);
+    if (!read && read.error() == calc::FaultKind::OutOfRange)
+        warning = QStringLiteral("Broj u polju %1 je van opsega.").arg(name);
+    else if (!read)
+        warning = QStringLiteral("U polju %1 nije broj: \"%2\". Upisite otpor u omima.")
+                      .arg(name, formkit::quoted(text));
+    // The warning holds a loop of its own, in which the window may be closed.
+    const QPointer<OdzivWindow> alive(this);
+    m_workspace.context().warner.warn(window(), warning);
+    if (!alive) return;
+    if (const auto row = m_facts->rowOf(half, part)) {
+        m_table->setCurrentIndex(m_facts->index(*row, FactsModel::Resistance));
+        m_table->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 namespace {

@@ -235,7 +235,8 @@ TEST(Driver, SearchedEdges) {
         const Edges searched = halfPowerEdges(n);
         for (const auto& [found, expected] : {std::pair(searched.lower, exact.lower), {searched.upper, exact.upper}}) {
             ASSERT_EQ(found.has_value(), expected.has_value());
-            if (expected) EXPECT_NEAR(*found, *expected, 1e-9 * *expected);
+            if (!expected) continue;
+            EXPECT_NEAR(*found, *expected, 1e-9 * *expected);
         }
     }
     Network lossy = net(LowPass6db, {1.27}, 8);
