@@ -32,7 +32,7 @@ constexpr formkit::FieldText parameterFields[] = {
     {"txtFs", "fs", "rezonantna frekvencija", "Hz", "42"},
     {"txtQms", "Qms", "mehanicki faktor dobrote", "", "3,2"},
     {"txtQes", "Qes", "elektricni faktor dobrote", "", "0,42"},
-    {"txtOsetljivost", "SPL", "osetljivost na 2,83 V i 1 m", "dB", "87,5"},
+    {"txtOsetljivost", "SPL", "osetljivost na %1 V i 1 m", "dB", "87,5"},
     {"txtR2", "R2", "otpor gubitaka kalema", "oma", "8"},
     {"txtL2", "L2", "induktivitet sa gubicima", "mH", "0,9"},
 };
@@ -82,7 +82,16 @@ DriverDialog::DriverDialog(Source source, formkit::Workspace& workspace, QString
     if (source == Source::Parameters) {
         m_name->setText(
             QStringLiteral("zvucnik %1").arg(m_workspace.drivers().entries().size() + 1));
-        for (const formkit::FieldText& text : parameterFields) addInput(text);
+        // The sensitivity's voltage written by the region, as every number.
+        for (formkit::FieldText text : parameterFields) {
+            if (std::string_view(text.name) == "txtOsetljivost") {
+                m_sensitivity = QString::fromLatin1(text.meaning)
+                                    .arg(QString::fromStdString(calc::numberText(2.83, region)))
+                                    .toUtf8();
+                text.meaning = m_sensitivity.constData();
+            }
+            addInput(text);
+        }
     } else {
         for (const driver::FileKind kind : {driver::FileKind::Frd, driver::FileKind::Zma}) {
             const bool frd = kind == driver::FileKind::Frd;

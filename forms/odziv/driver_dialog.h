@@ -42,6 +42,7 @@ private:
     QString& m_folder;
     QLineEdit* m_name;
     std::vector<formkit::Input> m_inputs;  // in driver::Field's order, then the offset
+    QByteArray m_sensitivity;              // the sensitivity's meaning, as the region writes it
     // FRD, then ZMA: the measurement read and its file's name.
     std::array<std::optional<driver::Measurement>, 2> m_files;
     std::array<QString, 2> m_fileNames;

@@ -324,12 +324,12 @@ void OdzivWindow::refresh() {
     }
     m_empty->setVisible(m_facts->curves().empty());
     m_table->setVisible(!m_facts->curves().empty());
-    m_legend->setText(
-        QString::fromLatin1(legendText) +
-        (quietest < HUGE_VAL
-             ? QStringLiteral(" Zvuk zvucnika: 0 dB = %1 dB na 2,83 V i 1 m (najtisi zvucnik).")
-                   .arg(tenthsText(quietest, region))
-             : QString()));
+    QString legend = QString::fromLatin1(legendText);
+    if (quietest < HUGE_VAL)
+        legend += QStringLiteral(" Zvuk zvucnika: 0 dB = %1 dB na %2 V i 1 m (najtisi zvucnik).")
+                      .arg(tenthsText(quietest, region),
+                           QString::fromStdString(calc::numberText(2.83, region)));
+    m_legend->setText(legend);
     updateCoilButtons();
     redraw();
 }
