@@ -167,8 +167,9 @@ TEST(Examples, FilesGiveTheModelBack) {
             std::ifstream file(TAV20_PRIMERI "/" + name, std::ios::binary);
             const Measurement m = read(kind, std::string(std::istreambuf_iterator<char>(file), {}));
             derived += m.phaseDerived();
-            if (kind == Frd)
+            if (kind == Frd) {
                 EXPECT_NEAR(level(Measured{m, std::nullopt, 8}).value(), example.parameters.sensitivity, 0.1) << name;
+            }
             const auto s = m.samples();
             for (std::size_t i = 0; i + 1 < s.size(); ++i) {
                 for (double f : {s[i].frequency, std::sqrt(s[i].frequency * s[i + 1].frequency)}) {
