@@ -225,15 +225,12 @@ ResponseCharts::Lines ResponseCharts::makeLines(const QColor& colour, bool dashe
                                                 QChart* chart, QChart* phaseChart, double floor) {
     QColor faint = colour;
     faint.setAlpha(110);
-    Lines lines{penOf(colour, dashed ? Qt::DashLine : Qt::SolidLine, width),
-                penOf(faint, Qt::DotLine, width),
-                chart,
-                phaseChart,
-                floor,
-                {},
-                {},
-                {},
-                {}};
+    Lines lines;
+    lines.pen = penOf(colour, dashed ? Qt::DashLine : Qt::SolidLine, width);
+    lines.faint = penOf(faint, Qt::DotLine, width);
+    lines.chart = chart;
+    lines.phaseChart = phaseChart;
+    lines.floor = floor;
     segment(chart, lines.pen, lines.value, 0);
     return lines;
 }
