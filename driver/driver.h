@@ -7,7 +7,8 @@
 // turns into a Measurement, all or nothing, or a ReadError naming the line; a file without phase
 // gets the minimum phase of its level. Numbers out: impedance and acoustic give Z(f) and H(f) of a
 // Driver at any frequency, from the model or between the measured samples, held at the end
-// sample's value beyond them (Measurement::covers says where).
+// sample's value beyond them (Measurement::covers, and covers for a driver, say where); level
+// gives the level it plays at, from which its own -3 dB is counted.
 
 #include "driver/examples.h"
 #include "driver/measurement.h"

@@ -23,4 +23,13 @@ using Driver = std::variant<Parameters, Measured>;
 std::complex<double> impedance(const Driver&, double frequency);
 std::complex<double> acoustic(const Driver&, double frequency);
 
+// Whether every file of the driver spans the frequency, so that what it gives there is measured,
+// not held from an end sample; always for a model.
+bool covers(const Driver&, double frequency);
+
+// The level the driver plays at, in dB, from which its own -3 dB is counted: a model's
+// sensitivity; for an FRD the median of its level at every twelfth of an octave it spans, which
+// its rolled-off ends and its narrow peaks do not move. None without an acoustic response.
+std::optional<double> level(const Driver&);
+
 }  // namespace driver

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 class QWidget;
 
 namespace formkit {
 
+class Drivers;
 struct FormContext;
 class ShownResults;
 class Workspace;
@@ -35,6 +37,11 @@ public:
     virtual const ShownResults& shownResults() const = 0;
     // Opens the window that winds coils with this coil to wind.
     virtual void windCoil(const CoilToWind& coil) = 0;
+    // The drivers entered, kept while the program runs.
+    virtual Drivers& drivers() = 0;
+    // The DC resistance (ohm) of the coil the winding window winds for an inductance by its
+    // defaults (a 30 mm former, 20 mm long, 1 mm wire); nothing where none reaches it.
+    virtual std::optional<double> windingResistance(double millihenry) const = 0;
 
 protected:
     ~Workspace() = default;

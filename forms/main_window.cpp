@@ -17,6 +17,7 @@
 #include "formkit/text.h"
 #include "forms/child_window.h"
 #include "forms/menu.h"
+#include "winding/winding.h"
 
 namespace forms {
 
@@ -146,6 +147,13 @@ void MainWindow::windCoil(const CoilToWind& coil) {
         m_windows, [](const WindowDesign& design) { return design.takeCoil != nullptr; });
     if (winder == m_windows.end()) return;
     if (QWidget* window = showWindow(winder->name)) winder->takeCoil(*window, coil);
+}
+
+std::optional<double> MainWindow::windingResistance(double millihenry) const {
+    const auto coil =
+        winding::wind({.inductance = float(millihenry), .former = 30, .length = 20, .wire = 1});
+    if (!coil) return std::nullopt;
+    return coil->resistance;
 }
 
 void MainWindow::present(QWidget* form, bool fresh) {

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <vector>
 
+#include "formkit/drivers.h"
 #include "formkit/form_context.h"
 #include "formkit/shown_results.h"
 #include "formkit/workspace.h"
@@ -30,6 +31,8 @@ public:
     const formkit::FormContext& context() const override { return m_context; }
     const formkit::ShownResults& shownResults() const override { return m_shownResults; }
     void windCoil(const formkit::CoilToWind& coil) override;
+    formkit::Drivers& drivers() override { return m_drivers; }
+    std::optional<double> windingResistance(double millihenry) const override;
     QMdiArea* mdiArea() const { return m_mdi; }
 
 protected:
@@ -44,6 +47,7 @@ private:
     void closeOwnWindows();
 
     formkit::ShownResults m_shownResults;
+    formkit::Drivers m_drivers;
     formkit::FormContext m_context;
     std::vector<formkit::WindowDesign> m_windows;
     // One icon for every window: each QIcon of its own would cache its own scaled copies.

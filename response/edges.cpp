@@ -6,6 +6,7 @@
 
 #include "response/ladder.h"
 #include "response/polynomial.h"
+#include "response/sweep.h"
 
 namespace response {
 
@@ -36,7 +37,7 @@ struct Squares {
 };
 
 std::optional<Squares> squaresOf(const Network& network) {
-    if (unusable(network) || network.load == 0) return std::nullopt;
+    if (unusable(network) || network.load == 0 || network.driver) return std::nullopt;
     // In units of the load and of a frequency amid the parts' own corners, the
     // coefficients stay near 1 whatever the parts' scale.
     Network scaled = network;
@@ -45,6 +46,7 @@ std::optional<Squares> squaresOf(const Network& network) {
     int corners = 0;
     for (Part& part : scaled.parts) {
         part.value = part.capacitor ? part.value * network.load : part.value / network.load;
+        part.resistance /= network.load;
         const double timeConstant = ladder::henryOrFarad(part);  // L/R or RC
         if (timeConstant > 0) {
             logSum += std::log(timeConstant);
@@ -52,8 +54,8 @@ std::optional<Squares> squaresOf(const Network& network) {
         }
     }
     const double omega = corners > 0 ? std::exp(-logSum / corners) : 1;
-    const ladder::State<Polynomial> end =
-        ladder::walk(scaled, Polynomial({0, omega}), [](ladder::State<Polynomial>&) {});
+    const ladder::State<Polynomial> end = ladder::walk(
+        scaled, Polynomial({0, omega}), Polynomial(1), [](ladder::State<Polynomial>&) {});
     Squares squares{omega, squaredMagnitude(end.output), squaredMagnitude(end.voltage)};
     // Only parts scores of decades apart overflow; they are no crossover.
     if (!isFinite(squares.output) || !isFinite(squares.voltage)) return std::nullopt;
@@ -64,9 +66,38 @@ double hertz(const Squares& squares, double x) {
     return squares.omega * std::sqrt(x) / (2 * std::numbers::pi);
 }
 
+// Where a level (f -> |H|^2 - 1/2) crosses half power, searched on a log grid,
+// each crossing bisected in log f to a part in 1e12.
+template <class Excess>
+Edges searchedEdges(Excess excess) {
+    constexpr double from = 1, to = 1e5;
+    const int steps = static_cast<int>(std::ceil(24 * std::log2(to / from)));
+    Edges edges;
+    double below = std::log(from), atBelow = excess(from);
+    for (int k = 1; k <= steps; ++k) {
+        const double above = std::log(from) + k * std::log(to / from) / steps;
+        const double atAbove = excess(std::exp(above));
+        if ((atBelow < 0) != (atAbove < 0)) {
+            const bool rising = atBelow < 0;
+            double a = below, b = above;
+            while (b - a > 1e-12) {
+                const double middle = (a + b) / 2;
+                ((excess(std::exp(middle)) < 0) == rising ? a : b) = middle;
+            }
+            const double frequency = std::exp((a + b) / 2);
+            if (rising && !edges.lower) edges.lower = frequency;
+            if (!rising) edges.upper = frequency;
+        }
+        below = above, atBelow = atAbove;
+    }
+    return edges;
+}
+
 }  // namespace
 
 Edges halfPowerEdges(const Network& network) {
+    if (network.driver && !unusable(network))
+        return searchedEdges([&](double f) { return std::norm(transfer(network, f)) - 0.5; });
     const auto squares = squaresOf(network);
     if (!squares) return {};
     // |H|^2 - 1/2 has the sign of 2|output|^2 - |voltage|^2.
@@ -79,6 +110,15 @@ Edges halfPowerEdges(const Network& network) {
         if (!crossing.rising) edges.upper = frequency;
     }
     return edges;
+}
+
+Edges soundEdges(const Network& network) {
+    const auto level = network.driver ? driver::level(*network.driver) : std::nullopt;
+    if (!level || unusable(network)) return {};
+    const double own = std::pow(10.0, *level / 10);
+    return searchedEdges([&](double f) {
+        return std::norm(transfer(network, f) * driver::acoustic(*network.driver, f)) / own - 0.5;
+    });
 }
 
 std::vector<double> turningFrequencies(const Network& network) {

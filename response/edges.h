@@ -10,15 +10,22 @@ namespace response {
 // The half-power (-3.01 dB, |H|^2 = 1/2) frequencies in Hz: the lower edge
 // where the curve first rises through it (a high-pass or band-pass), the upper
 // edge where it last falls through it (a low-pass or band-pass); nothing where
-// the curve never crosses it, and nothing for an unusable network.
+// the curve never crosses it, and nothing for an unusable network. Into a
+// driver's Z(f), which no polynomial holds, they are searched from 1 Hz to
+// 100 kHz, every 24th of an octave, each crossing bisected.
 struct Edges {
     std::optional<double> lower;
     std::optional<double> upper;
 };
 Edges halfPowerEdges(const Network&);
 
+// The same edges of what a driver plays against the driver alone: where H(f)
+// times its acoustic response is 3 dB below its own level (driver::level).
+// Nothing without a driver that plays.
+Edges soundEdges(const Network&);
+
 // Where the level turns, in Hz ascending: each peak and each dip of |H| between
-// its slopes; nothing for an unusable network.
+// its slopes; nothing for an unusable network or one into a driver.
 std::vector<double> turningFrequencies(const Network&);
 
 }  // namespace response

@@ -29,20 +29,22 @@ struct State {
     T current;
 };
 
-// T is a complex number for H at one frequency, or a polynomial in s. Each part
-// enters as the two sides p/q of its impedance (in series) or admittance
-// (across the line), never as a quotient, so a wire (0 mH), an open circuit
-// (0 uF) and a short (load 0) leave every quantity finite. rescale may multiply
-// a state through by a common factor.
+// T is a complex number for H at one frequency, or a polynomial in s; the load
+// is the loudspeaker's impedance there. Each part enters as the two sides p/q of
+// its impedance (in series) or admittance (across the line), never as a
+// quotient, so a wire (0 mH), an open circuit (0 uF) and a short (load 0) leave
+// every quantity finite; a coil's is sL + R. rescale may multiply a state
+// through by a common factor.
 template <class T, class Rescale>
-State<T> walk(const Network& network, const T& s, Rescale rescale) {
+State<T> walk(const Network& network, const T& s, const T& load, Rescale rescale) {
     const T one(1.0);
-    State<T> state{T(network.load), T(network.load), one};
+    State<T> state{load, load, one};
     const std::span<const Rung> rungs = rungsOf(network.topology);
     for (auto rung = rungs.rbegin(); rung != rungs.rend(); ++rung) {
         const Part& part = network.parts.at(rung->part);
-        const T reactive = s * henryOrFarad(part);  // sL or sC
-        // sL is a coil's impedance, sC a capacitor's admittance.
+        // sL + R is a coil's impedance, sC a capacitor's admittance.
+        const T reactive =
+            part.capacitor ? s * henryOrFarad(part) : s * henryOrFarad(part) + T(part.resistance);
         const bool direct = rung->series != part.capacitor;
         const T& p = direct ? reactive : one;
         const T& q = direct ? one : reactive;

@@ -61,12 +61,13 @@ std::optional<Unusable> unusable(const Network& network) {
     // Checked first: a NaN compares as neither negative nor positive.
     if (!std::isfinite(network.load)) return Unusable::NotFinite;
     for (const Part& part : network.parts) {
-        if (!std::isfinite(part.value)) return Unusable::NotFinite;
+        if (!std::isfinite(part.value) || !std::isfinite(part.resistance))
+            return Unusable::NotFinite;
     }
     // The forms compute the parts from Z: a negative Z makes them negative too.
     if (network.load < 0) return Unusable::NegativeLoad;
     for (const Part& part : network.parts) {
-        if (part.value < 0) return Unusable::NegativePart;
+        if (part.value < 0 || part.resistance < 0) return Unusable::NegativePart;
     }
     return std::nullopt;
 }

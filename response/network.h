@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/calc.h"
+#include "driver/model.h"
 
 namespace response {
 
@@ -18,9 +20,12 @@ enum class Topology {
 };
 
 struct Part {
-    std::string name;  // "L", "C", "L1", "C1", "L2", "C2": as the form's caption names it
-    bool capacitor;    // else a coil
-    double value;      // mH for a coil, uF for a capacitor
+    std::string name;       // "L", "C", "L1", "C1", "L2", "C2": as the form's caption names it
+    bool capacitor;         // else a coil
+    double value;           // mH for a coil, uF for a capacitor
+    double resistance = 0;  // ohm: a coil's wire, in series with it
+
+    bool operator==(const Part&) const = default;
 };
 
 struct Network {
@@ -29,6 +34,14 @@ struct Network {
     // place (and throws std::out_of_range where one is missing).
     std::vector<Part> parts;
     double load;  // the loudspeaker as a resistor, ohm (the Z field's value)
+    // The loudspeaker as it is, where one is chosen: the network then feeds its Z(f), and what it
+    // plays is its response, `delay` seconds late and drawn `level` dB down.
+    std::shared_ptr<const driver::Driver> driver{};
+    double delay = 0;
+    double level = 0;
+
+    // The same parts into the same load: the same driver, not an equal one.
+    bool operator==(const Network&) const = default;
 };
 
 // A part as the window uses it, rounded in its own kind: from 1 up to two
@@ -46,7 +59,7 @@ Network networkOf(const calc::BandPass12db&, float Z);  // L1, C1, L2, C2
 Network networkOf(const calc::HighPass6db&, float Z);   // C
 Network networkOf(const calc::HighPass12db&, float Z);  // L, C
 
-// Why a network cannot be drawn, or nothing when it can.
+// Why a network cannot be drawn, or nothing when it can. A coil's resistance is a part of it.
 enum class Unusable { NegativePart, NegativeLoad, NotFinite };
 std::optional<Unusable> unusable(const Network&);
 

@@ -1,6 +1,7 @@
 #include "response/sweep.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cmath>
 #include <numbers>
@@ -29,11 +30,19 @@ std::vector<double> merged(std::span<const double> grid, std::span<const double>
     return all;
 }
 
-// Where the sum's level is highest (sign 1) or lowest (sign -1) between the two
-// frequencies, taken to turn once there; on a log scale, to a part in 1e9.
-double goldenSection(std::span<const Branch> branches, double below, double above, double sign) {
+// Whether every driver of the branches is measured at the frequency.
+bool measuredAt(std::span<const Branch> branches, double frequency) {
+    return std::ranges::all_of(branches, [frequency](const Branch& branch) {
+        return !branch.network->driver || driver::covers(*branch.network->driver, frequency);
+    });
+}
+
+// Where a magnitude (f -> |H|) is highest (sign 1) or lowest (sign -1) between
+// the two frequencies, taken to turn once there; on a log scale, to a part in 1e9.
+template <class Magnitude>
+double goldenSection(Magnitude magnitude, double below, double above, double sign) {
     const auto level = [&](double logFrequency) {
-        return sign * std::abs(sumTransfer(branches, std::exp(logFrequency)));
+        return sign * magnitude(std::exp(logFrequency));
     };
     const double ratio = (std::sqrt(5.0) - 1) / 2;
     double a = std::log(below), b = std::log(above);
@@ -77,10 +86,7 @@ std::vector<double> logSweep(double from, double to, int count) {
 }
 
 void evaluate(const Network& network, std::span<const double> frequencies, std::span<Point> out) {
-    assert(out.size() == frequencies.size());
-    for (std::size_t i = 0; i < frequencies.size(); ++i) {
-        out[i] = pointOf(frequencies[i], transfer(network, frequencies[i]));
-    }
+    evaluateSum(std::array<Branch, 1>{{{&network, false}}}, frequencies, out);
 }
 
 void evaluateSum(std::span<const Branch> branches, std::span<const double> frequencies,
@@ -88,7 +94,27 @@ void evaluateSum(std::span<const Branch> branches, std::span<const double> frequ
     assert(out.size() == frequencies.size());
     for (std::size_t i = 0; i < frequencies.size(); ++i) {
         out[i] = pointOf(frequencies[i], sumTransfer(branches, frequencies[i]));
+        out[i].measured = measuredAt(branches, frequencies[i]);
     }
+}
+
+std::vector<Point> drawnImpedance(std::span<const Branch> sections, std::span<const double> grid) {
+    const auto pointAt = [sections](double f) {
+        const std::complex<double> z = inputImpedance(sections, f);
+        Point point = pointOf(f, z);
+        point.level = std::abs(z);
+        point.measured = measuredAt(sections, f);
+        return point;
+    };
+    std::vector<Point> points;
+    for (double f : grid) points.push_back(pointAt(f));
+    for (std::size_t i = 1; i + 1 < grid.size(); ++i)
+        if (turnAt(std::span(points).first(grid.size()), i) < 0)
+            points.push_back(pointAt(goldenSection(
+                [sections](double f) { return std::abs(inputImpedance(sections, f)); }, grid[i - 1],
+                grid[i + 1], -1)));
+    std::ranges::sort(points, {}, &Point::frequency);
+    return points;
 }
 
 std::vector<double> drawnFrequencies(const Network& network, std::span<const double> grid) {
@@ -112,7 +138,8 @@ std::vector<Point> drawnSum(std::span<const Branch> branches, std::span<const do
     for (std::size_t i = 1; i + 1 < points.size(); ++i)
         if (const int turn = turnAt(points, i))
             refined.push_back(
-                goldenSection(branches, points[i - 1].frequency, points[i + 1].frequency, turn));
+                goldenSection([branches](double f) { return std::abs(sumTransfer(branches, f)); },
+                              points[i - 1].frequency, points[i + 1].frequency, turn));
     std::vector<Point> extra(refined.size());
     evaluateSum(branches, refined, extra);
     points.insert(points.end(), extra.begin(), extra.end());

@@ -10,21 +10,32 @@
 
 namespace response {
 
-// H(f) into the load at f >= 0 Hz, never NaN for a network that is not
+// H(f), the voltage across the loudspeaker (the load, or the driver's Z(f))
+// over the amplifier's, at f >= 0 Hz, never NaN for a network that is not
 // unusable. A load of 0 takes nothing: H = 0.
 std::complex<double> transfer(const Network&, double frequency);
 
+// What the loudspeaker plays: H(f) times the driver's acoustic response, late
+// by its delay and `level` dB down; H(f) where the load is a resistor.
+std::complex<double> sound(const Network&, double frequency);
+
+// The speed of sound that turns an acoustic centre's depth into a delay.
+inline constexpr double speedOfSound = 343;  // m/s
+
 struct Point {
     double frequency;  // Hz
-    double level;      // dB
+    double level;      // dB (|Z| in ohm for an impedance)
     double phase;      // degrees
+    // Not where a driver's file is held at its end sample: an extrapolation.
+    bool measured = true;
 };
 
 // `count` frequencies evenly spaced on a log scale, from..to inclusive.
 std::vector<double> logSweep(double from, double to, int count);
 
-// H at each frequency as level 20*log10|H| (-infinity where H = 0, never NaN)
-// and phase arg H in degrees (-180, 180]. out is as long as frequencies.
+// The sound at each frequency as level 20*log10|H| (-infinity where H = 0,
+// never NaN) and phase arg H in degrees (-180, 180]. out is as long as
+// frequencies.
 void evaluate(const Network&, std::span<const double> frequencies, std::span<Point> out);
 
 // The sum of several drivers, each possibly wired in reverse: sum of (+/-)H_i.
@@ -35,6 +46,12 @@ struct Branch {
 std::complex<double> sumTransfer(std::span<const Branch>, double frequency);
 void evaluateSum(std::span<const Branch>, std::span<const double> frequencies,
                  std::span<Point> out);
+
+// What the amplifier sees, in ohm, of sections on it in parallel (polarity
+// aside): infinite where no current flows, 0 where one is a short.
+std::complex<double> inputImpedance(std::span<const Branch> sections, double frequency);
+// As points whose level is |Z| in ohm, at the grid and the bottom of every dip.
+std::vector<Point> drawnImpedance(std::span<const Branch> sections, std::span<const double> grid);
 
 // What a chart draws, so that a line through its points shows every peak and
 // dip however sharp: a network at an ascending grid and, within the grid's

@@ -64,6 +64,31 @@ keys Tab space alt+t v Tab Tab
 xdotool type 3000
 keys Tab
 xdotool type 8
-keys Tab Tab space alt+o Tab space Tab Tab space Tab space
-xdotool mousemove $((450 * scale)) $((120 * scale)) click --repeat 2 --delay 80 1
+keys Tab Tab space alt+o Tab space Tab Tab Tab space Tab space
+xdotool mousemove $((450 * scale)) $((82 * scale)) click --repeat 2 --delay 80 1
 shot odziv
+
+# The same two-way on the sample drivers, each entered from its FRD and ZMA
+# files by their paths typed into the file dialog, which Enter loads, then
+# chosen for its curve. No window manager focuses a dialog: that is done by hand.
+primeri=$(cd "$(dirname "$0")/../packaging/primeri" && pwd)
+# The newest window of a name: an old dialog may linger unmapped.
+focus() { xdotool windowfocus --sync "$(xdotool search --sync --name "$1" | tail -1)"; sleep 0.3; }
+measured() {
+    keys alt+m
+    for kind in frd zma; do
+        keys "alt+${kind:0:1}"
+        focus '^Izaberite'
+        xdotool type "$primeri/$1.$kind"
+        keys Return
+        focus '^Zvucnik iz merenja$'
+    done
+    keys Return
+    xdotool windowfocus --sync "$main"
+}
+measured bas-16cm
+measured visoki-25mm
+# From the list of drivers (Alt+I) back to the tweeter's driver, then the woofer's.
+keys alt+i shift+Tab shift+Tab shift+Tab Down Down shift+Tab shift+Tab shift+Tab Down
+shot odziv-zvucnici
+

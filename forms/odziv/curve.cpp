@@ -4,18 +4,38 @@
 
 namespace odziv {
 
-Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Series series) {
+response::Network networkOf(const formkit::ShownResult& shown) {
+    const float Z = shown.fields.back();
+    return std::visit([Z](const auto& result) { return response::networkOf(result, Z); },
+                      shown.result);
+}
+
+Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Series series,
+              const Feed& feed, const Curve* previous) {
     const std::vector<float>& fields = shown.fields;  // Fp (or Fp1, Fp2), then Z
-    const float Z = fields.back();
     Curve curve;
     curve.half = half;
     curve.name = QString::fromLatin1(formkit::crossoverHalves[half].name);
-    curve.computed = std::visit([Z](const auto& result) { return response::networkOf(result, Z); },
-                                shown.result);
+    curve.computed = networkOf(shown);
+    for (std::size_t part = 0; part < curve.computed.parts.size(); ++part)
+        curve.computed.parts[part].resistance = feed.resistances[part];
+    curve.wires = feed.wires;
+    curve.driverName = feed.driverName;
+    curve.computed.driver = feed.driver;
+    curve.computed.delay = feed.delay;
+    curve.computed.level = feed.level;
     curve.standard = response::withStandardCapacitors(curve.computed, series);
     curve.unusable = response::unusable(curve.computed);
-    curve.edges = response::halfPowerEdges(curve.computed);
-    curve.standardEdges = response::halfPowerEdges(curve.standard);
+    if (previous && previous->computed == curve.computed && previous->standard == curve.standard) {
+        curve.edges = previous->edges;
+        curve.standardEdges = previous->standardEdges;
+        curve.soundEdges = previous->soundEdges;
+    } else {
+        curve.edges = response::halfPowerEdges(curve.computed);
+        curve.standardEdges = response::halfPowerEdges(curve.standard);
+        if (feed.driver && driver::level(*feed.driver))
+            curve.soundEdges = response::soundEdges(curve.computed);
+    }
     using response::Topology;
     switch (curve.computed.topology) {
         case Topology::LowPass6db:
@@ -41,19 +61,25 @@ Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Ser
 
 SumFacts sumFactsOf(std::span<const Curve* const> curves,
                     std::span<const response::Branch> branches,
-                    std::span<const response::Point> drawn) {
+                    std::span<const response::Point> drawn,
+                    std::span<const response::Point> impedance) {
     std::vector<double> crossovers;
     std::vector<response::Edges> edges;
     for (const Curve* curve : curves) {
         for (const auto& target : {curve->lowerTarget, curve->upperTarget})
             if (target) crossovers.push_back(*target);
-        edges.push_back(curve->edges);
+        edges.push_back(curve->soundEdges.value_or(curve->edges));
     }
     std::ranges::sort(crossovers);
     crossovers.erase(std::ranges::unique(crossovers).begin(), crossovers.end());
-    SumFacts facts{std::vector<response::Point>(crossovers.size()), response::passBand(edges), {}};
+    SumFacts facts{
+        std::vector<response::Point>(crossovers.size()), response::passBand(edges), {}, {}};
     response::evaluateSum(branches, crossovers, facts.atCrossovers);
     if (facts.band) facts.turns = response::turnsWithin(drawn, *facts.band);
+    for (const response::Point& point : impedance)
+        if (point.frequency >= response::lowestHeard && point.frequency <= response::highestHeard &&
+            (!facts.lowestImpedance || point.level < facts.lowestImpedance->level))
+            facts.lowestImpedance = point;
     return facts;
 }
 

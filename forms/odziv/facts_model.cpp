@@ -24,6 +24,19 @@ QString unit(const response::Part& part) {
     return part.capacitor ? QStringLiteral(" uF") : QStringLiteral(" mH");
 }
 
+QString resistanceText(double ohms, Wire wire, const calc::Region& region) {
+    const QString value = QString::fromStdString(calc::numberText(calc::roundTo2(ohms), region));
+    switch (wire) {
+        case Wire::Wound:
+            return value + QStringLiteral(" (namotaj)");
+        case Wire::NotWound:
+            return QStringLiteral("nema namotaja");
+        case Wire::Typed:
+            break;
+    }
+    return value;
+}
+
 }  // namespace
 
 void FactsModel::setCurves(std::vector<Curve> curves, std::vector<std::vector<QString>> partTexts,
@@ -76,6 +89,10 @@ void FactsModel::setSum(const std::optional<SumFacts>& sum) {
         notes << QStringLiteral("Najdublji pad u propusnom opsegu: ") + turn(sum->turns.dip)
               << QStringLiteral("Najvisi vrh u propusnom opsegu: ") + turn(sum->turns.peak);
     }
+    if (sum->lowestImpedance)
+        notes << QStringLiteral("Najmanja impedansa: %1 oma na %2 Hz")
+                     .arg(tenthsText(sum->lowestImpedance->level, m_region),
+                          hertz(sum->lowestImpedance->frequency));
     beginInsertRows({}, from, from + int(notes.size()) - 1);
     for (const QString& note : notes) m_rows.push_back({sumIndex(), -1, note});
     endInsertRows();
@@ -96,6 +113,11 @@ std::optional<int> FactsModel::rowOf(std::size_t half, int part) const {
             m_rows[row].part == part)
             return row;
     return std::nullopt;
+}
+
+std::optional<std::pair<std::size_t, int>> FactsModel::partAt(int row) const {
+    if (row < 0 || row >= int(m_rows.size()) || m_rows[row].part < 0) return std::nullopt;
+    return std::pair{m_curves[m_rows[row].curve].half, m_rows[row].part};
 }
 
 bool FactsModel::isNote(int row) const { return m_rows[row].part < 0; }
@@ -119,6 +141,9 @@ QString FactsModel::text(const Row& row, int column) const {
             return QString::fromStdString(part.name);
         case Value:
             return m_partTexts[row.curve][row.part] + unit(part);
+        case Resistance:
+            if (part.capacitor) return {};
+            return resistanceText(part.resistance, curve.wires[row.part], m_region);
         case StandardValue: {
             if (!part.capacitor) return {};
             const auto standard = response::nearestStandard(part.value, m_series);
@@ -147,14 +172,39 @@ QString FactsModel::text(const Row& row, int column) const {
             if (curve.noPassBand) return {};
             return deviationsText(curve.standardEdges.lower, curve.standardEdges.upper,
                                   curve.lowerTarget, curve.upperTarget, m_region);
+        case SoundEdge:
+            if (!curve.soundEdges) return {};
+            return edgesText(curve.soundEdges->lower, curve.soundEdges->upper, designed, m_region);
         default:
             return {};
     }
 }
 
+bool FactsModel::isCoil(const QModelIndex& index) const {
+    if (!index.isValid() || index.column() != Resistance) return false;
+    const Row& row = m_rows[index.row()];
+    return row.part >= 0 && !m_curves[row.curve].computed.parts[row.part].capacitor;
+}
+
+Qt::ItemFlags FactsModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return isCoil(index) ? flags | Qt::ItemIsEditable : flags;
+}
+
+// The window reads the text as it reads every field, and warns where it cannot be used.
+bool FactsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !isCoil(index) || !resistanceTyped) return false;
+    const Row& row = m_rows[index.row()];
+    resistanceTyped(m_curves[row.curve].half, row.part, value.toString());
+    return true;
+}
+
 QVariant FactsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const Row& row = m_rows[index.row()];
+    if (role == Qt::EditRole && isCoil(index))
+        return QString::fromStdString(
+            calc::numberText(m_curves[row.curve].computed.parts[row.part].resistance, m_region));
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
         return text(row, index.column());
     if (role == Qt::TextAlignmentRole && index.column() >= Value)
@@ -184,6 +234,10 @@ QVariant FactsModel::headerData(int section, Qt::Orientation orientation, int ro
             return QStringLiteral("-3 dB sa %1\n(Hz)").arg(series);
         case StandardDeviation:
             return QStringLiteral("Odstupanje\nsa %1").arg(series);
+        case Resistance:
+            return QStringLiteral("R zice\n(oma)");
+        case SoundEdge:
+            return QStringLiteral("Zvuk -3 dB\n(Hz)");
         default:
             return {};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -10,8 +11,9 @@
 namespace odziv {
 
 // The window's facts as a table that the keyboard and a screen reader can
-// reach: one row per part of every curve, with the curve's -3 dB edges, the
-// frequencies typed and the deviation.
+// reach: one row per part of every curve, a coil's with its resistance, which
+// can be typed there, and the curve's -3 dB edges, the frequencies typed and
+// the deviation.
 class FactsModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -21,13 +23,18 @@ public:
         PartName,
         Value,
         StandardValue,
+        Resistance,
         Target,
         Edge,
         Deviation,
         StandardEdge,
         StandardDeviation,
+        SoundEdge,
         Columns
     };
+
+    // Where a coil's resistance is typed into its cell: its half, its part and the text.
+    std::function<void(std::size_t half, int part, const QString& text)> resistanceTyped;
 
     void setCurves(std::vector<Curve> curves, std::vector<std::vector<QString>> partTexts,
                    response::Series series, const calc::Region& region);
@@ -37,8 +44,9 @@ public:
 
     // The coil a row shows, with its curve's load: what can be wound.
     std::optional<formkit::CoilToWind> coilAt(int row) const;
-    // The row of a curve's part, to keep a place across updates.
+    // The row of a curve's part, to keep a place across updates, and the half and part of a row.
     std::optional<int> rowOf(std::size_t half, int part) const;
+    std::optional<std::pair<std::size_t, int>> partAt(int row) const;
     // A note tells across the table why a curve cannot be drawn, what its deviations lack, or a
     // fact of the sum.
     bool isNote(int row) const;
@@ -46,6 +54,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
@@ -56,6 +66,7 @@ private:
     };
     std::size_t sumIndex() const { return m_curves.size(); }
     QString text(const Row& row, int column) const;
+    bool isCoil(const QModelIndex& index) const;
     bool first(const Row& row) const { return row.part <= 0; }
 
     std::vector<Curve> m_curves;

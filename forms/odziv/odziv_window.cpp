@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,7 +15,9 @@
 #include <QHeaderView>
 #include <QImageWriter>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -26,16 +29,28 @@
 #include <algorithm>
 #include <utility>
 
+#include "formkit/drivers.h"
 #include "formkit/file_dialog.h"
 #include "formkit/fonts.h"
 #include "formkit/form_context.h"
 #include "formkit/shown_results.h"
 #include "formkit/warnings.h"
+#include "forms/odziv/driver_dialog.h"
 #include "forms/odziv/facts_model.h"
 #include "forms/odziv/response_charts.h"
 #include "forms/odziv/texts.h"
 
 namespace odziv {
+
+namespace {
+
+constexpr const char* legendText =
+    "Isprekidane linije: isti delovi sa standardnim kondenzatorima; tackaste i blede: van "
+    "opsega merenja. Za zbir oznacite \"u zbiru\" kod dve ili vise krivih; \"obrnut "
+    "polaritet\" je zvucnik vezan naopako. R zice kalema upisite u tabeli, ili ga uzmite iz "
+    "namotaja (telo 30 mm, duzina 20 mm, zica 1 mm).";
+
+}  // namespace
 
 OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     : m_workspace(workspace),
@@ -44,12 +59,18 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
       m_series(new QComboBox),
       m_table(new QTableView),
       m_wind(new QPushButton(QStringLiteral("Namota&j..."))),
+      m_wound(new QPushButton(QStringLiteral("Otpo&r iz namotaja"))),
       m_empty(new QLabel(QStringLiteral(
           "Jos nema izracunate skretnice: pritisnite Izracunaj na formi bas, Srednjetonci "
-          "ili visokotonci, i kriva ce se pojaviti ovde."))) {
+          "ili visokotonci, i kriva ce se pojaviti ovde."))),
+      m_legend(new QLabel),
+      m_drivers(new QListView) {
     setWindowTitle(QStringLiteral("Odziv skretnice"));
     setFont(formkit::tableFont(formkit::normal975, font()));
     m_facts->setParent(this);
+    const QDir examples(QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../share/tav20/primeri"));
+    m_folder = examples.exists() ? examples.absolutePath() : QDir::homePath();
 
     auto* seriesLabel = new QLabel(QStringLiteral("Standardni kon&denzatori:"));
     seriesLabel->setBuddy(m_series);
@@ -66,6 +87,8 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     m_table->setAccessibleName(QStringLiteral("Delovi i granicne ucestanosti"));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -78,6 +101,10 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
                               m_table->horizontalScrollBar()->sizeHint().height());
     m_empty->setWordWrap(true);
     m_wind->setObjectName(QStringLiteral("cmdNamotaj"));
+    m_wound->setObjectName(QStringLiteral("cmdOtporIzNamotaja"));
+    m_wound->setAccessibleDescription(QStringLiteral(
+        "Otpor zice izabranog kalema kakav namotava prozor Namotaj kalema: telo 30 mm, "
+        "duzina 20 mm, zica 1 mm"));
     save->setObjectName(QStringLiteral("cmdSacuvajSliku"));
     m_series->setObjectName(QStringLiteral("cboStandardni"));
     m_table->setObjectName(QStringLiteral("tblDelovi"));
@@ -87,30 +114,58 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
         const QString name = QString::fromLatin1(formkit::crossoverHalves[half].name);
         Choices& row = m_choices[half];
         row = {new QLabel(name), new QCheckBox(QStringLiteral("u zbiru")),
-               new QCheckBox(QStringLiteral("obrnut polaritet"))};
+               new QCheckBox(QStringLiteral("obrnut polaritet")), new QComboBox};
         row.inSum->setObjectName(QStringLiteral("chkZbir%1").arg(half));
         row.reversed->setObjectName(QStringLiteral("chkObrnut%1").arg(half));
+        row.driver->setObjectName(QStringLiteral("cboZvucnik%1").arg(half));
         row.inSum->setAccessibleName(name + QStringLiteral(", u zbiru"));
         row.reversed->setAccessibleName(name + QStringLiteral(", obrnut polaritet"));
+        // Where a combo box is heard by its text (Linux), its curve's name labels it.
+        row.driver->setAccessibleName(name + QStringLiteral(", zvucnik"));
+        row.name->setBuddy(row.driver);
+        row.driver->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         // Each form's two halves side by side, in the table's order.
-        const int line = int(half / 2), column = int(half % 2) * 4;
+        const int line = int(half / 2), column = int(half % 2) * 5;
         choices->addWidget(row.name, line, column);
         choices->addWidget(row.inSum, line, column + 1);
         choices->addWidget(row.reversed, line, column + 2);
+        choices->addWidget(row.driver, line, column + 3);
         for (QCheckBox* box : {row.inSum, row.reversed})
             connect(box, &QCheckBox::toggled, this, &OdzivWindow::redraw);
+        connect(row.driver, &QComboBox::currentIndexChanged, this, &OdzivWindow::refresh);
     }
     // From the left, whichever halves are shown.
-    choices->setColumnMinimumWidth(3, 24);
-    choices->setColumnStretch(7, 1);
+    choices->setColumnMinimumWidth(4, 24);
+    choices->setColumnStretch(9, 1);
 
-    auto* legend = new QLabel(QStringLiteral(
-        "Isprekidane linije: isti delovi sa standardnim kondenzatorima. Za zbir oznacite "
-        "\"u zbiru\" kod dve ili vise krivih; \"obrnut polaritet\" je zvucnik vezan naopako."));
-    legend->setWordWrap(true);
+    m_legend->setWordWrap(true);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_wind);
-    bottom->addWidget(legend, 1);
+    bottom->addWidget(m_wound);
+    bottom->addWidget(m_legend, 1);
+
+    // The drivers entered, for every curve's choice.
+    auto* driversLabel = new QLabel(QStringLiteral("Zvucnic&i:"));
+    driversLabel->setBuddy(m_drivers);
+    m_drivers->setModel(&m_workspace.drivers());
+    m_drivers->setObjectName(QStringLiteral("lstZvucnici"));
+    m_drivers->setAccessibleName(QStringLiteral("Zvucnici"));
+    m_drivers->setMaximumHeight(3 * m_drivers->fontMetrics().height() +
+                                4 * m_drivers->frameWidth());
+    auto* fromParameters = new QPushButton(QStringLiteral("Zvucnik iz &parametara..."));
+    auto* fromFiles = new QPushButton(QStringLiteral("Zvucnik iz &merenja (FRD, ZMA)..."));
+    auto* remove = new QPushButton(QStringLiteral("&Ukloni zvucnik"));
+    fromParameters->setObjectName(QStringLiteral("cmdZvucnikParametri"));
+    fromFiles->setObjectName(QStringLiteral("cmdZvucnikMerenje"));
+    remove->setObjectName(QStringLiteral("cmdUkloniZvucnik"));
+    auto* driverButtons = new QVBoxLayout;
+    for (QPushButton* button : {fromParameters, fromFiles, remove})
+        driverButtons->addWidget(button);
+    driverButtons->addStretch();
+    auto* drivers = new QHBoxLayout;
+    drivers->addWidget(driversLabel, 0, Qt::AlignTop);
+    drivers->addWidget(m_drivers, 1);
+    drivers->addLayout(driverButtons);
 
     auto* facts = new QWidget;
     auto* factsLayout = new QVBoxLayout(facts);
@@ -119,6 +174,7 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     factsLayout->addWidget(m_table);
     factsLayout->addLayout(choices);
     factsLayout->addLayout(bottom);
+    factsLayout->addLayout(drivers);
 
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(m_charts);
@@ -131,18 +187,33 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     layout->addWidget(splitter, 1);
     QWidget* previous = m_table;
     for (const Choices& row : m_choices)
-        for (QWidget* box : {row.inSum, row.reversed})
+        for (QWidget* box : {static_cast<QWidget*>(row.inSum), static_cast<QWidget*>(row.reversed),
+                             static_cast<QWidget*>(row.driver)})
             setTabOrder(std::exchange(previous, box), box);
-    setTabOrder(previous, m_wind);
-    setTabOrder(m_wind, m_series);
-    setTabOrder(m_series, save);
+    for (QWidget* next : {static_cast<QWidget*>(m_wind), static_cast<QWidget*>(m_wound),
+                          static_cast<QWidget*>(m_drivers), static_cast<QWidget*>(fromParameters),
+                          static_cast<QWidget*>(fromFiles), static_cast<QWidget*>(remove),
+                          static_cast<QWidget*>(m_series), static_cast<QWidget*>(save)})
+        setTabOrder(std::exchange(previous, next), next);
 
     m_workspace.shownResults().subscribe(this, [this](std::size_t) { refresh(); });
+    m_workspace.drivers().subscribe(this, [this] { listDrivers(); });
+    m_facts->resistanceTyped = [this](std::size_t half, int part, const QString& text) {
+        // After the editor has closed: the warning holds a loop of its own, and the table's
+        // reset would pull the row from under the editor's commit.
+        QMetaObject::invokeMethod(
+            this, [this, half, part, text] { typeResistance(half, part, text); },
+            Qt::QueuedConnection);
+    };
     connect(m_series, &QComboBox::currentIndexChanged, this, &OdzivWindow::refresh);
     connect(save, &QPushButton::clicked, this, &OdzivWindow::askWhereToSave);
     connect(m_wind, &QPushButton::clicked, this, &OdzivWindow::windSelectedCoil);
+    connect(m_wound, &QPushButton::clicked, this, &OdzivWindow::woundResistance);
+    connect(fromParameters, &QPushButton::clicked, this, [this] { enterDriver(false); });
+    connect(fromFiles, &QPushButton::clicked, this, [this] { enterDriver(true); });
+    connect(remove, &QPushButton::clicked, this, &OdzivWindow::removeDriver);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &OdzivWindow::updateWindButton);
+            &OdzivWindow::updateCoilButtons);
     // The rows chosen (Ctrl+A: all) go to the clipboard with a tab between cells, for a
     // spreadsheet or a note.
     auto* copy = new QAction(m_table);
@@ -156,9 +227,11 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
         menu->setAttribute(Qt::WA_DeleteOnClose);
         connect(menu->addAction(QStringLiteral("Namota&j...")), &QAction::triggered, this,
                 &OdzivWindow::windSelectedCoil);
+        connect(menu->addAction(QStringLiteral("Otpo&r iz namotaja")), &QAction::triggered, this,
+                &OdzivWindow::woundResistance);
         menu->popup(m_table->viewport()->mapToGlobal(at));
     });
-    refresh();
+    listDrivers();
 }
 
 void OdzivWindow::copyRows() {
@@ -184,23 +257,75 @@ response::Series OdzivWindow::series() const {
     return m_series->currentIndex() == 1 ? response::Series::E24 : response::Series::E12;
 }
 
+// Each curve's choice stays with its driver; one whose driver goes feeds the resistor again.
+void OdzivWindow::listDrivers() {
+    for (const Choices& row : m_choices) {
+        const int chosen = row.driver->currentData().toInt();
+        const QSignalBlocker quiet(row.driver);
+        row.driver->clear();
+        row.driver->addItem(QStringLiteral("otpornik Z"), 0);
+        for (const formkit::DriverEntry& entry : m_workspace.drivers().entries())
+            row.driver->addItem(entry.name, entry.id);
+        row.driver->setCurrentIndex(std::max(0, row.driver->findData(chosen)));
+    }
+    refresh();
+}
+
+void OdzivWindow::enterDriver(bool fromFiles) {
+    auto* dialog =
+        new DriverDialog(fromFiles ? DriverDialog::Source::Files : DriverDialog::Source::Parameters,
+                         m_workspace, m_folder, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void OdzivWindow::removeDriver() { m_workspace.drivers().remove(m_drivers->currentIndex().row()); }
+
 void OdzivWindow::refresh() {
     const calc::Region region = m_workspace.context().region();
     const formkit::ShownResults& shown = m_workspace.shownResults();
     // Keep the reader's place: the same part of the same curve.
     const QModelIndex current = m_table->currentIndex();
-    std::optional<std::pair<std::size_t, int>> place;
-    if (current.isValid() && !m_facts->isNote(current.row()))
-        for (const Curve& curve : m_facts->curves())
-            for (int part = 0; part < int(curve.computed.parts.size()); ++part)
-                if (m_facts->rowOf(curve.half, part) == current.row()) place = {curve.half, part};
+    const auto place = m_facts->partAt(current.row());
 
+    // Each curve's driver; the quietest that plays is drawn at 0 dB, and the frontmost acoustic
+    // centre is the one the others are late behind.
+    std::array<const formkit::DriverEntry*, formkit::ShownResults::halves> entries{};
+    double quietest = HUGE_VAL, front = HUGE_VAL;
+    for (std::size_t half = 0; half < entries.size(); ++half) {
+        if (!shown.of(half)) continue;
+        entries[half] = m_workspace.drivers().find(m_choices[half].driver->currentData().toInt());
+        if (!entries[half]) continue;
+        if (const auto level = driver::level(*entries[half]->driver))
+            quietest = std::min(quietest, *level);
+        front = std::min(front, entries[half]->offset);
+    }
     std::vector<Curve> curves;
     std::vector<std::vector<QString>> texts;
     for (std::size_t half = 0; half < formkit::ShownResults::halves; ++half) {
         const auto& result = shown.of(half);
         if (!result) continue;
-        curves.push_back(curveOf(half, *result, series()));
+        Feed feed;
+        if (const formkit::DriverEntry* entry = entries[half]) {
+            feed.driver = entry->driver;
+            feed.driverName = entry->name;
+            feed.delay = (entry->offset - front) / 1000 / response::speedOfSound;
+            if (driver::level(*entry->driver)) feed.level = quietest;
+        }
+        const response::Network network = networkOf(*result);
+        for (std::size_t part = 0; part < network.parts.size(); ++part) {
+            const response::Part& coil = network.parts[part];
+            const Wire& wire = m_wires[half][part];
+            if (coil.capacitor) continue;
+            feed.resistances[part] = wire.typed;
+            if (!wire.wound) continue;
+            const auto wound = m_workspace.windingResistance(coil.value);
+            feed.resistances[part] = wound.value_or(0);
+            feed.wires[part] = wound ? odziv::Wire::Wound : odziv::Wire::NotWound;
+        }
+        const auto previous = std::ranges::find(m_facts->curves(), half, &Curve::half);
+        curves.push_back(curveOf(half, *result, series(), feed,
+                                 previous == m_facts->curves().end() ? nullptr : &*previous));
         texts.push_back(partTexts(result->result, region));
     }
     m_facts->setCurves(std::move(curves), std::move(texts), series(), region);
@@ -219,11 +344,18 @@ void OdzivWindow::refresh() {
             }
             box->setVisible(drawn[half]);
         }
+        row.driver->setVisible(drawn[half]);
         row.name->setVisible(drawn[half]);
     }
     m_empty->setVisible(m_facts->curves().empty());
     m_table->setVisible(!m_facts->curves().empty());
-    updateWindButton();
+    QString legend = QString::fromLatin1(legendText);
+    if (quietest < HUGE_VAL)
+        legend += QStringLiteral(" Zvuk zvucnika: 0 dB = %1 dB na %2 V i 1 m (najtisi zvucnik).")
+                      .arg(tenthsText(quietest, region),
+                           QString::fromStdString(calc::numberText(2.83, region)));
+    m_legend->setText(legend);
+    updateCoilButtons();
     redraw();
 }
 
@@ -241,19 +373,57 @@ void OdzivWindow::redraw() {
         sum.push_back({&curve.computed, reversed});
         summed.push_back(&curve);
     }
-    // One curve alone is no sum.
-    std::vector<response::Point> total;
+    // One curve alone is no sum, nor a whole loudspeaker.
+    std::vector<response::Point> total, whole;
     std::optional<SumFacts> facts;
     if (sum.size() >= 2) {
         total = response::drawnSum(sum, m_charts->grid());
-        facts = sumFactsOf(summed, sum, total);
+        whole = response::drawnImpedance(sum, m_charts->grid());
+        facts = sumFactsOf(summed, sum, total, whole);
     }
-    m_charts->draw(m_facts->curves(), computed, standard, total);
+    m_charts->draw(m_facts->curves(), computed, standard, total, whole);
     m_facts->setSum(facts);
     m_table->clearSpans();
     for (int row = 0; row < m_facts->rowCount(); ++row)
         if (m_facts->isNote(row))
             m_table->setSpan(row, FactsModel::PartName, 1, FactsModel::Columns - 1);
+}
+
+void OdzivWindow::woundResistance() {
+    const auto place = m_facts->partAt(m_table->currentIndex().row());
+    if (!place || !m_facts->coilAt(m_table->currentIndex().row())) return;
+    m_wires[place->first][place->second].wound = true;
+    refresh();
+}
+
+// Read as every field is, empty as 0; what cannot be used is named, and its cell focused.
+void OdzivWindow::typeResistance(std::size_t half, int part, const QString& text) {
+    const auto read =
+        text.trimmed().isEmpty()
+            ? calc::Result<double>(0.0)
+            : calc::readFieldDouble(text.toStdString(), m_workspace.context().region());
+    if (read && *read >= 0) {
+        m_wires[half][part] = {*read, false};
+        return refresh();
+    }
+    const Curve& curve = *std::ranges::find(m_facts->curves(), half, &Curve::half);
+    const QString name =
+        QStringLiteral("R zice kalema %1 (%2)")
+            .arg(QString::fromStdString(curve.computed.parts[part].name), curve.name);
+    QString warning = QStringLiteral("Polje %1 ne sme biti negativno.").arg(name);
+    if (!read && read.error() == calc::FaultKind::OutOfRange)
+        warning = QStringLiteral("Broj u polju %1 je van opsega.").arg(name);
+    else if (!read)
+        warning = QStringLiteral("U polju %1 nije broj: \"%2\". Upisite otpor u omima.")
+                      .arg(name, formkit::quoted(text));
+    // The warning holds a loop of its own, in which the window may be closed.
+    const QPointer<OdzivWindow> alive(this);
+    m_workspace.context().warner.warn(window(), warning);
+    if (!alive) return;
+    if (const auto row = m_facts->rowOf(half, part)) {
+        m_table->setCurrentIndex(m_facts->index(*row, FactsModel::Resistance));
+        m_table->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 namespace {
@@ -320,8 +490,10 @@ void OdzivWindow::askWhereToSave() {
     dialog->open();
 }
 
-void OdzivWindow::updateWindButton() {
-    m_wind->setEnabled(m_facts->coilAt(m_table->currentIndex().row()).has_value());
+void OdzivWindow::updateCoilButtons() {
+    const bool coil = m_facts->coilAt(m_table->currentIndex().row()).has_value();
+    m_wind->setEnabled(coil);
+    m_wound->setEnabled(coil);
 }
 
 void OdzivWindow::windSelectedCoil() {

@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListView;
 class QPushButton;
 class QTableView;
 
@@ -19,15 +20,17 @@ class FactsModel;
 class ResponseCharts;
 
 // "Odziv skretnice": the response of every crossover half that shows a
-// result, with the nearest standard capacitors and how the sections sum.
-// It follows each successful press and each form that closes.
+// result, into a resistor of its Z or into a driver as it is, with the
+// nearest standard capacitors, how the sections sum and what impedance the
+// amplifier sees. It follows each successful press, each form that closes and
+// each driver entered or removed.
 class OdzivWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit OdzivWindow(formkit::Workspace& workspace);
 
-    QSize sizeHint() const override { return {900, 860}; }
+    QSize sizeHint() const override { return {1100, 900}; }
 
     // Both charts as one PNG; a file that cannot be written is reported, and nothing else changes.
     bool saveImage(const QString& path);
@@ -37,6 +40,8 @@ public:
 
     // Recomputes every curve from the results shown; after each press.
     void refresh();
+    // Opens the dialog that enters a driver.
+    void enterDriver(bool fromFiles);
 
 protected:
     // The facts first: the window hands its focus to the table.
@@ -47,15 +52,26 @@ private:
     void askWhereToSave();
     void copyRows();
     void windSelectedCoil();
-    void updateWindButton();
+    void woundResistance();
+    void typeResistance(std::size_t half, int part, const QString& text);
+    void updateCoilButtons();
+    void listDrivers();
+    void removeDriver();
     response::Series series() const;
 
-    // A curve's row of choices: whether it is in the sum, and whether its driver is wired in
-    // reverse. Shown while the curve is drawn.
+    // A curve's row of choices: whether it is in the sum, whether its driver is wired in
+    // reverse, and what it feeds: the resistor Z or a driver of the list. Shown while the curve
+    // is drawn.
     struct Choices {
         QLabel* name;
         QCheckBox* inSum;
         QCheckBox* reversed;
+        QComboBox* driver;
+    };
+    // A coil's resistance: typed, or that of the coil the winding window winds.
+    struct Wire {
+        double typed = 0;  // ohm
+        bool wound = false;
     };
 
     formkit::Workspace& m_workspace;
@@ -64,8 +80,13 @@ private:
     QComboBox* m_series;
     QTableView* m_table;
     QPushButton* m_wind;
+    QPushButton* m_wound;
     QLabel* m_empty;
+    QLabel* m_legend;
+    QListView* m_drivers;
     std::array<Choices, formkit::ShownResults::halves> m_choices;
+    std::array<std::array<Wire, 4>, formkit::ShownResults::halves> m_wires{};
+    QString m_folder;  // where the file dialogs open
 };
 
 // The window's design where the program links it in.

@@ -39,6 +39,10 @@ QString hertzText(double hertz, const calc::Region& region) {
     return written(std::round(hertz), region);
 }
 
+QString tenthsText(double ohms, const calc::Region& region) {
+    return written(std::round(ohms * 10) / 10, region);
+}
+
 QString deviationText(double percent, const calc::Region& region) {
     return signedTenths(percent, region) + QStringLiteral(" %");
 }

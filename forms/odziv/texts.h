@@ -18,6 +18,9 @@ QString hertzText(double hertz, const calc::Region& region);
 // A deviation in percent with one decimal and its sign: "+0,4 %".
 QString deviationText(double percent, const calc::Region& region);
 
+// Ohm or dB to a tenth: "3,1".
+QString tenthsText(double ohms, const calc::Region& region);
+
 // A level in dB the same way, "-0,4 dB"; "bez izlaza" for no output at all.
 QString levelText(double dB, const calc::Region& region);
 

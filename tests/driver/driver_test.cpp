@@ -122,8 +122,9 @@ TEST(Read, MalformedFilesNameTheLine) {
 }
 
 // Between samples linear in log frequency, in dB or ln|Z| and in unwrapped phase; beyond them the end
-// sample's value, and covers tells the two apart. Either file stands alone for a driver: a ZMA's is
-// flat at 0 dB, an FRD's a resistor of the nominal impedance.
+// sample's value, and covers tells the two apart, for a driver too. Either file stands alone for a
+// driver: a ZMA's is flat at 0 dB and plays at no level of its own, an FRD's is a resistor of the
+// nominal impedance.
 TEST(Measurement, InterpolatesHoldsTheEndsAndStandsAlone) {
     const Measurement frd = read(Frd, "100 0 170\n400 -12 -170\n"), zma = read(Zma, "100 4 0\n400 16 90\n");
     EXPECT_LT(std::abs(frd.at(200) - std::polar(std::pow(10, -6 / 20.0), pi)), 1e-12);
@@ -136,6 +137,10 @@ TEST(Measurement, InterpolatesHoldsTheEndsAndStandsAlone) {
     EXPECT_EQ(std::tuple(impedance(onlyFrd, 150), acoustic(onlyFrd, 150)), std::tuple(Complex{4}, frd.at(150)));
     EXPECT_EQ(std::tuple(impedance(model, 150), acoustic(model, 150)),
               std::tuple(impedance(woofer, 150), acoustic(woofer, 150)));
+    const Driver both = Measured{frd, read(Zma, "50 4 0\n200 8 0\n"), 8};
+    EXPECT_EQ(std::tuple(covers(both, 100), covers(both, 300), covers(onlyZma, 50), covers(model, 1e-3)),
+              std::tuple(true, false, false, true));
+    EXPECT_EQ(std::tuple(level(onlyZma), level(model)), std::tuple(std::nullopt, woofer.sensitivity));
 }
 
 // Without a phase column the phase is the level's minimum phase: a first-order high-pass at 1 kHz,
@@ -151,7 +156,8 @@ TEST(Measurement, MinimumPhaseOfAHighPass) {
 }
 
 // Every shipped file gives its sample driver's model back, at its frequencies and between them;
-// the file without phase its minimum phase, an octave inside its ends.
+// the file without phase its minimum phase, an octave inside its ends. An FRD's level is the model's
+// sensitivity, its rolled-off low end aside.
 TEST(Examples, FilesGiveTheModelBack) {
     int derived = 0;
     for (const Example& example : examples) {
@@ -161,6 +167,9 @@ TEST(Examples, FilesGiveTheModelBack) {
             std::ifstream file(TAV20_PRIMERI "/" + name, std::ios::binary);
             const Measurement m = read(kind, std::string(std::istreambuf_iterator<char>(file), {}));
             derived += m.phaseDerived();
+            if (kind == Frd) {
+                EXPECT_NEAR(level(Measured{m, std::nullopt, 8}).value(), example.parameters.sensitivity, 0.1) << name;
+            }
             const auto s = m.samples();
             for (std::size_t i = 0; i + 1 < s.size(); ++i) {
                 for (double f : {s[i].frequency, std::sqrt(s[i].frequency * s[i + 1].frequency)}) {

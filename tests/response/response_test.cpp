@@ -7,11 +7,14 @@
 #include <cmath>
 #include <complex>
 #include <limits>
+#include <memory>
 #include <numbers>
 #include <optional>
 #include <span>
 #include <tuple>
 #include <vector>
+
+#include "driver/driver.h"
 
 namespace response {
 namespace {
@@ -189,6 +192,81 @@ TEST(Edges, HalfPower) {
         EXPECT_NEAR(*scaled.lower * k, *base.lower, 1e-9 * *base.lower) << k;
         EXPECT_NEAR(*scaled.upper * k, *base.upper, 1e-9 * *base.upper) << k;
     }
+}
+
+// Into a driver as it is, through a coil with its wire's resistance r: H = Z / (Z + r + jwL), the amplifier sees
+// r + jwL + Z, and the driver plays H times its response, late by its delay and its level down. Sections on one
+// amplifier are in parallel; an open one (0 uF) draws nothing, a short takes all.
+TEST(Driver, TransferSoundAndImpedance) {
+    const auto woofer = std::make_shared<const driver::Driver>(driver::examples[0].parameters);
+    Network n = net(LowPass6db, {1.27}, 8);
+    n.parts[0].resistance = 0.4;
+    n.driver = woofer;
+    n.delay = 1e-4;
+    n.level = 87.5;
+    const Network tweeter = net(HighPass6db, {7.95}, 8), open = net(HighPass6db, {0}, 8),
+                  shorted = net(LowPass6db, {0}, 0);
+    const auto z = [](std::vector<Branch> sections, double f) { return inputImpedance(sections, f); };
+    for (double f : {20.0, 42.0, 700.0, 9000.0}) {
+        const Complex load = driver::impedance(*woofer, f), coil{0.4, 2 * pi * f * 1.27e-3}, h = load / (load + coil);
+        const Complex played =
+            h * driver::acoustic(*woofer, f) * std::polar(std::pow(10, -87.5 / 20), -2 * pi * f * 1e-4);
+        const Complex parallel = 1.0 / (1.0 / (load + coil) + 1.0 / (8.0 + 1.0 / Complex{0, 2 * pi * f * 7.95e-6}));
+        for (const auto& [found, exact] : {std::pair(transfer(n, f), h),
+                                           {sound(n, f), played},
+                                           {z({{&n, false}, {&tweeter, true}}, f), parallel},
+                                           {z({{&n, false}, {&open, false}}, f), load + coil}})
+            EXPECT_LT(std::abs(found - exact), 1e-12 * std::abs(exact)) << f;
+        EXPECT_EQ(std::pair(z({{&open, false}}, f), z({{&n, false}, {&shorted, false}}, f)),
+                  std::pair(Complex(inf), Complex(0)));
+    }
+}
+
+// Edges into a driver are searched: into a driver that is only a resistor they are the polynomial's, coils'
+// resistance included (a first order's where |R + r + jwL| = sqrt(2) R). A driver's sound is judged against its
+// own level: through a wire, the woofer's own second-order roll-off at fs with Qts.
+TEST(Driver, SearchedEdges) {
+    for (Network n : {net(LowPass6db, {1.27}, 8), net(LowPass12db, {1.8, 56}, 8), net(BandPass6db, {0.32, 79.5}, 4),
+                      net(BandPass12db, {1.8, 56, 0.18, 5.6}, 4), net(HighPass12db, {0.18, 5.6}, 4),
+                      net(LowPass12db, {1, 10}, 100)}) {
+        for (Part& part : n.parts) part.resistance = part.capacitor ? 0 : 0.5;
+        const Edges exact = halfPowerEdges(n);
+        n.driver = std::make_shared<const driver::Driver>(driver::Measured{nullopt, nullopt, n.load});
+        const Edges searched = halfPowerEdges(n);
+        for (const auto& [found, expected] : {std::pair(searched.lower, exact.lower), {searched.upper, exact.upper}}) {
+            ASSERT_EQ(found.has_value(), expected.has_value());
+            if (!expected) continue;
+            EXPECT_NEAR(*found, *expected, 1e-9 * *expected);
+        }
+    }
+    Network lossy = net(LowPass6db, {1.27}, 8);
+    lossy.parts[0].resistance = 0.5;
+    EXPECT_NEAR(halfPowerEdges(lossy).upper.value(), std::sqrt(2 * 64 - 8.5 * 8.5) / (2 * pi * 1.27e-3), 1e-6);
+    const driver::Parameters& p = driver::examples[0].parameters;
+    const double q = p.qms * p.qes / (p.qms + p.qes), b = 2 - 1 / (q * q);
+    Network wire = net(LowPass6db, {0}, 8);
+    wire.driver = std::make_shared<const driver::Driver>(p);
+    const Edges own = soundEdges(wire);
+    EXPECT_NEAR(own.lower.value(), p.fs * std::sqrt((std::sqrt(b * b + 4) - b) / 2), 1e-6);
+    EXPECT_FALSE(own.upper);
+    EXPECT_FALSE(soundEdges(net(LowPass6db, {0}, 8)).lower);
+}
+
+// The impedance drawn shows its lowest point within 0.001 ohm of a dense sweep's, and where a driver's file holds
+// its end sample the points say so.
+TEST(Driver, DrawnImpedanceShowsItsMinimum) {
+    const auto measured = std::make_shared<const driver::Driver>(driver::Measured{
+        nullopt, driver::readMeasurement(driver::FileKind::Zma, "100 6 0\n300 30 60\n2000 5 -30").value(), 8});
+    Network woofer = networkOf(*calc::lowPass12db(3000, 8), 8), tweeter = networkOf(*calc::highPass12db(3000, 8), 8);
+    woofer.driver = std::make_shared<const driver::Driver>(driver::examples[0].parameters);
+    tweeter.driver = measured;
+    const std::vector<Branch> both{{&woofer, false}, {&tweeter, true}};
+    const std::vector<Point> drawn = drawnImpedance(both, logSweep(10, 40000, 400));
+    double lowest = inf;
+    for (double f : logSweep(10, 40000, 40000)) lowest = std::min(lowest, std::abs(inputImpedance(both, f)));
+    EXPECT_NEAR(std::ranges::min(drawn, {}, &Point::level).level, lowest, 1e-3);
+    for (const Point& point : drawn)
+        EXPECT_EQ(point.measured, point.frequency >= 100 && point.frequency <= 2000) << point.frequency;
 }
 
 // Both ends exact, one ratio between all neighbours; a single point is the first.

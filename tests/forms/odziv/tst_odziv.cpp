@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QListView>
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QStorageInfo>
@@ -16,6 +17,7 @@
 #include <QValueAxis>
 
 #include "form_test_support.h"
+#include "forms/odziv/driver_dialog.h"
 #include "forms/odziv/facts_model.h"
 #include "forms/odziv/response_charts.h"
 
@@ -59,6 +61,15 @@ class OdzivTest : public QObject {
             if (std::abs(std::log(point.x() / hertz)) < std::abs(std::log(nearest.x() / hertz))) nearest = point;
         return nearest.y();
     }
+    // The dialog that enters a driver, opened by its button.
+    static odziv::DriverDialog* enter(odziv::OdzivWindow* window, const char* button) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the dialog closed before
+        QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+        return window->findChild<odziv::DriverDialog*>();
+    }
+    static QComboBox* driverOf(const odziv::OdzivWindow* window, int half) {
+        return window->findChild<QComboBox*>(QString("cboZvucnik%1").arg(half));
+    }
     // Woofer and tweeter of second order at 3000 Hz into 8 ohm, in the window.
     static odziv::OdzivWindow* twoWay(const Program& program) {
         pressOn(program, "mnuBas", {"Text4=3000", "Text5=8"}, "cmdIzracunaj12db");
@@ -95,12 +106,12 @@ private slots:
         odziv::OdzivWindow* window = twoWay(program);
         pressOn(program, "mnuSrednji", {}, "cmdIzracunaj6db");
         pressOn(program, "mnuVisoki", {"Text2=3"}, "cmdIzracunaj6db");  // C = 10,6 uF
-        const QStringList woofer{"bas 12db/oct", "L", "0,6 mH", "", "3000", "3001", "0,0 %", "3001", "0,0 %"};
+        const QStringList woofer{"bas 12db/oct", "L", "0,6 mH", "", "0", "3000", "3001", "0,0 %", "3001", "0,0 %", ""};
         // Series L, C and R: |wL - 1/(wC)| = R at 414 and 2404 Hz, with 82 uF at 403 and 2393 Hz.
-        const QStringList midrange{"Srednjetonci 6db/oct", "L",          "0,32 mH",           "",
-                                   "500 / 2000",           "414 / 2404", "-17,2 % / +20,2 %", "403 / 2393",
-                                   "-19,3 % / +19,6 %"};
-        const QStringList capacitor{"visokotonci 12db/oct", "C", "4,67 uF", "4,7 uF", "", "", "", "", ""};
+        const QStringList midrange{
+            "Srednjetonci 6db/oct", "L",          "0,32 mH",           "",           "0",
+            "500 / 2000",           "414 / 2404", "-17,2 % / +20,2 %", "403 / 2393", "-19,3 % / +19,6 %"};
+        const QStringList capacitor{"visokotonci 12db/oct", "C", "4,67 uF", "4,7 uF", "", "", "", "", "", "", ""};
         for (const auto& [row, expected] : {std::pair{0, woofer}, {2, midrange}, {6, capacitor}})
             for (int column = 0; column < expected.size(); ++column)
                 QCOMPARE(cell(window, row, column), expected[column]);
@@ -152,12 +163,14 @@ private slots:
         for (double hertz : {100.0, 30000.0}) QVERIFY(std::abs(levelAt(sum, hertz)) < 0.5);
         QCOMPARE(sumRows(), (QStringList{"zbir: Nivo na 3000 Hz: +3,0 dB", "zbir: Propusni opseg: od 20 do 20000 Hz",
                                          "zbir: Najdublji pad u propusnom opsegu: nema",
-                                         "zbir: Najvisi vrh u propusnom opsegu: +3,0 dB na 3007 Hz"}));
+                                         "zbir: Najvisi vrh u propusnom opsegu: +3,0 dB na 3007 Hz",
+                                         "zbir: Najmanja impedansa: 8 oma na 20 Hz"}));
     }
 
     // The level axis grows in steps of 6 dB to hold the highest peak drawn (+6,7 dB; +38,2 dB at 5260 Hz with
-    // Fp1 5000 above Fp2 500, between two points of an even sweep), and comes back to +6 dB.
-    void levelAxisHoldsEveryPeak() {
+    // Fp1 5000 above Fp2 500, between two points of an even sweep), and comes back to +6 dB. Opened empty, then
+    // filled with every half, the table keeps room for six rows, in a splitter with the charts.
+    void levelAxisAndTableHoldEverything() {
         Program program;
         odziv::OdzivWindow* window = open(program);
         const auto* axis = static_cast<QValueAxis*>(window->charts()->levelChart()->axes(Qt::Vertical).first());
@@ -167,16 +180,9 @@ private slots:
                     "cmdIzracunaj12db");
             QCOMPARE(axis->max(), top);
         }
-    }
-
-    // Opened empty, then filled, the table keeps room for six rows, in a splitter with the charts.
-    void tableKeepsRoomForSixRows() {
-        Program program;
-        odziv::OdzivWindow* window = open(program);
         for (const auto& [command, button] : {std::pair{"mnuBas", "cmdIzracunaj6db"},
                                               {"mnuBas", "cmdIzracunaj12db"},
                                               {"mnuSrednji", "cmdIzracunaj6db"},
-                                              {"mnuSrednji", "cmdIzracunaj12db"},
                                               {"mnuVisoki", "cmdIzracunaj6db"},
                                               {"mnuVisoki", "cmdIzracunaj12"}})
             pressOn(program, command, {}, button);
@@ -189,21 +195,37 @@ private slots:
     }
 
     // The window opens on its table, and Tab visits every control in order and comes round again: each curve's
-    // choices, Namotaj..., the series and Sacuvaj sliku... A screen reader hears the choices as check boxes with
-    // their state, which its toggle action and the space bar both turn, and the charts by name, with what they
-    // show.
+    // choices, Namotaj..., the resistance from the winding, the drivers, the series and Sacuvaj sliku...; no two
+    // mnemonics clash, nor one with the menu's. A screen reader hears the choices as check boxes with their state,
+    // which its toggle action and the space bar both turn, and the charts and drivers by name, the charts with
+    // what they show.
     void keyboardAndScreenReaderReachEverything() {
         Program program;
         odziv::OdzivWindow* window = twoWay(program);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("tblDelovi"));
         window->findChild<QTableView*>()->setCurrentIndex(window->facts()->index(0, 0));  // a coil: Namotaj... is on
         QStringList visited;
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < 17; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, (QStringList{"chkZbir1", "chkObrnut1", "chkZbir5", "chkObrnut5", "cmdNamotaj",
-                                       "cboStandardni", "cmdSacuvajSliku", "tblDelovi", "chkZbir1"}));
+        QCOMPARE(visited, (QStringList{"chkZbir1", "chkObrnut1", "cboZvucnik1", "chkZbir5", "chkObrnut5", "cboZvucnik5",
+                                       "cmdNamotaj", "cmdOtporIzNamotaja", "lstZvucnici", "cmdZvucnikParametri",
+                                       "cmdZvucnikMerenje", "cmdUkloniZvucnik", "cboStandardni", "cmdSacuvajSliku",
+                                       "tblDelovi", "chkZbir1", "chkObrnut1"}));
+        // Each mnemonic once, and none that the main window's menu takes.
+        QString mnemonics = "ftkzoan";
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            const auto* button = qobject_cast<const QAbstractButton*>(control);
+            const QString text = label ? label->text() : button ? button->text() : QString();
+            const qsizetype at = text.indexOf('&');
+            if (at < 0 || !control->isVisibleTo(window)) continue;
+            QVERIFY2(!mnemonics.contains(text[at + 1].toLower()), qPrintable(text));
+            mnemonics += text[at + 1].toLower();
+        }
+        QCOMPARE(mnemonics.size(), 15);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
         QCOMPARE(std::pair(box->role(), box->text(QAccessible::Name)),
                  std::pair(QAccessible::CheckBox, QString("bas 12db/oct, u zbiru")));
@@ -218,7 +240,128 @@ private slots:
             charts << chart->text(QAccessible::Name);
             QVERIFY(chart->text(QAccessible::Description).contains("od 10 do 40000 Hz"));
         }
-        QCOMPARE(charts, (QStringList{"Nivo", "Faza"}));
+        QCOMPARE(charts, (QStringList{"Nivo", "Faza", "Impedansa", "Faza impedanse"}));
+        const auto labels = QAccessible::queryAccessibleInterface(window->findChild<QComboBox*>("cboZvucnik5"))
+                                ->relations(QAccessible::Label);
+        QVERIFY(!labels.isEmpty() && labels.first().first->text(QAccessible::Name) == "visokotonci 12db/oct");
+    }
+
+    // A two-way on the sample drivers: the woofer's FRD chosen by keyboard (its path typed into the file
+    // dialog and Enter), the rest read alike, then picked for each curve. Into the woofer's rising impedance
+    // the low-pass reaches far above 3000 Hz, in the voltage across it and in its sound against it alone;
+    // entered by the parameters that wrote its files (the dialog's defaults), it gives the same. Beyond a
+    // file's samples the line is faint; the amplifier's lowest impedance is in the table; a driver removed
+    // leaves its curve on the resistor Z again.
+    void realDriversFromFilesAndParameters() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        odziv::DriverDialog* dialog = enter(window, "cmdZvucnikMerenje");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdFrd"), Qt::LeftButton);
+        auto* fileName = dialog->findChild<QFileDialog*>("dlgDatoteka")->findChild<QLineEdit*>("fileNameEdit");
+        fileName->setText(TAV20_PRIMERI "/bas-16cm.frd");  // as typed, without the completer's popup
+        QTest::keyClick(fileName, Qt::Key_Return);
+        QCOMPARE(dialog->findChild<QLabel*>("lblFrd")->text(), QString("bas-16cm.frd: 20 do 19897 Hz"));
+        QVERIFY(dialog->load(driver::FileKind::Zma, TAV20_PRIMERI "/bas-16cm.zma") && dialog->add());
+        dialog = enter(window, "cmdZvucnikMerenje");
+        for (const auto& [kind, name] :
+             {std::pair{driver::FileKind::Frd, "/visoki-25mm.frd"}, {driver::FileKind::Zma, "/visoki-25mm.zma"}})
+            QVERIFY(dialog->load(kind, TAV20_PRIMERI + QString(name)));
+        QVERIFY(dialog->add() && enter(window, "cmdZvucnikParametri")->add());
+        QCOMPARE(program.window->drivers().index(2).data().toString(), QString("zvucnik 3 (parametri)"));
+        driverOf(window, 1)->setCurrentIndex(1);
+        driverOf(window, 5)->setCurrentIndex(2);
+        for (const char* box : {"chkZbir1", "chkZbir5", "chkObrnut5"}) window->findChild<QCheckBox*>(box)->click();
+        const QStringList edges{cell(window, 0, FactsModel::Edge), cell(window, 0, FactsModel::SoundEdge)};
+        for (const QString& edge : edges) QVERIFY2(edge.toInt() > 4500, qPrintable(edge));
+        QVERIFY(cell(window, 2, FactsModel::SoundEdge).toInt() > 0);
+        int faint = 0;
+        for (QAbstractSeries* series : window->charts()->levelChart()->series())
+            if (static_cast<QLineSeries*>(series)->pen().style() == Qt::DotLine && series->isVisible())
+                faint += static_cast<QLineSeries*>(series)->points().first().x() < 20;
+        QCOMPARE(faint, 3);  // below the woofer's FRD, at 20 Hz: its curve, its E12 twin and the sum
+        QVERIFY(cell(window, window->facts()->rowCount() - 1, FactsModel::PartName).startsWith("Najmanja impedansa: "));
+        driverOf(window, 1)->setCurrentIndex(3);
+        for (int column : {FactsModel::Edge, FactsModel::SoundEdge})
+            QVERIFY(std::abs(cell(window, 0, column).toDouble() / edges[column == FactsModel::Edge ? 0 : 1].toDouble() -
+                             1) < 0.005);
+        window->findChild<QListView*>("lstZvucnici")->setCurrentIndex(program.window->drivers().index(2));
+        window->findChild<QPushButton*>("cmdUkloniZvucnik")->click();
+        QCOMPARE(std::pair(driverOf(window, 1)->currentText(), cell(window, 0, FactsModel::Edge)),
+                 std::pair(QString("otpornik Z"), QString("3001")));
+    }
+
+    // A file that cannot be read is named with its line and what was expected, and nothing changes; a field
+    // that cannot be used is named and focused, and no driver is added.
+    void badFilesAndFieldsAreNamed() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        QTemporaryDir dir;
+        for (const auto& [name, text] :
+             {std::pair{"los.frd", "100 80 0\nFreq dB\n"}, {"jedna.zma", "* z\n100 6 0\n"}}) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+        }
+        odziv::DriverDialog* dialog = enter(window, "cmdZvucnikMerenje");
+        for (const auto& [kind, name] : {std::pair{driver::FileKind::Frd, "nema.frd"},
+                                         {driver::FileKind::Frd, "los.frd"},
+                                         {driver::FileKind::Zma, "jedna.zma"}})
+            QVERIFY(!dialog->load(kind, dir.filePath(name)));
+        QVERIFY(!dialog->add());
+        QCOMPARE(program.warner.messages,
+                 (QStringList{
+                     "Datoteka \"nema.frd\" ne moze da se otvori.",
+                     "Datoteka \"los.frd\" nije ucitana: na liniji 2 ocekivana su tri broja: frekvencija, nivo i faza.",
+                     "Datoteka \"jedna.zma\" nije ucitana: na liniji 3 datoteka se zavrsava, a ocekivane su bar dve "
+                     "tacke na razlicitim frekvencijama.",
+                     "Izaberite bar jednu datoteku: FRD (odziv) ili ZMA (impedansu)."}));
+        QCOMPARE(dialog->findChild<QLabel*>("lblZma")->text() + dialog->findChild<QLineEdit*>("txtIme")->text(),
+                 QString("nije izabrana"));
+        dialog->reject();
+        program.warner.messages.clear();
+        dialog = enter(window, "cmdZvucnikParametri");
+        for (const auto& [field, text, warning] :
+             {std::tuple{"txtRe", "x", "U polju Re (otpor kalema zvucnika) nije broj: \"x\"."},
+              {"txtQes", "0", "Polje Qes (elektricni faktor dobrote) ne sme biti nula."},
+              {"txtL2", "0",
+               "Polje L2 (induktivitet sa gubicima) ne sme biti nula. R2 i L2 se upisuju zajedno, ili oba nula."}}) {
+            QLineEdit* typed = dialog->findChild<QLineEdit*>(field);
+            const QString before = typed->text();
+            retype(typed, text);
+            QVERIFY(!dialog->add());
+            QCOMPARE(program.warner.messages.takeLast(), QString(warning));
+            QCOMPARE(dialog->focusWidget(), typed);
+            retype(typed, before);
+        }
+        QCOMPARE(program.window->drivers().rowCount(), 0);
+    }
+
+    // A coil's resistance is typed into its cell, by keyboard, or taken from the coil the winding window winds by
+    // its defaults; it moves the curve. What cannot be used is named, and its cell focused.
+    void coilResistanceTypedOrWound() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        auto* table = window->findChild<QTableView*>();
+        const QModelIndex coil = window->facts()->index(0, FactsModel::Resistance);
+        for (const auto& [typed, warning] :
+             {std::pair{"x", "U polju R zice kalema L (bas 12db/oct) nije broj: \"x\". Upisite otpor u omima."},
+              {"-1", "Polje R zice kalema L (bas 12db/oct) ne sme biti negativno."},
+              {"0,5", ""}}) {
+            table->setFocus();
+            table->setCurrentIndex(coil);
+            QTest::keyClick(table, typed[0]);  // opens the cell's editor with it
+            QTest::keyClicks(QApplication::focusWidget(), typed + 1);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            // The editor commits after Return, and the window reads the text after the commit.
+            for (int turn = 0; turn < 2; ++turn) QCoreApplication::processEvents();
+            QCOMPARE(program.warner.messages.isEmpty() ? "" : program.warner.messages.takeFirst(), QString(warning));
+            QVERIFY(QApplication::focusWidget() == table && table->currentIndex().column() == FactsModel::Resistance);
+        }
+        QCOMPARE(std::pair(cell(window, 0, FactsModel::Resistance), cell(window, 0, FactsModel::Edge)),
+                 std::pair(QString("0,5"), QString("2897")));  // |H|^2 = 1/2 with 0,5 ohm in series with L
+        window->findChild<QPushButton*>("cmdOtporIzNamotaja")->click();
+        const double wound = program.window->windingResistance(0.6).value();
+        QCOMPARE(cell(window, 0, FactsModel::Resistance),
+                 QString::fromStdString(calc::numberText(calc::roundTo2(wound), decimalComma)) + " (namotaj)");
     }
 
     // A coil of 0 mH into 0 ohm gives no output: drawn nowhere, never NaN, and cannot be wound. Negative
@@ -301,7 +444,8 @@ private slots:
     }
 
     // The save dialog belongs to its window: a name chosen in it saves there, and a window
-    // closed while its dialog is open takes the dialog along, which once freed it twice.
+    // closed while its dialog is open takes the dialog along, which once freed it twice; so do the
+    // driver's dialog and its file dialog.
     void saveDialogGoesWithItsWindow() {
         Program program;
         odziv::OdzivWindow* window = twoWay(program);
@@ -316,9 +460,12 @@ private slots:
         QTest::mouseClick(save, Qt::LeftButton);
         const QPointer<QFileDialog> open = window->findChild<QFileDialog*>("dlgSacuvajSliku");
         QVERIFY(open);
+        odziv::DriverDialog* driver = enter(window, "cmdZvucnikMerenje");
+        QTest::mouseClick(driver->findChild<QPushButton*>("cmdZma"), Qt::LeftButton);
+        const QPointer<QFileDialog> chooser = driver->findChild<QFileDialog*>("dlgDatoteka");
         window->parentWidget()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(open.isNull());
+        QVERIFY(open.isNull() && chooser.isNull());
         QVERIFY(program.warner.messages.isEmpty());
     }
 
