@@ -2,6 +2,7 @@
 # Each installs the Debian packages it is missing, then drives CMake.
 
 BUILD      ?= build
+RUN_BUILD  ?= build-run
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 MONKEY_ASAN_BUILD ?= build-monkey-asan
@@ -50,7 +51,7 @@ define install_missing
 	fi
 endef
 
-.PHONY: run display package test bench exhaustive fuzz monkey monkey-asan screenshots build \
+.PHONY: run display program package test bench exhaustive fuzz monkey monkey-asan screenshots build \
         deps package-deps test-deps clean windows windows-test windows-startup
 
 deps:
@@ -68,8 +69,16 @@ $(BUILD)/build.ninja:
 build: test-deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: display build
-	$(BUILD)/app/tav20
+# The program alone, in a folder of its own: no tests, benchmarks or generators,
+# and none of their packages.
+$(RUN_BUILD)/build.ninja:
+	cmake -S . -B $(RUN_BUILD) -G Ninja -DBUILD_TESTING=OFF -DTAV20_BENCH=OFF -DTAV20_IMAGEGEN=OFF
+
+program: deps $(RUN_BUILD)/build.ninja
+	cmake --build $(RUN_BUILD) -j $(JOBS) --target tav20 odziv_module
+
+run: display program
+	$(RUN_BUILD)/app/tav20
 
 # Without a display Qt stops with a toolkit error; say instead what to do.
 display:
@@ -161,4 +170,4 @@ windows-startup: windows-test
 	    $$(ls -d $(WIN_BUILD)/unpacked/tav20-*-windows-x86_64) $(WIN_BUILD)-linked/app/tav20.exe 20
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MONKEY_ASAN_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(RUN_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MONKEY_ASAN_BUILD) $(WIN_BUILD)
