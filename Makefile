@@ -24,7 +24,7 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # which qt6-base-dev only recommends.
 BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev libqt6opengl6-dev libgl-dev \
               qt6-tools-dev qt6-l10n-tools qt6-charts-dev fonts-liberation2 dpkg-dev
-PACKAGE_DEBS := debhelper libgtest-dev
+PACKAGE_DEBS := debhelper libgtest-dev git
 TEST_DEBS  := googletest libbenchmark-dev xvfb xauth xdotool imagemagick \
               file desktop-file-utils appstream appstream-compose lintian man-db \
               python3-pyatspi at-spi2-core dbus-daemon dbus-bin libxcb1-dev
