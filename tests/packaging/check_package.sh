@@ -20,19 +20,12 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libstdc++6 lib
     grep -qxF "$needed" <<<"$names" || fail "Depends lacks $needed: $depends"
 done
 
-# --- shipped files: nothing more, nothing less
+# --- shipped files: nothing more, nothing less (the icons are compared below)
 expected="./usr/bin/tav20
 ./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/tav20/odziv.so
 ./usr/share/applications/tav20.desktop
 ./usr/share/doc/tav20/changelog.gz
 ./usr/share/doc/tav20/copyright
-./usr/share/icons/hicolor/128x128/apps/tav20.png
-./usr/share/icons/hicolor/16x16/apps/tav20.png
-./usr/share/icons/hicolor/256x256/apps/tav20.png
-./usr/share/icons/hicolor/32x32/apps/tav20.png
-./usr/share/icons/hicolor/48x48/apps/tav20.png
-./usr/share/icons/hicolor/64x64/apps/tav20.png
-./usr/share/icons/hicolor/scalable/apps/tav20.svg
 ./usr/share/lintian/overrides/tav20
 ./usr/share/man/man1/tav20.1.gz
 ./usr/share/metainfo/org.example.tav20.metainfo.xml
@@ -43,7 +36,7 @@ expected="./usr/bin/tav20
 ./usr/share/tav20/primeri/visoki-25mm.frd
 ./usr/share/tav20/primeri/visoki-25mm.zma"
 listing=$(dpkg-deb -c "$deb")
-shipped=$(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | sort)
+shipped=$(awk '$1 !~ /^d/ && $6 !~ /^.\/usr\/share\/icons\// { print $6 }' <<<"$listing" | sort)
 [ "$shipped" = "$expected" ] || fail "files differ:"$'\n'"$shipped"
 grep -q '^-rwxr-xr-x root/root .* ./usr/bin/tav20$' <<<"$listing" || fail "program mode or owner"
 
