@@ -74,8 +74,6 @@ private slots:
         QVERIFY(closed.isNull());
         QCOMPARE(texts(program.choose(command.toStdString())), fresh);
     }
-    // Opened and closed a hundred times, a form leaves the heap as it was: no copy of the shared icon,
-    // each with its own scaled pixmaps in Qt's cache, piles up.
     // Opened, painted and closed a hundred times, a form leaves the heap as it was: nothing of its own
     // (a copy of the shared icon, a palette of its own) enters Qt's pixmap cache afresh each time.
     void formsOpenedAgainKeepNoMemory_data() {
