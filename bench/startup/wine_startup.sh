@@ -22,10 +22,12 @@ start() {
     began=$(date +%s%N)
     "$wine" "$release/$1" &
     local app=$!
-    # A window that goes while the search walks the tree ends the search: search again.
-    for _ in $(seq 20); do
-        window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tav20$' 2>/dev/null | head -1) || true
+    # Asked every 10 ms: xdotool's own --sync asks only every half second, which
+    # would round every start to a multiple of it.
+    for _ in $(seq 6000); do
+        window=$(xdotool search --onlyvisible --name '^Tav20$' 2>/dev/null | head -1) || true
         [ -z "$window" ] || break
+        sleep 0.01
     done
     ms=$((($(date +%s%N) - began) / 1000000))
     [ -n "$window" ] || { echo "wine_startup.sh: $1 showed no main window" >&2; exit 1; }
