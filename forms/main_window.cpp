@@ -85,6 +85,7 @@ QWidget* MainWindow::openForm(const QString& name) const {
 
 QWidget* MainWindow::createForm(const FormDesign& design) {
     QWidget* form = loadForm(design.table, m_context.region());
+    applyTooltips(*form, design.tooltips);
     if (design.attach) design.attach(*form, m_context);
     if (design.table.form.child) {
         addChildWindow(form);

@@ -1,8 +1,12 @@
 #include <malloc.h>
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QMenuBar>
+#include <QTextEdit>
 
 #include "form_test_support.h"
+#include "forms/odziv/driver_dialog.h"
 
 using namespace testing_support;
 
@@ -163,6 +167,30 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(form1.isNull());
         QVERIFY(program.warner.messages.isEmpty());
+    }
+
+    // Every field, button, choice and list of every window, the driver dialogs' too, says in a tooltip
+    // what it means; the parts Qt builds inside them (a table's header, a combo box's list) are Qt's.
+    void everyControlHasATooltip() {
+        Program program;
+        QString folder;
+        std::vector<QWidget*> windows;
+        for (const forms::MenuRow& row : forms::menuRows())
+            if (row.command == forms::MenuRow::Command::Show) windows.push_back(program.choose(row.name));
+        for (const auto source : {odziv::DriverDialog::Source::Parameters, odziv::DriverDialog::Source::Files})
+            windows.push_back(new odziv::DriverDialog(source, *program.window, folder, program.window.get()));
+        for (const QWidget* window : windows)
+            for (const QWidget* control : window->findChildren<QWidget*>()) {
+                const QWidget* owner = control->parentWidget();
+                if (control->window() != window->window() || qobject_cast<const QAbstractItemView*>(owner) ||
+                    qobject_cast<const QComboBox*>(owner))
+                    continue;
+                if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QTextEdit*>(control) ||
+                    qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QComboBox*>(control) ||
+                    qobject_cast<const QAbstractItemView*>(control))
+                    QVERIFY2(!control->toolTip().isEmpty(),
+                             qPrintable(window->objectName() + ' ' + control->objectName()));
+            }
     }
 };
 
