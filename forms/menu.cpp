@@ -17,6 +17,8 @@ const MenuRow rows[] = {
     {"mnuOdziv", "&Odziv", "", Show, nullptr, "frmOdziv"},
     {"mnuNamotaj", "&Namotaj", "", Show, nullptr, "frmNamotaj"},
     {"mnuAutor", "&Autor", "", Show, &frmAutor},
+    // C: every other letter of "Pomoc" is a window's own mnemonic.
+    {"mnuPomoc", "Pomo&c", "", Help},
 };
 }  // namespace
 

@@ -3,9 +3,12 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QTextBrowser>
 #include <QTextEdit>
 
 #include "form_test_support.h"
+#include "formkit/framed_label.h"
+#include "formkit/help_window.h"
 #include "forms/odziv/driver_dialog.h"
 
 using namespace testing_support;
@@ -191,6 +194,43 @@ private slots:
                     QVERIFY2(!control->toolTip().isEmpty(),
                              qPrintable(window->objectName() + ' ' + control->objectName()));
             }
+    }
+
+    // F1 in every window opens its own help page, whose worked example is what the window computes from
+    // its defaults; a window without a page gets the contents, and so does the menu's Pomoc at the start.
+    void f1OpensTheWindowsPageWithItsExample_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("page");
+        // clang-format off
+        QTest::newRow("woofer") << "mnuBas" << QStringList{"cmdIzracunaj6db", "cmdIzracunaj12db"} << "frmBas.html";
+        QTest::newRow("midrange") << "mnuSrednji" << QStringList{"cmdIzracunaj6db", "cmdIzracunaj12db"} << "frmSrednji.html";
+        QTest::newRow("tweeter") << "mnuVisoki" << QStringList{"cmdIzracunaj6db", "cmdIzracunaj12"} << "frmVisoki.html";
+        QTest::newRow("coil") << "mnuKalem" << QStringList{"cmdIzracunajL"} << "frmKalem.html";
+        QTest::newRow("wire, a window of its own") << "mnuZica" << QStringList{"Command1"} << "Form1.html";
+        QTest::newRow("winding") << "mnuNamotaj" << QStringList{"cmdIzracunaj"} << "frmNamotaj.html";
+        QTest::newRow("response") << "mnuOdziv" << QStringList{} << "frmOdziv.html";
+        QTest::newRow("about, no page") << "mnuAutor" << QStringList{} << "mdiTav20.html";
+        QTest::newRow("start, by the menu") << "" << QStringList{} << "mdiTav20.html";
+        // clang-format on
+    }
+    void f1OpensTheWindowsPageWithItsExample() {
+        QFETCH(QString, command);
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, page);
+        Program program;
+        QWidget* window = command.isEmpty() ? program.window.get() : program.choose(command.toStdString());
+        for (const QString& button : buttons) press(window, qPrintable(button));
+        if (command.isEmpty())
+            program.menu("mnuPomoc")->trigger();
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        const auto* help = program.window->findChild<formkit::HelpWindow*>();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->browser()->source().fileName(), page);
+        const QString example = help->browser()->toPlainText().simplified();
+        for (const auto* result : window->findChildren<formkit::FramedLabel*>())
+            QVERIFY2(example.contains(result->text().simplified()), qPrintable(result->text()));
     }
 };
 

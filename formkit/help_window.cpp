@@ -1,0 +1,48 @@
+#include "formkit/help_window.h"
+
+#include <QFile>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace formkit {
+
+namespace {
+
+QString pagePath(const QString& name) { return QStringLiteral(":/help/%1.html").arg(name); }
+
+// The page of the main window: what the program does, and a link to every other page.
+const QString contents = QStringLiteral("mdiTav20");
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser) {
+    setObjectName(QStringLiteral("hlpPomoc"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_browser->setObjectName(QStringLiteral("txtPomoc"));
+    m_browser->setAccessibleName(QStringLiteral("Pomoc"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins({});
+    layout->addWidget(m_browser);
+    connect(m_browser, &QTextBrowser::sourceChanged, this,
+            [this] { setWindowTitle(QStringLiteral("Pomoc: ") + m_browser->documentTitle()); });
+    // Read and put away from the keyboard, as a child window is.
+    for (const QKeySequence& key :
+         {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    resize(560, 640);
+}
+
+QString HelpWindow::pageOf(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget())
+        if (QFile::exists(pagePath(widget->objectName()))) return pagePath(widget->objectName());
+    return {};
+}
+
+void HelpWindow::showPageOf(const QWidget* widget) {
+    const QString page = pageOf(widget);
+    m_browser->setSource(
+        QUrl(QStringLiteral("qrc") + (page.isEmpty() ? pagePath(contents) : page)));
+}
+
+}  // namespace formkit
