@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QShortcut>
 #include <QTextBrowser>
-#include <QVBoxLayout>
 
 namespace formkit {
 
@@ -16,14 +15,12 @@ const QString contents = QStringLiteral("mdiTav20");
 
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser) {
+HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent), m_browser(new QTextBrowser) {
     setObjectName(QStringLiteral("hlpPomoc"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_browser->setObjectName(QStringLiteral("txtPomoc"));
     m_browser->setAccessibleName(QStringLiteral("Pomoc"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins({});
-    layout->addWidget(m_browser);
+    setCentralWidget(m_browser);
     connect(m_browser, &QTextBrowser::sourceChanged, this,
             [this] { setWindowTitle(QStringLiteral("Pomoc: ") + m_browser->documentTitle()); });
     // Read and put away from the keyboard, as a child window is.

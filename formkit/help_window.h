@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 
 class QTextBrowser;
 
@@ -9,7 +9,8 @@ namespace formkit {
 // The program's help: one short HTML page per window, in the resource under /help, named by the
 // window's objectName ("/help/frmBas.html"). A window gets its page by adding such a file; one
 // without a page, and a dialog over it, is helped by the nearest window around it that has one.
-class HelpWindow : public QWidget {
+// A screen reader meets it as a window of its own.
+class HelpWindow : public QMainWindow {
     Q_OBJECT
 
 public:
