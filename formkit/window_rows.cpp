@@ -42,7 +42,7 @@ QLineEdit* addField(QFormLayout& rows, const FieldText& text, const calc::Region
     const QString unit = QString::fromLatin1(text.unit);
     field->setToolTip(title +
                       (unit.isEmpty() ? QStringLiteral(", broj bez jedinice.")
-                                      : QStringLiteral(", u ") + unit + QLatin1Char('.')) +
+                                      : QStringLiteral(" (") + unit + QStringLiteral(").")) +
                       (text.hint ? QLatin1Char(' ') + QString::fromLatin1(text.hint) : QString()));
 
     auto* label = new QLabel(title);
