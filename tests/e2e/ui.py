@@ -49,6 +49,35 @@ def walk(node):
             yield from walk(child)
 
 
+# Words of Qt's own English texts, as roles, buttons, dialogs and menus would carry them.
+ENGLISH = re.compile(
+    r"\b(open|save|cancel|files?|folders?|directory|name|size|type|modified|look|back|forward|parent|create|"
+    r"new|view|details?|sidebar|computer|press|show|focus|increase|decrease|value|push|button|check|box|combo|"
+    r"text|label|table|header|column|row|window|dialog|frame|menu|item|scroll|help|close|yes|ok|apply|reset|"
+    r"bytes|image|unknown|filler|layered|pane|split|tree|popup|selection|toggle|page|line|up|down|left|right|"
+    r"top|bottom|here|edge|position|clear|undo|redo|cut|copy|paste|delete|select|all|insert|minimize|maximize|"
+    r"restore|move|stay|shade|previous|next|drive|link|hidden|list|alert|click|expand|collapse)\b", re.I)
+# The specified menu's caption stays as designed.
+SPECIFIED = {"File"}
+
+
+# What a screen reader can say of a window and everything in it that is English: names,
+# descriptions, role names, texts and what actions do. An action's own name is left out: it is
+# AT-SPI's identifier ("Press"), which Qt 6.4 gives no localized form for.
+def english(node):
+    found = []
+    for part in [node, *walk(node)]:
+        said = [part.name, part.description, part.getLocalizedRoleName()]
+        interfaces = part.get_interfaces()
+        if "Text" in interfaces:
+            said.append(shown(part))
+        if "Action" in interfaces:
+            action = part.queryAction()
+            said += [action.getDescription(i) for i in range(action.nActions)]
+        found += [text for text in said if text and text not in SPECIFIED and ENGLISH.search(text)]
+    return found
+
+
 def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
