@@ -58,6 +58,7 @@ void MainWindow::buildMenu() {
         if (row.command == MenuRow::Command::DropDown) {
             QMenu* menu = menuBar()->addMenu(toQString(row.caption));
             menu->setObjectName(toQString(row.name));
+            menu->setToolTipsVisible(true);
             menu->menuAction()->setObjectName(toQString(row.name));
             dropDowns[row.name] = menu;
             continue;
@@ -67,6 +68,7 @@ void MainWindow::buildMenu() {
         else
             action = dropDowns.at(row.parent)->addAction(toQString(row.caption));
         action->setObjectName(toQString(row.name));
+        action->setToolTip(toQString(row.tooltip));
         if (row.command == MenuRow::Command::Exit) {
             connect(action, &QAction::triggered, this, &QWidget::close);
         } else if (row.command == MenuRow::Command::Help) {
@@ -180,12 +182,13 @@ void MainWindow::present(QWidget* form, bool fresh) {
     if (fresh) focusFirstField(form);
 }
 
-HelpWindow* MainWindow::showHelp() {
+void MainWindow::showHelp() {
     QWidget* front = QApplication::activeWindow();
     if (!m_help) {
-        m_help = new HelpWindow(this);
+        m_help = new HelpWindow;
+        m_help->setWindowIcon(m_icon);
     } else if (front == m_help) {
-        return m_help;
+        return;
     }
     if (!front || front == this)
         front = m_mdi->activeSubWindow() ? m_mdi->activeSubWindow()->widget() : this;
@@ -193,7 +196,6 @@ HelpWindow* MainWindow::showHelp() {
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
-    return m_help;
 }
 
 // Windows of their own have no parent to take them along.

@@ -36,7 +36,8 @@ public:
     std::optional<double> windingResistance(double millihenry) const override;
     QMdiArea* mdiArea() const { return m_mdi; }
     // The help page of the window in front: a form, a window of our own, or the program's contents.
-    formkit::HelpWindow* showHelp();
+    void showHelp() override;
+    formkit::HelpWindow* helpWindow() const { return m_help; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +59,7 @@ private:
     QTranslator* m_qtInSerbian;
     QMdiArea* m_mdi;
     std::vector<QPointer<QWidget>> m_ownWindows;  // forms that are windows of their own
+    // Without a parent, so that a dialog holding the main window's keyboard leaves it readable.
     QPointer<formkit::HelpWindow> m_help;
 };
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
 #include <memory>
@@ -144,6 +145,9 @@ DriverDialog::DriverDialog(Source source, formkit::Workspace& workspace, QString
     }
     layout->addLayout(rows);
     layout->addWidget(buttons);
+    // The main window's F1 waits while the dialog holds the keyboard.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { m_workspace.showHelp(); });
 }
 
 void DriverDialog::warn(const QString& message, const formkit::Input& input) {
