@@ -13,8 +13,8 @@ namespace {
 QString pagePath(const QString& name) { return QStringLiteral(":/help/%1.html").arg(name); }
 QUrl urlOf(const QString& path) { return QUrl(QStringLiteral("qrc") + path); }
 
-// The page of the main window: what the program does, and a link to every other page.
-const QString contents = QStringLiteral("mdiTav20");
+// The start form's page, the contents: what the program does, and a link to every other page.
+const QString contents = QStringLiteral("frmTav20");
 
 }  // namespace
 
