@@ -7,7 +7,7 @@ class QWidget;
 
 namespace formkit {
 
-// What a control of a specified form means and in what unit, shown as its tooltip. Kept apart
+// What a control of a designed form means and in what unit, shown as its tooltip. Kept apart
 // from the control table, whose captions stay as designed.
 struct Tooltip {
     std::string_view control;  // the control's name in its table

@@ -56,7 +56,7 @@ with open(os.path.join(os.path.dirname(__file__), "english.txt")) as words:
 
 
 # Fails where a screen reader could say English of a window or of anything in it: names,
-# descriptions, role names, texts and what actions do. Not the specified menu's "File", nor an
+# descriptions, role names, texts and what actions do. Not the designed menu's "File", nor an
 # action's own name: that is AT-SPI's identifier ("Press"), which Qt 6.4 gives no localized form for.
 def assert_serbian(node, where):
     said = []
