@@ -1,9 +1,11 @@
 #include "formkit/form_loader.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 #include <ranges>
 #include <vector>
 
@@ -66,11 +68,23 @@ QWidget* makeLabel(const Control& row, const FormTable& table, QWidget* form) {
     return label;
 }
 
+// The picture drawn for the screen's density where there is one: "name@2x.png" for twice the
+// design's, "name@3x.png" for three times or more. Qt reads the density from the name.
+QPixmap pictureFor(const QString& path, qreal density) {
+    for (int scale = std::min(3, int(std::ceil(density))); scale > 1; --scale) {
+        const QString dense =
+            QString(path).replace(QStringLiteral(".png"), QStringLiteral("@%1x.png").arg(scale));
+        if (QFile::exists(dense)) return QPixmap(dense);
+    }
+    return QPixmap(path);
+}
+
 QWidget* makePicture(const Control& row, QWidget* form) {
     auto* picture = new QLabel(form);
-    const QPixmap pixmap(toQString(row.text));
+    const QPixmap pixmap = pictureFor(toQString(row.text), form->devicePixelRatio());
     picture->setPixmap(pixmap);
-    picture->resize(pixmap.size());  // natural size, never scaled
+    // The design's size, never scaled: a denser picture fills it with more pixels.
+    picture->resize(pixmap.deviceIndependentSize().toSize());
     return picture;
 }
 

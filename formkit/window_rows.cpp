@@ -38,17 +38,24 @@ QLineEdit* addField(QFormLayout& rows, const FieldText& text, const calc::Region
     const QString meaning = QString::fromLatin1(text.meaning);
     const QString symbol = QString::fromLatin1(text.symbol);
     field->setAccessibleName(symbol + QStringLiteral(", ") + meaning);
+    const QString title = meaning.left(1).toUpper() + meaning.mid(1) + QLatin1Char(' ') + symbol;
+    const QString unit = QString::fromLatin1(text.unit);
+    field->setToolTip(title +
+                      (unit.isEmpty() ? QStringLiteral(", broj bez jedinice.")
+                                      : QStringLiteral(" (") + unit + QStringLiteral(").")) +
+                      (text.hint ? QLatin1Char(' ') + QString::fromLatin1(text.hint) : QString()));
 
-    auto* label =
-        new QLabel(meaning.left(1).toUpper() + meaning.mid(1) + QLatin1Char(' ') + symbol);
+    auto* label = new QLabel(title);
     label->setBuddy(field);
-    addLeftAligned(rows, label, field, new QLabel(QString::fromLatin1(text.unit)));
+    addLeftAligned(rows, label, field, new QLabel(unit));
     return field;
 }
 
-QPushButton* addButton(QFormLayout& rows, const char* name, const char* caption) {
+QPushButton* addButton(QFormLayout& rows, const char* name, const char* caption,
+                       const char* tooltip) {
     auto* button = new QPushButton(QString::fromLatin1(caption));
     button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QString::fromLatin1(tooltip));
     button->setFont(bold());
     button->setAutoDefault(false);  // Enter in a field presses only what its window connects
     addLeftAligned(rows, nullptr, button);

@@ -19,15 +19,18 @@ struct FieldText {
     const char* name;            // the field's objectName
     const char* symbol;          // "D"
     const char* meaning;         // "precnik tela"
-    const char* unit;            // "mm"
+    const char* unit;            // "mm", or empty for a bare number
     std::string_view byDefault;  // written with a decimal comma
+    const char* hint = nullptr;  // what else its tooltip tells
 };
 
 // "Precnik tela D [30] mm": the field, named for a screen reader "D, precnik
-// tela", with its default written by the region.
+// tela", with its default written by the region; its tooltip gives its
+// meaning, its unit and the hint.
 QLineEdit* addField(QFormLayout& rows, const FieldText& text, const calc::Region& region);
 
-QPushButton* addButton(QFormLayout& rows, const char* name, const char* caption);
+QPushButton* addButton(QFormLayout& rows, const char* name, const char* caption,
+                       const char* tooltip);
 
 // A framed result across the whole row, empty until a press writes it, wide
 // enough to show the longest caption given whole; a longer one is cut with an

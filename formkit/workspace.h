@@ -42,6 +42,9 @@ public:
     // The DC resistance (ohm) of the coil the winding window winds for an inductance by its
     // defaults (a 30 mm former, 20 mm long, 1 mm wire); nothing where none reaches it.
     virtual std::optional<double> windingResistance(double millihenry) const = 0;
+    // The help page of the window in front; for a dialog that holds the keyboard, the page of the
+    // window it belongs to.
+    virtual void showHelp() = 0;
 
 protected:
     ~Workspace() = default;

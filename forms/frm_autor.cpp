@@ -21,8 +21,12 @@ constexpr Control controls[] = {
 };
 
 constexpr FormTable table{{"frmAutor", "Autor", 4680, 3090}, controls};
+
+constexpr Tooltip tooltips[] = {
+    {"Text1", "Kontakt autora i njegove usluge; tekst se samo cita."},
+};
 }  // namespace
 
-const FormDesign frmAutor{table};
+const FormDesign frmAutor{table, nullptr, tooltips};
 
 }  // namespace forms

@@ -52,8 +52,23 @@ void attach(QWidget& form, const FormContext& context) {
               {{"Text4", "Fp", "prelomna frekvencija"}, {"Text5", "Z", "impedansa zvucnika"}},
               calc::lowPass12db, {"Label12"});
 }
+
+constexpr Tooltip tooltips[] = {
+    {"Text1",
+     "Prelomna frekvencija Fp, u hercima (Hz): iznad nje filter prvog reda slabi bas 6 dB "
+     "po oktavi."},
+    {"Text2", "Impedansa zvucnika Z, u omima: nazivna impedansa basa, obicno 4 ili 8 oma."},
+    {"cmdIzracunaj6db", "Racuna kalem L (mH) filtra prvog reda, 6 dB po oktavi, za Fp i Z levo."},
+    {"Text4",
+     "Prelomna frekvencija Fp, u hercima (Hz): iznad nje filter drugog reda slabi bas "
+     "12 dB po oktavi."},
+    {"Text5", "Impedansa zvucnika Z, u omima: nazivna impedansa basa, obicno 4 ili 8 oma."},
+    {"cmdIzracunaj12db",
+     "Racuna kalem L (mH) i kondenzator C (uF) filtra drugog reda, 12 dB po "
+     "oktavi, za Fp i Z desno."},
+};
 }  // namespace
 
-const FormDesign frmBas{table, attach};
+const FormDesign frmBas{table, attach, tooltips};
 
 }  // namespace forms

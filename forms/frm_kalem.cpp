@@ -62,8 +62,20 @@ void attach(QWidget& form, const FormContext& context) {
                {"Text4", "h", "debljina namotaja"}},
               calc::coilInductance, {"Label5"});
 }
+
+constexpr Tooltip tooltips[] = {
+    {"Text1", "Broj namotaja N: koliko zavoja zice ima kalem, ceo broj bez jedinice."},
+    {"Text2", "Srednji precnik do, u milimetrima (mm): precnik tela plus debljina namotaja h."},
+    {"Text3", "Duzina namotaja l, u milimetrima (mm): koliko je namotaj dug duz tela."},
+    {"Text4", "Debljina namotaja h, u milimetrima (mm): visina svih slojeva zice na telu."},
+    {"cmdIzracunajL",
+     "Racuna induktivitet L (mH) vazdusnog kalema u vise slojeva od N, do, l i h."},
+    {"Text5",
+     "Objasnjenje uz primer, sa gustinom struje u A/mm2; tekst se moze menjati, racun ga "
+     "ne cita."},
+};
 }  // namespace
 
-const FormDesign frmKalem{table, attach};
+const FormDesign frmKalem{table, attach, tooltips};
 
 }  // namespace forms

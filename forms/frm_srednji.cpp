@@ -56,8 +56,28 @@ void attach(QWidget& form, const FormContext& context) {
                {"Text3", "Z", "impedansa zvucnika"}},
               calc::bandPass12db, {"Label15", "Label16"});
 }
+
+constexpr Tooltip tooltips[] = {
+    {"Text5",
+     "Donja ucestanost Fp1, u hercima (Hz): ispod nje filter slabi srednjetonac 6 dB po "
+     "oktavi; gornja granica je 4 x Fp1."},
+    {"Text6", "Impedansa zvucnika Z, u omima: nazivna impedansa srednjetonca."},
+    {"cmdIzracunaj6db",
+     "Racuna kondenzator C (uF) za Fp1 i kalem L (mH) za 4 x Fp1, filter "
+     "prvog reda, 6 dB po oktavi."},
+    {"Text1",
+     "Donja ucestanost Fp1, u hercima (Hz): ispod nje filter drugog reda slabi "
+     "srednjetonac 12 dB po oktavi."},
+    {"Text2",
+     "Gornja ucestanost Fp2, u hercima (Hz): iznad nje filter drugog reda slabi "
+     "srednjetonac 12 dB po oktavi."},
+    {"Text3", "Impedansa zvucnika Z, u omima: nazivna impedansa srednjetonca."},
+    {"cmdIzracunaj12db",
+     "Racuna L1 (mH) i C1 (uF) za Fp1 i L2 i C2 za Fp2, filter drugog reda, "
+     "12 dB po oktavi."},
+};
 }  // namespace
 
-const FormDesign frmSrednji{table, attach};
+const FormDesign frmSrednji{table, attach, tooltips};
 
 }  // namespace forms

@@ -46,8 +46,25 @@ void attach(QWidget& form, const FormContext& context) {
               {{"Text4", "Fp", "prelomna frekvencija"}, {"Text5", "Z", "impedansa zvucnika"}},
               calc::highPass12db, {"Label11"});
 }
+
+constexpr Tooltip tooltips[] = {
+    {"Text1",
+     "Prelomna frekvencija Fp, u hercima (Hz): ispod nje filter prvog reda slabi "
+     "visokotonac 6 dB po oktavi."},
+    {"Text2", "Impedansa zvucnika Z, u omima: nazivna impedansa visokotonca."},
+    {"cmdIzracunaj6db",
+     "Racuna kondenzator C (uF) filtra prvog reda, 6 dB po oktavi, za Fp i Z "
+     "levo."},
+    {"Text4",
+     "Prelomna frekvencija Fp, u hercima (Hz): ispod nje filter drugog reda slabi "
+     "visokotonac 12 dB po oktavi."},
+    {"Text5", "Impedansa zvucnika Z, u omima: nazivna impedansa visokotonca."},
+    {"cmdIzracunaj12",
+     "Racuna kondenzator C (uF) i kalem L (mH) filtra drugog reda, 12 dB po "
+     "oktavi, za Fp i Z desno."},
+};
 }  // namespace
 
-const FormDesign frmVisoki{table, attach};
+const FormDesign frmVisoki{table, attach, tooltips};
 
 }  // namespace forms

@@ -1,6 +1,7 @@
 #include "forms/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -57,6 +58,7 @@ void MainWindow::buildMenu() {
         if (row.command == MenuRow::Command::DropDown) {
             QMenu* menu = menuBar()->addMenu(toQString(row.caption));
             menu->setObjectName(toQString(row.name));
+            menu->setToolTipsVisible(true);
             menu->menuAction()->setObjectName(toQString(row.name));
             dropDowns[row.name] = menu;
             continue;
@@ -66,12 +68,19 @@ void MainWindow::buildMenu() {
         else
             action = dropDowns.at(row.parent)->addAction(toQString(row.caption));
         action->setObjectName(toQString(row.name));
-        if (row.command == MenuRow::Command::Exit)
+        action->setToolTip(toQString(row.tooltip));
+        if (row.command == MenuRow::Command::Exit) {
             connect(action, &QAction::triggered, this, &QWidget::close);
-        else if (row.form)
+        } else if (row.command == MenuRow::Command::Help) {
+            // F1 in every window, those of their own too.
+            action->setShortcut(QKeySequence::HelpContents);
+            action->setShortcutContext(Qt::ApplicationShortcut);
+            connect(action, &QAction::triggered, this, &MainWindow::showHelp);
+        } else if (row.form) {
             connect(action, &QAction::triggered, this, [this, &row] { showForm(*row.form); });
-        else
+        } else {
             connect(action, &QAction::triggered, this, [this, &row] { showWindow(row.window); });
+        }
     }
 }
 
@@ -85,6 +94,7 @@ QWidget* MainWindow::openForm(const QString& name) const {
 
 QWidget* MainWindow::createForm(const FormDesign& design) {
     QWidget* form = loadForm(design.table, m_context.region());
+    applyTooltips(*form, design.tooltips);
     if (design.attach) design.attach(*form, m_context);
     if (design.table.form.child) {
         addChildWindow(form);
@@ -172,12 +182,29 @@ void MainWindow::present(QWidget* form, bool fresh) {
     if (fresh) focusFirstField(form);
 }
 
+void MainWindow::showHelp() {
+    QWidget* front = QApplication::activeWindow();
+    if (!m_help) {
+        m_help = new HelpWindow;
+        m_help->setWindowIcon(m_icon);
+    } else if (front == m_help) {
+        return;
+    }
+    if (!front || front == this)
+        front = m_mdi->activeSubWindow() ? m_mdi->activeSubWindow()->widget() : this;
+    m_help->showPageOf(front);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
 // Windows of their own have no parent to take them along.
 MainWindow::~MainWindow() { closeOwnWindows(); }
 
 void MainWindow::closeOwnWindows() {
     for (const QPointer<QWidget>& window : m_ownWindows)
         if (window) window->close();
+    if (m_help) m_help->close();
 }
 
 // The exit closes every window without a question; nothing is saved.

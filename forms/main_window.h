@@ -7,6 +7,7 @@
 
 #include "formkit/drivers.h"
 #include "formkit/form_context.h"
+#include "formkit/help_window.h"
 #include "formkit/shown_results.h"
 #include "formkit/workspace.h"
 #include "forms/forms.h"
@@ -34,6 +35,9 @@ public:
     formkit::Drivers& drivers() override { return m_drivers; }
     std::optional<double> windingResistance(double millihenry) const override;
     QMdiArea* mdiArea() const { return m_mdi; }
+    // The help page of the window in front: a form, a window of our own, or the program's contents.
+    void showHelp() override;
+    formkit::HelpWindow* helpWindow() const { return m_help; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +59,8 @@ private:
     QTranslator* m_qtInSerbian;
     QMdiArea* m_mdi;
     std::vector<QPointer<QWidget>> m_ownWindows;  // forms that are windows of their own
+    // Without a parent, so that a dialog holding the main window's keyboard leaves it readable.
+    QPointer<formkit::HelpWindow> m_help;
 };
 
 }  // namespace forms

@@ -6,17 +6,26 @@ namespace {
 using enum MenuRow::Command;
 
 const MenuRow rows[] = {
-    {"mnuFile", "&File", "", DropDown},
-    {"mnuIzlaz", "&Izlaz", "mnuFile", Exit},
-    {"mnuTipSkretnice", "&TipSkretnice", "", DropDown},
-    {"mnuBas", "&Bas", "mnuTipSkretnice", Show, &frmBas},
-    {"mnuSrednji", "&Srednji", "mnuTipSkretnice", Show, &frmSrednji},
-    {"mnuVisoki", "&Visoki", "mnuTipSkretnice", Show, &frmVisoki},
-    {"mnuKalem", "&Kalem", "", Show, &frmKalem},
-    {"mnuZica", "&Zica", "", Show, &Form1},
-    {"mnuOdziv", "&Odziv", "", Show, nullptr, "frmOdziv"},
-    {"mnuNamotaj", "&Namotaj", "", Show, nullptr, "frmNamotaj"},
-    {"mnuAutor", "&Autor", "", Show, &frmAutor},
+    {"mnuFile", "&File", "", "", DropDown},
+    {"mnuIzlaz", "&Izlaz", "mnuFile", "Zatvara sve prozore i program, bez pitanja.", Exit},
+    {"mnuTipSkretnice", "&TipSkretnice", "", "", DropDown},
+    {"mnuBas", "&Bas", "mnuTipSkretnice",
+     "Niskopropusni filter za bas: kalem L (mH), kondenzator C (uF).", Show, &frmBas},
+    {"mnuSrednji", "&Srednji", "mnuTipSkretnice",
+     "Propusnik opsega za srednjetonac, od Fp1 do Fp2 (Hz).", Show, &frmSrednji},
+    {"mnuVisoki", "&Visoki", "mnuTipSkretnice",
+     "Visokopropusni filter za visokotonac: kondenzator C (uF), kalem L (mH).", Show, &frmVisoki},
+    {"mnuKalem", "&Kalem", "", "Induktivitet (mH) vazdusnog kalema od namotaja i mera (mm).", Show,
+     &frmKalem},
+    {"mnuZica", "&Zica", "", "Precnik zice (mm) za struju (A) i gustinu struje (A/mm2).", Show,
+     &Form1},
+    {"mnuOdziv", "&Odziv", "", "Nivo, faza i impedansa izracunatih skretnica, i njihov zbir.", Show,
+     nullptr, "frmOdziv"},
+    {"mnuNamotaj", "&Namotaj", "", "Kako namotati kalem zadatog induktiviteta.", Show, nullptr,
+     "frmNamotaj"},
+    {"mnuAutor", "&Autor", "", "Kontakt autora.", Show, &frmAutor},
+    // C: every other letter of "Pomoc" is a window's own mnemonic.
+    {"mnuPomoc", "Pomo&c", "", "Pomoc za prozor koji je napred (F1).", Help},
 };
 }  // namespace
 

@@ -8,14 +8,16 @@
 namespace forms {
 
 // The main window's menu bar, in order: a row without a parent sits on the
-// bar, and a row that shows no form or window and does not exit opens a
-// drop-down. A window of our own is named by its objectName; the program
-// gives the main window its design.
+// bar, and a drop-down row opens a drop-down. A window of our own is named by
+// its objectName; the program gives the main window its design. Help shows the
+// page of the window in front, as F1 does anywhere. The tooltip says what the
+// entry opens, for a newcomer and a screen reader.
 struct MenuRow {
-    enum class Command { DropDown, Show, Exit };
+    enum class Command { DropDown, Show, Exit, Help };
     std::string_view name;
     std::string_view caption;
     std::string_view parent;
+    std::string_view tooltip;
     Command command;
     const FormDesign* form = nullptr;
     std::string_view window = {};

@@ -29,8 +29,17 @@ void attach(QWidget& form, const FormContext& context) {
                       {{"Text1", nullptr, "potrebna struja"}, {"Text2", nullptr, "gustina struje"}},
                       calc::wireSize, {"Label1"});
 }
+
+constexpr Tooltip tooltips[] = {
+    {"Text1",
+     "Potrebna struja, u amperima (A): struja kroz kalem, na primer 5 A za 100 W na 4 oma."},
+    {"Text2",
+     "Gustina struje, u amperima po kvadratnom milimetru (A/mm2): 2 do 3 A/mm2 zica "
+     "kalema podnosi bez zagrevanja."},
+    {"Command1", "Racuna precnik bakarne zice (mm) za tu struju i gustinu struje."},
+};
 }  // namespace
 
-const FormDesign Form1{table, attach};
+const FormDesign Form1{table, attach, tooltips};
 
 }  // namespace forms

@@ -27,16 +27,21 @@ using winding::Field;
 
 // In the order of winding::Field, which is also the order of Tab.
 constexpr formkit::FieldText fields[] = {
-    {"txtInduktivitet", "L", "induktivitet", "mH", "0,18"},
-    {"txtPrecnikTela", "D", "precnik tela", "mm", "30"},
-    {"txtDuzina", "l", "duzina namotaja", "mm", "20"},
-    {"txtPrecnikZice", "dz", "precnik zice", "mm", "1"},
+    {"txtInduktivitet", "L", "induktivitet", "mH", "0,18",
+     "Induktivitet koji je dala forma skretnice."},
+    {"txtPrecnikTela", "D", "precnik tela", "mm", "30",
+     "Spoljni precnik tela na koje se namotava."},
+    {"txtDuzina", "l", "duzina namotaja", "mm", "20", "Koliko je namotaj dug duz tela."},
+    {"txtPrecnikZice", "dz", "precnik zice", "mm", "1", "Precnik bakra, bez laka."},
     // Empty: the wire's grade 1 diameter over the enamel, which the placeholder shows.
-    {"txtPrecnikPrekoLaka", "dl", "precnik preko laka", "mm", ""},
+    {"txtPrecnikPrekoLaka", "dl", "precnik preko laka", "mm", "",
+     "Prazno polje uzima zicu sa lakom prvog stepena (IEC 60317), ciji precnik pokazuje sivo."},
     // The coil form's text: 100 W into 4 ohm, 3 A per square millimetre.
-    {"txtSnaga", "P", "snaga pojacala", "W", "100"},
-    {"txtImpedansa", "Z", "impedansa zvucnika", "oma", "4"},
-    {"txtGustina", "J", "gustina struje", "A/mm2", "3"},
+    {"txtSnaga", "P", "snaga pojacala", "W", "100", "Snaga iz koje se racuna struja kroz kalem."},
+    {"txtImpedansa", "Z", "impedansa zvucnika", "oma", "4",
+     "Zvucnik na kome je kalem; daje i gubitak na kalemu."},
+    {"txtGustina", "J", "gustina struje", "A/mm2", "3",
+     "Uobicajeno je 3 A/mm2: zica kalema se malo greje, a kalem ostaje malen."},
 };
 constexpr std::size_t coilFieldCount = 5;
 
@@ -45,6 +50,9 @@ QTableWidget* addAround(QFormLayout& rows) {
     auto* table = new QTableWidget(0, 3);
     table->setObjectName(QStringLiteral("tblOkoN"));
     table->setAccessibleName(QStringLiteral("Induktivitet za N-2 do N+2 namotaja"));
+    table->setToolTip(
+        QStringLiteral("Induktivitet (mH) za 2 namotaja manje do 2 vise: namotajte malo vise, "
+                       "pa odmotavajte dok merite."));
     table->setHorizontalHeaderLabels(
         {QStringLiteral("N"), QStringLiteral("slojeva"), QStringLiteral("L (mH)")});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -74,7 +82,9 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
         m_inputs[i] = {formkit::addField(rows, fields[i], region), fields[i].symbol,
                        fields[i].meaning};
     }
-    QPushButton* wind = formkit::addButton(*coilRows, "cmdIzracunaj", "&Izracunaj");
+    QPushButton* wind = formkit::addButton(
+        *coilRows, "cmdIzracunaj", "&Izracunaj",
+        "Racuna najmanji broj namotaja N koji daje L, slojeve, zicu (m), otpor (oma) i bakar (g).");
     // Each result wide enough for the longest caption of a coil a builder winds:
     // up to 99999 turns in up to 999 layers.
     m_turns = formkit::addResult(*coilRows, "lblNamotaji", "N, broj namotaja i slojeva",
@@ -88,7 +98,10 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
     m_loss = formkit::addResult(*coilRows, "lblGubitak", "gubitak na kalemu",
                                 "gubitak na kalemu -88,88 dB");
     m_around = addAround(*coilRows);
-    QPushButton* suggest = formkit::addButton(*wireRows, "cmdPredloziZicu", "&Predlozi zicu");
+    QPushButton* suggest = formkit::addButton(*wireRows, "cmdPredloziZicu", "&Predlozi zicu",
+                                              "Predlaze precnik zice (mm) za struju koju snaga P "
+                                              "daje na Z pri gustini J, upisuje ga u dz "
+                                              "i ponovo racuna kalem.");
     m_wire = formkit::addResult(*wireRows, "lblZica", "I i d, struja i precnik zice",
                                 "I = 888,88A  d = 4,88mm");
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
 #include <memory>
@@ -37,8 +38,12 @@ constexpr formkit::FieldText parameterFields[] = {
     {"txtR2", "R2", "otpor gubitaka kalema", "oma", "8"},
     {"txtL2", "L2", "induktivitet sa gubicima", "mH", "0,9"},
 };
-constexpr formkit::FieldText nominalField{"txtNazivna", "Z", "nazivna impedansa", "oma", "8"};
-constexpr formkit::FieldText offsetField{"txtPomak", "d", "dubina akusticnog centra", "mm", "0"};
+constexpr formkit::FieldText nominalField{
+    "txtNazivna", "Z", "nazivna impedansa",
+    "oma",        "8", "Bez ZMA datoteke zvucnik je otpornik te vrednosti."};
+constexpr formkit::FieldText offsetField{
+    "txtPomak", "d", "dubina akusticnog centra",
+    "mm",       "0", "Koliko je centar iza prednje ploce: toliko kasni zvuk."};
 
 QString nameOf(const formkit::Input& input) {
     return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(input.symbol),
@@ -74,6 +79,7 @@ DriverDialog::DriverDialog(Source source, formkit::Workspace& workspace, QString
     auto* rows = new QFormLayout;
     m_name->setObjectName(QStringLiteral("txtIme"));
     m_name->setAccessibleName(QStringLiteral("Ime zvucnika"));
+    m_name->setToolTip(QStringLiteral("Ime zvucnika, kako ga pokazuju lista i krive."));
     auto* nameLabel = new QLabel(QStringLiteral("&Ime"));
     nameLabel->setBuddy(m_name);
     rows->addRow(nameLabel, m_name);
@@ -102,6 +108,11 @@ DriverDialog::DriverDialog(Source source, formkit::Workspace& workspace, QString
             button->setAutoDefault(false);
             button->setAccessibleName(frd ? QStringLiteral("Izaberi FRD datoteku, odziv")
                                           : QStringLiteral("Izaberi ZMA datoteku, impedansa"));
+            button->setToolTip(
+                frd ? QStringLiteral(
+                          "Bira FRD datoteku: frekvencija (Hz), nivo (dB), faza (stepeni).")
+                    : QStringLiteral(
+                          "Bira ZMA datoteku: frekvencija (Hz), impedansa (oma), faza (stepeni)."));
             QLabel*& label = m_fileLabels[frd ? 0 : 1];
             label = new QLabel(QStringLiteral("nije izabrana"));
             label->setObjectName(frd ? QStringLiteral("lblFrd") : QStringLiteral("lblZma"));
@@ -119,7 +130,9 @@ DriverDialog::DriverDialog(Source source, formkit::Workspace& workspace, QString
     QPushButton* add = buttons->addButton(QStringLiteral("&Dodaj"), QDialogButtonBox::AcceptRole);
     add->setObjectName(QStringLiteral("cmdDodaj"));
     add->setDefault(true);
-    buttons->addButton(QDialogButtonBox::Cancel);
+    add->setToolTip(QStringLiteral("Dodaje zvucnik u listu i zatvara prozor."));
+    buttons->addButton(QDialogButtonBox::Cancel)
+        ->setToolTip(QStringLiteral("Zatvara prozor bez dodavanja zvucnika."));
     connect(add, &QPushButton::clicked, this, &DriverDialog::add);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -132,6 +145,9 @@ DriverDialog::DriverDialog(Source source, formkit::Workspace& workspace, QString
     }
     layout->addLayout(rows);
     layout->addWidget(buttons);
+    // The main window's F1 waits while the dialog holds the keyboard.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { m_workspace.showHelp(); });
 }
 
 void DriverDialog::warn(const QString& message, const formkit::Input& input) {

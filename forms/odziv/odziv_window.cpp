@@ -76,7 +76,12 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     seriesLabel->setBuddy(m_series);
     m_series->addItems({QStringLiteral("E12"), QStringLiteral("E24")});
     m_series->setAccessibleName(QStringLiteral("Standardni kondenzatori"));
+    m_series->setToolTip(QStringLiteral(
+        "Niz standardnih kondenzatora za isprekidane krive: E12 ima 12 vrednosti u dekadi (korak "
+        "oko 20 %), E24 ima 24 (korak oko 10 %)."));
     auto* save = new QPushButton(QStringLiteral("&Sacuvaj sliku..."));
+    save->setToolTip(
+        QStringLiteral("Cuva sva cetiri grafikona kao jednu sliku: PNG, JPEG ili BMP."));
     auto* top = new QHBoxLayout;
     top->addWidget(seriesLabel);
     top->addWidget(m_series);
@@ -85,6 +90,9 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
 
     m_table->setModel(m_facts);
     m_table->setAccessibleName(QStringLiteral("Delovi i granicne ucestanosti"));
+    m_table->setToolTip(
+        QStringLiteral("Delovi svake krive (mH, uF), otpor zice kalema (oma) i granice -3 dB (Hz); "
+                       "otpor zice se upisuje u celiju kalema."));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -105,6 +113,9 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     m_wound->setAccessibleDescription(QStringLiteral(
         "Otpor zice izabranog kalema kakav namotava prozor Namotaj kalema: telo 30 mm, "
         "duzina 20 mm, zica 1 mm"));
+    m_wound->setToolTip(m_wound->accessibleDescription() + QStringLiteral(", u omima."));
+    m_wind->setToolTip(QStringLiteral(
+        "Otvara Namotaj kalema sa izabranim kalemom (mH) i impedansom (oma) njegove krive."));
     save->setObjectName(QStringLiteral("cmdSacuvajSliku"));
     m_series->setObjectName(QStringLiteral("cboStandardni"));
     m_table->setObjectName(QStringLiteral("tblDelovi"));
@@ -122,6 +133,11 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
         row.reversed->setAccessibleName(name + QStringLiteral(", obrnut polaritet"));
         // Where a combo box is heard by its text (Linux), its curve's name labels it.
         row.driver->setAccessibleName(name + QStringLiteral(", zvucnik"));
+        row.inSum->setToolTip(QStringLiteral("Dodaje ovu krivu crnom zbiru oznacenih krivih."));
+        row.reversed->setToolTip(
+            QStringLiteral("Zvucnik ove krive vezan obrnuto: plus i minus zamenjeni."));
+        row.driver->setToolTip(QStringLiteral(
+            "Na cemu filter radi: na otporniku Z sa forme ili na zvucniku iz liste."));
         row.name->setBuddy(row.driver);
         row.driver->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         // Each form's two halves side by side, in the table's order.
@@ -150,6 +166,8 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     m_drivers->setModel(&m_workspace.drivers());
     m_drivers->setObjectName(QStringLiteral("lstZvucnici"));
     m_drivers->setAccessibleName(QStringLiteral("Zvucnici"));
+    m_drivers->setToolTip(
+        QStringLiteral("Zvucnici uneti dok program radi; svaka kriva moze da radi na jednom."));
     m_drivers->setMaximumHeight(3 * m_drivers->fontMetrics().height() +
                                 4 * m_drivers->frameWidth());
     auto* fromParameters = new QPushButton(QStringLiteral("Zvucnik iz &parametara..."));
@@ -158,6 +176,13 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     fromParameters->setObjectName(QStringLiteral("cmdZvucnikParametri"));
     fromFiles->setObjectName(QStringLiteral("cmdZvucnikMerenje"));
     remove->setObjectName(QStringLiteral("cmdUkloniZvucnik"));
+    fromParameters->setToolTip(
+        QStringLiteral("Unosi zvucnik po Thiele-Small parametrima: Re, Le, fs, Qms, Qes, SPL."));
+    fromFiles->setToolTip(
+        QStringLiteral("Unosi zvucnik iz merenja: odziv FRD (Hz, dB, stepeni), impedansa ZMA (Hz, "
+                       "oma, stepeni)."));
+    remove->setToolTip(
+        QStringLiteral("Uklanja izabrani zvucnik; njegove krive opet rade na otporniku Z."));
     auto* driverButtons = new QVBoxLayout;
     for (QPushButton* button : {fromParameters, fromFiles, remove})
         driverButtons->addWidget(button);

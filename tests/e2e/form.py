@@ -5,7 +5,7 @@ import re
 
 import pyatspi
 
-from ui import shown, wait_for, walk, xdotool
+from ui import assert_serbian, shown, wait_for, walk, xdotool
 
 INPUTS = (pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON)
 SHOWN = (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT)
@@ -79,6 +79,7 @@ class Form:
         assert re.search(rf"(^|\W){re.escape(symbol)}(\W|$)", message), \
             f"the warning after '{button.name}' does not name {symbol}: {message!r}"
         assert xdotool("getwindowfocus").strip() != self.x_window, "the warning does not hold the keyboard"
+        assert_serbian(box, "the warning")
         self.program.keys(None, "Return")
         wait_for("the warning to close", lambda: self.program.top_level("Tav20", pyatspi.ROLE_ALERT) is None)
         after = [text for _, text in self.texts()]

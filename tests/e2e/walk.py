@@ -13,7 +13,7 @@ import sys
 import pyatspi
 
 from form import Form
-from ui import Program, shown, wait_for, walk
+from ui import Program, assert_serbian, shown, wait_for, walk
 
 
 def open_child(program, letters, caption):
@@ -62,6 +62,16 @@ def response(program, n):
     table = wait_for("the curve's row in the response table", cells)
     for part in (n("1,8 mH"), "56 uF", n("0,0 %"), "bas 6db/octavi"):
         assert part in table, f"{part!r} not in the response table: {table}"
+    # Every window open so far, with its combo boxes, check boxes, tables and scroll bars, and Qt's
+    # own file dialog: what a screen reader says of them.
+    assert_serbian(program.app, "the windows")
+    program.keys(program.main, "alt+s")
+
+    def saving():
+        return program.top_level("Sacuvaj sliku odziva", pyatspi.ROLE_DIALOG)
+    assert_serbian(wait_for("the save dialog", saving), "the file dialog")
+    program.keys(None, "Escape")
+    wait_for("the save dialog to close", lambda: saving() is None)
 
 
 def winding(program, n):

@@ -127,7 +127,8 @@ private slots:
     }
 
     // Qt's own texts: the menus of a field, of the note and of its scroll bar (which Qt opens and runs
-    // itself, so it is read while open), the child window's menu, the file dialog that saves a picture.
+    // itself, so it is read while open), the child window's menu. (The file dialog is read as a screen
+    // reader hears it, in the end-to-end walk.)
     void qtSpeaksSerbian() {
         Program program;
         std::unique_ptr<QMenu> fieldMenu(field(program.choose("mnuBas"), "Text1")->createStandardContextMenu());
@@ -148,15 +149,6 @@ private slots:
         QMenu* system = program.window->mdiArea()->activeSubWindow()->systemMenu();
         verifySerbian(textsOf(system), "system menu");
         QCOMPARE(system->actions().last()->text(), QString("&Zatvori"));
-        QFileDialog dialog(program.window.get());
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.show();
-        QString dialogTexts;
-        for (const QLabel* label : dialog.findChildren<QLabel*>()) dialogTexts += ' ' + label->text();
-        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-            dialogTexts += ' ' + button->text() + ' ' + button->toolTip();
-        verifySerbian(dialogTexts, "file dialog");
     }
     // The program's file dialog writes sizes and types in Serbian, in the Latin script, whatever the
     // system's locale would write them in.

@@ -78,8 +78,10 @@ private slots:
             auto* label = qobject_cast<QLabel*>(widget);
             if (isResult(*row)) QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
             if (row->kind != Kind::Picture) continue;
+            // The picture drawn for the screen's density, shown at the design's size.
             QVERIFY2(!label->pixmap().isNull(), row->name.data());
-            QCOMPARE(label->size(), label->pixmap().size());
+            QCOMPARE(label->pixmap().devicePixelRatio(), std::min(3.0, std::ceil(m_form->devicePixelRatio())));
+            QCOMPARE(label->size(), label->pixmap().deviceIndependentSize().toSize());
             QCOMPARE(label->size() * formkit::twipsPerPixel, QSize(row->width, row->height));
         }
         for (QWidget* widget = m_form->focusProxy(); widget && !visited.contains(widget->objectName());) {

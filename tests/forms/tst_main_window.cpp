@@ -1,10 +1,18 @@
 #include <malloc.h>
 
+#include <QAbstractScrollArea>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QTextBrowser>
 
 #include "form_test_support.h"
+#include "formkit/framed_label.h"
+#include "formkit/help_window.h"
+#include "formkit/text.h"
+#include "forms/odziv/driver_dialog.h"
 
 using namespace testing_support;
+using formkit::toQString;
 
 // The main window: its menu, and how forms are shown, brought back, closed and left.
 class MainWindowTest : public QObject {
@@ -161,6 +169,45 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(form1.isNull());
         QVERIFY(program.warner.messages.isEmpty());
+    }
+
+    // Every window explains itself: each control that takes the keyboard says in a tooltip what it means, and F1
+    // (the menu's Pomoc at the start) opens the window's own page, named by its objectName, whose worked example is
+    // what its calculate buttons give from its defaults. F1 in a driver dialog opens its window's page.
+    void everyWindowExplainsItself() {
+        QStringList commands{""};  // the start form
+        for (const forms::MenuRow& row : forms::menuRows())
+            if (row.command == forms::MenuRow::Command::Show) commands << toQString(row.name);
+        for (const QString& command : commands) {
+            Program program;
+            QWidget* window = command.isEmpty() ? program.window->mdiArea()->activeSubWindow()->widget()
+                                                : program.choose(command.toStdString());
+            QString folder;
+            std::vector<QWidget*> explained{window};
+            for (const auto source : {odziv::DriverDialog::Source::Parameters, odziv::DriverDialog::Source::Files})
+                if (command == "mnuOdziv")
+                    explained.push_back(new odziv::DriverDialog(source, *program.window, folder, window));
+            // The parts Qt builds inside a control, a combo box's list or a view's viewport, are Qt's.
+            for (const QWidget* each : explained)
+                for (const QWidget* control : each->findChildren<QWidget*>())
+                    if ((control->focusPolicy() & Qt::TabFocus) && control->window() == each->window() &&
+                        !qobject_cast<const QAbstractScrollArea*>(control->parentWidget()))
+                        QVERIFY2(!control->toolTip().isEmpty(), qPrintable(command + ' ' + control->objectName()));
+            for (QPushButton* button :
+                 window->findChildren<QPushButton*>(QRegularExpression("^cmdIzracunaj|^Command1")))
+                QTest::mouseClick(button, Qt::LeftButton);
+            if (auto* dialog = qobject_cast<QDialog*>(explained.back())) {
+                dialog->open();
+                QApplication::setActiveWindow(dialog);  // as a window manager would; the offscreen platform does not
+            }
+            command.isEmpty() ? program.menu("mnuPomoc")->trigger() : QTest::keyClick(explained.back(), Qt::Key_F1);
+            const formkit::HelpWindow* help = program.window->helpWindow();
+            QVERIFY2(help && help->isVisible(), qPrintable(command));
+            QCOMPARE(help->browser()->source().fileName(), window->objectName() + ".html");
+            for (const auto* result : window->findChildren<formkit::FramedLabel*>())
+                QVERIFY2(help->browser()->toPlainText().simplified().contains(result->text().simplified()),
+                         qPrintable(result->text()));
+        }
     }
 };
 

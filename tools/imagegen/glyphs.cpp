@@ -35,10 +35,9 @@ void drawGlyph(PixelPen& pen, char glyph, QRect box) {
     const double w = box.width() - pen.width();
     const double h = box.height() - pen.width();
     for (const Stroke& stroke : strokes(glyph)) {
-        std::vector<QPoint> points;
+        std::vector<QPointF> points;
         for (const QPointF& p : stroke)
-            points.emplace_back(box.left() + int(std::lround(p.x() * w)),
-                                box.top() + int(std::lround(p.y() * h)));
+            points.emplace_back(box.left() + p.x() * w, box.top() + p.y() * h);
         pen.polyline(points);
     }
 }

@@ -18,14 +18,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "imagegen: cannot create %s\n", argv[1]);
         return 1;
     }
-    std::vector<NamedImage> images = {
-        {"icon.png", iconImage()},
-        {"speaker_right.png", speakerImage(true)},
-        {"speaker_left.png", speakerImage(false)},
-        {"portrait.png", portraitImage()},
-        {"kalem.png", coilImage()},
-    };
-    for (NamedImage& schematic : schematicImages()) images.push_back(std::move(schematic));
+    std::vector<NamedImage> images = {{"icon.png", iconImage()}};
+    // Each picture also at 2 and 3 times the density, drawn anew, for screens scaled that far.
+    for (const int scale : {1, 2, 3}) {
+        const QString suffix = densitySuffix(scale);
+        if (scale > 1) images.push_back({"icon" + suffix, iconImage(32 * scale)});
+        images.push_back({"speaker_right" + suffix, speakerImage(true, scale)});
+        images.push_back({"speaker_left" + suffix, speakerImage(false, scale)});
+        images.push_back({"portrait" + suffix, portraitImage(scale)});
+        images.push_back({"kalem" + suffix, coilImage(scale)});
+        for (NamedImage& schematic : schematicImages(scale)) images.push_back(std::move(schematic));
+    }
     for (const int size : {16, 32, 48, 64, 128, 256})
         images.push_back({QStringLiteral("hicolor/%1x%1/apps/tav20.png").arg(size),
                           size == 32 ? iconImage() : iconImage(size)});

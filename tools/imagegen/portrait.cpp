@@ -197,10 +197,11 @@ void drawMouth(QPainter& p) {
 
 }  // namespace
 
-QImage portraitImage() {
-    QImage canvas(145, 151, QImage::Format_RGB32);
+QImage portraitImage(int scale) {
+    QImage canvas(145 * scale, 151 * scale, QImage::Format_RGB32);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     drawGround(p);
     drawCoat(p);
     drawHead(p);

@@ -11,15 +11,18 @@ constexpr int groundIndex = 0;
 constexpr int inkIndex = 1;
 constexpr int archSteps = 24;
 
-// One two-colour crossover drawing. Coordinates are where the marks land: with a 2-pixel pen
-// a line at y 45 also covers y 46, and a shape given as x 84 to 128 ends at 128.
+// One two-colour crossover drawing, at `scale` device pixels to each of the design's. Coordinates
+// are where the marks land: with a 2-pixel pen a line at y 45 also covers y 46, and a shape given
+// as x 84 to 128 ends at 128.
 class Schematic {
 public:
-    explicit Schematic(int lineWidth)
-        : image_(236, 177, QImage::Format_Indexed8), pen_(image_, inkIndex, lineWidth) {
+    Schematic(int lineWidth, int scale)
+        : image_(236 * scale, 177 * scale, QImage::Format_Indexed8),
+          pen_(image_, inkIndex, lineWidth, scale),
+          scale_(scale) {
         image_.setColorTable({qRgb(255, 153, 204), qRgb(0, 0, 0)});
         image_.fill(groundIndex);
-        PixelPen frame(image_, inkIndex, 1);
+        PixelPen frame(image_, inkIndex, 1, scale);
         frame.fillRect(0, 0, 235, 2);
         frame.fillRect(0, 174, 235, 176);
         frame.fillRect(0, 0, 2, 176);
@@ -33,36 +36,27 @@ public:
     // Three arches standing on a level wire, from x0 to x1, their tops reaching topY.
     void coilAlong(int x0, int x1, int wireY, int topY) {
         const double span = (x1 - x0 - (pen_.width() - 1)) / 3.0;
-        for (int arch = 0; arch < 3; ++arch) {
-            std::vector<QPoint> points;
-            for (int i = 0; i <= archSteps; ++i) {
-                const double phi = std::numbers::pi * i / archSteps;
-                points.emplace_back(int(std::lround(x0 + span * (arch + (1 - std::cos(phi)) / 2))),
-                                    int(std::lround(wireY - (wireY - topY) * std::sin(phi))));
-            }
-            pen_.polyline(points);
-        }
+        for (int arch = 0; arch < 3; ++arch)
+            pen_.polyline(arc([&](double phi) {
+                return QPointF(x0 + span * (arch + (1 - std::cos(phi)) / 2),
+                               wireY - (wireY - topY) * std::sin(phi));
+            }));
     }
 
     // Three arches in an upright wire, from y0 to y1, bulging left to leftX.
     void coilDown(int wireX, int y0, int y1, int leftX) {
         const double span = (y1 - y0 - (pen_.width() - 1)) / 3.0;
-        for (int arch = 0; arch < 3; ++arch) {
-            std::vector<QPoint> points;
-            for (int i = 0; i <= archSteps; ++i) {
-                const double phi = std::numbers::pi * i / archSteps;
-                points.emplace_back(int(std::lround(wireX - (wireX - leftX) * std::sin(phi))),
-                                    int(std::lround(y0 + span * (arch + (1 - std::cos(phi)) / 2))));
-            }
-            pen_.polyline(points);
-        }
+        for (int arch = 0; arch < 3; ++arch)
+            pen_.polyline(arc([&](double phi) {
+                return QPointF(wireX - (wireX - leftX) * std::sin(phi),
+                               y0 + span * (arch + (1 - std::cos(phi)) / 2));
+            }));
     }
 
-    // A filled dot five pixels across where a wire branches.
+    // A filled dot five pixels across where a wire branches: at the design's density a cross
+    // without its corners.
     void junction(int x, int y) {
-        PixelPen dot(image_, inkIndex, 1);
-        dot.fillRect(x - 1, y - 2, x + 1, y + 2);
-        dot.fillRect(x - 2, y - 1, x + 2, y + 1);
+        PixelPen(image_, inkIndex, 1, scale_).fillDisc(QPointF(x + 0.5, y + 0.5), 2.5);
     }
 
     // The loudspeaker: its body upright in the wire, the cone opening to the right.
@@ -82,13 +76,24 @@ public:
     }
 
 private:
+    // Half a turn in as many steps as the density asks for, so that a curve drawn larger stays
+    // smooth.
+    template <class Point>
+    std::vector<QPointF> arc(Point point) const {
+        std::vector<QPointF> points;
+        for (int i = 0; i <= archSteps * scale_; ++i)
+            points.push_back(point(std::numbers::pi * i / (archSteps * scale_)));
+        return points;
+    }
+
     QImage image_;
     PixelPen pen_;
+    int scale_;
 };
 
 // Woofer, first order: a series coil.
-QImage lowPass6db() {
-    Schematic s(2);
+QImage lowPass6db(int scale) {
+    Schematic s(2, scale);
     s.line(36, 45, 84, 45);
     s.coilAlong(84, 128, 45, 31);
     s.line(127, 45, 177, 45);
@@ -102,8 +107,8 @@ QImage lowPass6db() {
 }
 
 // Woofer, second order: a series coil, then a capacitor across the loudspeaker.
-QImage lowPass12db() {
-    Schematic s(1);
+QImage lowPass12db(int scale) {
+    Schematic s(1, scale);
     s.line(36, 45, 64, 45);
     s.coilAlong(64, 106, 45, 30);
     s.line(106, 45, 177, 45);
@@ -124,8 +129,8 @@ QImage lowPass12db() {
 }
 
 // Midrange, first order: a series capacitor and a series coil.
-QImage bandPass6db() {
-    Schematic s(2);
+QImage bandPass6db(int scale) {
+    Schematic s(2, scale);
     s.line(36, 45, 60, 45);
     s.line(60, 35, 60, 55);
     s.line(67, 35, 67, 55);
@@ -144,8 +149,8 @@ QImage bandPass6db() {
 
 // Midrange, second order: a high-pass section (C1 in series, L1 across) followed by a
 // low-pass section (L2 in series, C2 across).
-QImage bandPass12db() {
-    Schematic s(1);
+QImage bandPass12db(int scale) {
+    Schematic s(1, scale);
     s.line(12, 44, 36, 44);
     s.line(36, 35, 36, 55);
     s.line(43, 35, 43, 55);
@@ -180,8 +185,8 @@ QImage bandPass12db() {
 }
 
 // Tweeter, first order: a series capacitor.
-QImage highPass6db() {
-    Schematic s(2);
+QImage highPass6db(int scale) {
+    Schematic s(2, scale);
     s.line(36, 43, 95, 43);
     s.line(95, 33, 95, 53);
     s.line(102, 33, 102, 53);
@@ -196,8 +201,8 @@ QImage highPass6db() {
 }
 
 // Tweeter, second order: a series capacitor, then a coil across the loudspeaker.
-QImage highPass12db() {
-    Schematic s(1);
+QImage highPass12db(int scale) {
+    Schematic s(1, scale);
     s.line(36, 43, 82, 43);
     s.line(82, 33, 82, 53);
     s.line(89, 33, 89, 53);
@@ -219,10 +224,14 @@ QImage highPass12db() {
 
 }  // namespace
 
-std::vector<NamedImage> schematicImages() {
+std::vector<NamedImage> schematicImages(int scale) {
+    const QString suffix = densitySuffix(scale);
     return {
-        {"bas_6db.png", lowPass6db()},      {"bas_12db.png", lowPass12db()},
-        {"srednji_6db.png", bandPass6db()}, {"srednji_12db.png", bandPass12db()},
-        {"visoki_6db.png", highPass6db()},  {"visoki_12db.png", highPass12db()},
+        {"bas_6db" + suffix, lowPass6db(scale)},
+        {"bas_12db" + suffix, lowPass12db(scale)},
+        {"srednji_6db" + suffix, bandPass6db(scale)},
+        {"srednji_12db" + suffix, bandPass12db(scale)},
+        {"visoki_6db" + suffix, highPass6db(scale)},
+        {"visoki_12db" + suffix, highPass12db(scale)},
     };
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "pixelpen.h"
+
 namespace {
 
 using Rows = std::array<std::string_view, 13>;
@@ -41,11 +43,12 @@ const Rows* rowsOf(char glyph) {
 
 }  // namespace
 
-int drawSerifGlyph(QImage& image, int colourIndex, char glyph, int x, int y) {
+int drawSerifGlyph(QImage& image, int scale, int colourIndex, char glyph, int x, int y) {
     const Rows* rows = rowsOf(glyph);
     if (!rows) return 0;
     for (int r = 0; r < int(rows->size()); ++r)
         for (int c = 0; c < int((*rows)[r].size()); ++c)
-            if ((*rows)[r][c] == '#') image.setPixel(x + c, y + r, colourIndex);
+            if ((*rows)[r][c] == '#')
+                PixelPen(image, colourIndex, 1, scale).fillRect(x + c, y + r, x + c, y + r);
     return int((*rows)[0].size());
 }

@@ -190,10 +190,11 @@ void addGrain(QImage& canvas) {
 
 }  // namespace
 
-QImage speakerImage(bool coneFacingRight) {
-    QImage canvas(168, 199, QImage::Format_RGB32);
+QImage speakerImage(bool coneFacingRight, int scale) {
+    QImage canvas(168 * scale, 199 * scale, QImage::Format_RGB32);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     drawBackground(p);
     drawMagnet(p);
     drawBasket(p);
