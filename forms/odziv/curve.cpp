@@ -24,7 +24,7 @@ Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Ser
     curve.computed.driver = feed.driver;
     curve.computed.delay = feed.delay;
     curve.computed.level = feed.level;
-    curve.standard = response::withStandardCapacitors(curve.computed, series);
+    curve.standard = response::withStandardParts(curve.computed, series);
     curve.unusable = response::unusable(curve.computed);
     if (previous && previous->computed == curve.computed && previous->standard == curve.standard) {
         curve.edges = previous->edges;
