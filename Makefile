@@ -2,6 +2,7 @@
 # Each installs the Debian packages it is missing, then drives CMake.
 
 BUILD      ?= build
+RUN_BUILD  ?= build-run
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 MONKEY_ASAN_BUILD ?= build-monkey-asan
@@ -17,10 +18,15 @@ WIN_JOBS   ?= 2
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
+# The program's build dependencies; with PACKAGE_DEBS, debian/control's Build-Depends.
+# Both are installed without the packages they only recommend, as Debian's build
+# machines install Build-Depends: Qt Charts' CMake files need libqt6opengl6-dev,
+# which qt6-base-dev only recommends.
+BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev libqt6opengl6-dev libgl-dev \
               qt6-tools-dev qt6-l10n-tools qt6-charts-dev fonts-liberation2 dpkg-dev
-TEST_DEBS  := googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
-              file desktop-file-utils appstream lintian man-db \
+PACKAGE_DEBS := debhelper libgtest-dev git
+TEST_DEBS  := googletest libbenchmark-dev xvfb xauth xdotool imagemagick \
+              file desktop-file-utils appstream appstream-compose lintian man-db \
               python3-pyatspi at-spi2-core dbus-daemon dbus-bin libxcb1-dev
 FUZZ_DEBS  := clang-16 libclang-rt-16-dev
 MONKEY_DEBS := gdb xvfb xdotool
@@ -32,7 +38,8 @@ WINDOWS_TEST_DEBS := wine wine64 fonts-wine xvfb xauth xdotool xclip file unzip 
 QT_MODULES := qtbase $(if $(shell find . -path './build*' -prune -o -name CMakeLists.txt -print \
                                   | xargs grep -l 'Qt6::Charts'),qtcharts)
 
-# apt-get runs only when something is missing, so a set-up machine starts at once.
+# apt-get runs only when something is missing, so a set-up machine starts at once;
+# $(2) are further options of apt-get install.
 define install_missing
 	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
@@ -40,17 +47,20 @@ define install_missing
 	if [ -n "$$missing" ]; then \
 	    echo "Installing:" $$missing; \
 	    $(SUDO) apt-get update -qq && \
-	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $(2) $$missing; \
 	fi
 endef
 
-.PHONY: run display package test bench exhaustive fuzz monkey monkey-asan screenshots build deps \
-        test-deps clean windows windows-test windows-startup
+.PHONY: run display program package test bench exhaustive fuzz monkey monkey-asan screenshots build \
+        deps package-deps test-deps clean windows windows-test windows-startup
 
 deps:
-	$(call install_missing,$(BUILD_DEBS))
+	$(call install_missing,$(BUILD_DEBS),--no-install-recommends)
 
-test-deps: deps
+package-deps: deps
+	$(call install_missing,$(PACKAGE_DEBS),--no-install-recommends)
+
+test-deps: package-deps
 	$(call install_missing,$(TEST_DEBS))
 
 $(BUILD)/build.ninja:
@@ -59,16 +69,25 @@ $(BUILD)/build.ninja:
 build: test-deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: display build
-	$(BUILD)/app/tav20
+# The program alone, in a folder of its own: no tests, benchmarks or generators,
+# and none of their packages.
+$(RUN_BUILD)/build.ninja:
+	cmake -S . -B $(RUN_BUILD) -G Ninja -DBUILD_TESTING=OFF -DTAV20_BENCH=OFF -DTAV20_IMAGEGEN=OFF
+
+program: deps $(RUN_BUILD)/build.ninja
+	cmake --build $(RUN_BUILD) -j $(JOBS) --target tav20 odziv_module
+
+run: display program
+	$(RUN_BUILD)/app/tav20
 
 # Without a display Qt stops with a toolkit error; say instead what to do.
 display:
 	$(if $(DISPLAY)$(WAYLAND_DISPLAY)$(QT_QPA_PLATFORM),,$(error tav20: nema ekrana (DISPLAY nije postavljen); pokrenite pod Xvfb: xvfb-run -a make run))
 
-# tav20_1.00_<arch>.deb in $(BUILD); a user installs it with apt-get install ./tav20_1.00_*.deb
-package: build
-	cd $(BUILD) && cpack -G DEB
+# The source package and tav20_1.00_<arch>.deb from debian/, built by dpkg-buildpackage in
+# $(BUILD)/deb; a user installs it with apt-get install ./$(BUILD)/deb/tav20_1.00_*.deb
+package: package-deps
+	packaging/deb.sh $(BUILD)/deb
 
 # The sanitizer builds, here and in fuzz, leave out Debian's hardening: _FORTIFY_SOURCE's
 # checked libc calls would bypass the sanitizers' own.
@@ -151,4 +170,4 @@ windows-startup: windows-test
 	    $$(ls -d $(WIN_BUILD)/unpacked/tav20-*-windows-x86_64) $(WIN_BUILD)-linked/app/tav20.exe 20
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MONKEY_ASAN_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(RUN_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MONKEY_ASAN_BUILD) $(WIN_BUILD)

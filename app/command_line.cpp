@@ -1,8 +1,10 @@
 #include "app/command_line.h"
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace cli {
 
@@ -19,32 +21,60 @@ const char* const help =
     "\n"
     "Prima i standardne opcije Qt-a, kao -platform, -style i -reverse.\n"
     "Uputstvo: man tav20\n";
+
+// Qt 6.4's own options as QGuiApplication, QApplication and the X11 platform take
+// them, after one dash or two: most with the next argument as their value, three
+// also with a value joined by '=' (-style=fusion), five alone.
+// clang-format off
+constexpr std::array<std::string_view, 14> qtWithValue = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowtitle",
+    "qwindowicon", "geometry", "title", "icon", "display", "name", "visual", "session"};
+constexpr std::array<std::string_view, 3> qtWithJoinedValue = {"style", "stylesheet", "qmljsdebugger"};
+constexpr std::array<std::string_view, 5> qtAlone = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+// clang-format on
+
+Reply refusal(const QString& what) {
+    return Reply{
+        QStringLiteral("tav20: %1\nPokrenite 'tav20 --help' za spisak opcija.\n").arg(what),
+        usageError};
+}
 }  // namespace
 
 std::optional<Reply> replyBeforeWindow(const QStringList& arguments) {
-    QCommandLineParser parser;
-    // Qt's options are words after one dash: -reverse must not read as -r -e -v ...
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption versionOption(
-        QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({helpOption, versionOption});
-    // Qt's own options are unknown here; they are left for QApplication.
-    parser.parse(arguments);
-
-    if (parser.isSet(helpOption)) return Reply{QString::fromLatin1(help)};
-    if (parser.isSet(versionOption)) return Reply{QStringLiteral("tav20 " TAV20_VERSION "\n")};
-    return std::nullopt;
-}
-
-std::optional<Reply> replyToLeftovers(const QStringList& arguments) {
-    if (arguments.size() < 2) return std::nullopt;
-    const QString& first = arguments.at(1);
-    const QString what = first.startsWith(u'-') ? QStringLiteral("nepoznata opcija")
-                                                : QStringLiteral("suvisan argument");
-    return Reply{QStringLiteral("tav20: %1 '%2'\nPokrenite 'tav20 --help' za spisak opcija.\n")
-                     .arg(what, first),
-                 usageError};
+    bool helpAsked = false, versionAsked = false;
+    std::optional<Reply> mistake;
+    const auto refuse = [&](const QString& what) {
+        if (!mistake) mistake = refusal(what);
+    };
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (!argument.startsWith(u'-')) {
+            refuse(QStringLiteral("suvisan argument '%1'").arg(argument));
+            continue;
+        }
+        const QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+        if (name == u"h" || name == u"help") {
+            helpAsked = true;
+            continue;
+        }
+        if (name == u"v" || name == u"version") {
+            versionAsked = true;
+            continue;
+        }
+        const qsizetype equals = name.indexOf(u'=');
+        const std::string bare = name.left(equals).toStdString();
+        const auto in = [&](const auto& names) {
+            return std::ranges::find(names, bare) != names.end();
+        };
+        if (in(qtWithJoinedValue) && equals >= 0) continue;
+        if (equals >= 0 || !(in(qtWithValue) || in(qtWithJoinedValue) || in(qtAlone)))
+            refuse(QStringLiteral("nepoznata opcija '%1'").arg(argument));
+        else if (!in(qtAlone) && ++i == arguments.size())
+            refuse(QStringLiteral("opciji '%1' nedostaje vrednost").arg(argument));
+    }
+    if (helpAsked) return Reply{QString::fromLatin1(help)};
+    if (versionAsked) return Reply{QStringLiteral("tav20 " TAV20_VERSION "\n")};
+    return mistake;
 }
 
 int print(const Reply& reply) {

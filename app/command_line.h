@@ -4,10 +4,10 @@
 #include <QStringList>
 #include <optional>
 
-// The command line is read in two steps. Before QApplication exists, --help and
-// --version are answered, so that neither loads a platform plugin or needs a
-// display. QApplication then takes Qt's own options (-platform, -style,
-// -reverse, ...), and whatever it leaves is a mistake.
+// The whole command line is read before QApplication exists, so that neither
+// --help, --version nor a mistake loads a platform plugin or needs a display.
+// Qt's own options (-platform, -style, -reverse, ...) are let through for
+// QApplication to take; anything else is a mistake.
 namespace cli {
 
 // What the program writes instead of opening its window, and how it ends.
@@ -17,7 +17,6 @@ struct Reply {
 };
 
 std::optional<Reply> replyBeforeWindow(const QStringList& arguments);
-std::optional<Reply> replyToLeftovers(const QStringList& arguments);
 
 int print(const Reply& reply);
 

@@ -11,8 +11,6 @@ int main(int argc, char* argv[]) {
     if (const auto reply = cli::replyBeforeWindow(QStringList(argv, argv + argc)))
         return cli::print(*reply);
     QApplication app(argc, argv);
-    if (const auto reply = cli::replyToLeftovers(QApplication::arguments()))
-        return cli::print(*reply);
     QApplication::setApplicationName(QStringLiteral("Tav20"));
     QApplication::setApplicationVersion(QStringLiteral(TAV20_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tav20"));

@@ -15,10 +15,6 @@ function(tav20_use_debian_build_flags)
             OUTPUT_VARIABLE ${kind} OUTPUT_STRIP_TRAILING_WHITESPACE
             COMMAND_ERROR_IS_FATAL ANY)
     endforeach()
-    # DEB_CXXFLAGS_APPEND and the like reach these flags; none may loosen the arithmetic.
-    if("${CPPFLAGS} ${CXXFLAGS}" MATCHES "-ffast-math|-Ofast|-funsafe-math-optimizations")
-        message(FATAL_ERROR "dpkg-buildflags gives ${CMAKE_MATCH_0}, which changes computed results")
-    endif()
     message(STATUS "Debian build flags: ${CPPFLAGS} ${CXXFLAGS} | ${LDFLAGS}")
     set(CMAKE_CXX_FLAGS "${CPPFLAGS} ${CXXFLAGS} ${CMAKE_CXX_FLAGS}" PARENT_SCOPE)
     set(CMAKE_EXE_LINKER_FLAGS "${LDFLAGS} ${CMAKE_EXE_LINKER_FLAGS}" PARENT_SCOPE)

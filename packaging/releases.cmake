@@ -1,5 +1,6 @@
-# packaging/changelog, in Debian's format, is the one record of releases: the
-# version, the manual page's date and the AppStream <releases> are read from it.
+# debian/changelog is the one record of releases: the package build takes its
+# version and date from it, and so do the program's version, the manual page's
+# date and the AppStream <releases>.
 #
 # tav20_read_releases() sets, from the newest entry, TAV20_VERSION and
 # TAV20_RELEASE_DATE (YYYY-MM-DD), and TAV20_APPSTREAM_RELEASES: one <release>
@@ -33,7 +34,7 @@ function(tav20_iso_date variable rfc2822)
 endfunction()
 
 function(tav20_read_releases)
-    set(changelog ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/changelog)
+    cmake_path(SET changelog NORMALIZE ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../debian/changelog)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
     file(STRINGS ${changelog} lines)
 

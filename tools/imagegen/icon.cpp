@@ -1,4 +1,6 @@
+#include <QPainter>
 #include <array>
+#include <vector>
 
 #include "images.h"
 
@@ -18,6 +20,15 @@ constexpr int yellow = 11;
 constexpr std::array<int, 20> triangleEnd = {11, 12, 14, 15, 16, 18, 19, 23, 23, 0,
                                              0,  20, 18, 17, 16, 14, 13, 12, 10, 10};
 
+// The same diode as outlines on the 32-pixel grid, for every other size: the
+// wire through rows 15 and 16, the triangle from column 9 to the bar, the bar in
+// columns 22 and 23, both over rows 6 to 25.
+const std::array<std::vector<QPoint>, 3> diode = {{
+    {{0, 15}, {32, 15}, {32, 17}, {0, 17}},
+    {{9, 6}, {22, 16}, {9, 26}},
+    {{22, 6}, {24, 6}, {24, 26}, {22, 26}},
+}};
+
 }  // namespace
 
 QImage iconImage() {
@@ -34,4 +45,38 @@ QImage iconImage() {
         image.setPixel(23, row, black);
     }
     return image;
+}
+
+// Corners fall on whole pixels, so that the wire and the bar stay sharp at every size.
+QImage iconImage(int size) {
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(windowsPalette[yellow]);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(windowsPalette[black]));
+    for (const std::vector<QPoint>& outline : diode) {
+        QPolygon polygon;
+        for (const QPoint& corner : outline)
+            polygon << QPoint(qRound(corner.x() * size / 32.0), qRound(corner.y() * size / 32.0));
+        painter.drawPolygon(polygon);
+    }
+    return image;
+}
+
+QByteArray iconSvg() {
+    QByteArray svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 "
+        "32\">\n"
+        "  <rect width=\"32\" height=\"32\" fill=\"" +
+        QColor(windowsPalette[yellow]).name().toLatin1() + "\"/>\n";
+    for (const std::vector<QPoint>& outline : diode) {
+        QByteArrayList corners;
+        for (const QPoint& corner : outline)
+            corners << QByteArray::number(corner.x()) + ',' + QByteArray::number(corner.y());
+        svg += "  <polygon points=\"" + corners.join(' ') + "\" fill=\"" +
+               QColor(windowsPalette[black]).name().toLatin1() + "\"/>\n";
+    }
+    return svg + "</svg>\n";
 }

@@ -64,10 +64,11 @@ sleep 1
 keys alt+o
 if [ -e "$release/Qt6Charts.dll" ]; then
     # Both second-order halves into the sum: Tab goes from the table through
-    # each curve's two boxes; back to the table, its rows, copied as a user
-    # copies them, hold both halves' parts and the sum's facts.
-    keys Tab Tab Tab space Tab Tab Tab Tab space shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
-         shift+Tab shift+Tab ctrl+a ctrl+c
+    # each curve's two boxes and its driver; back to the table, its rows,
+    # copied as a user copies them, hold both halves' parts and the sum's facts.
+    keys Tab Tab Tab Tab space Tab Tab Tab Tab Tab Tab space
+    for _ in $(seq 10); do keys shift+Tab; done
+    keys ctrl+a ctrl+c
     shot odziv
     rows=$(xclip -o -selection clipboard)
     for part in "bas 12db/oct	L	1${decimal}8 mH" "bas 12db/oct	C	56 uF" \
