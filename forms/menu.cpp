@@ -16,6 +16,7 @@ const MenuRow rows[] = {
     {"mnuZica", "&Zica", "", Show, &Form1},
     {"mnuOdziv", "&Odziv", "", Show, nullptr, "frmOdziv"},
     {"mnuNamotaj", "&Namotaj", "", Show, nullptr, "frmNamotaj"},
+    {"mnuKorekcija", "Kor&ekcija", "", Show, nullptr, "frmKorekcija"},
     {"mnuAutor", "&Autor", "", Show, &frmAutor},
 };
 }  // namespace
