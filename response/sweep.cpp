@@ -157,13 +157,18 @@ std::vector<Dissipation> worstResistorPowers(const Network& network, double volt
         std::size_t top = 0;
         for (std::size_t i = 1; i < grid.size(); ++i)
             if (sampled[i][k] > sampled[top][k]) top = i;
-        Dissipation most{sampled[top][k], grid[top]};
+        std::size_t least = 0;
+        for (std::size_t i = 1; i < grid.size(); ++i)
+            if (sampled[i][k] < sampled[least][k]) least = i;
+        // A resistor fed through resistors alone takes the same at every frequency.
+        const bool flat = sampled[least][k] >= (1 - 1e-9) * sampled[top][k];
+        Dissipation most{sampled[top][k], grid[top], flat};
         if (top > 0 && top + 1 < grid.size()) {
             const double f =
                 goldenSection([&](double at) { return resistorPowers(network, volts, at)[k]; },
                               grid[top - 1], grid[top + 1], 1);
             if (const double watts = resistorPowers(network, volts, f)[k]; watts > most.watts)
-                most = {watts, f};
+                most = {watts, f, flat};
         }
         worst.push_back(most);
     }

@@ -62,6 +62,7 @@ std::vector<double> resistorPowers(const Network&, double volts, double frequenc
 struct Dissipation {
     double watts;
     double frequency;  // Hz
+    bool everywhere;   // the same at every frequency sampled
 };
 std::vector<Dissipation> worstResistorPowers(const Network&, double volts);
 

@@ -41,7 +41,7 @@ QTableWidget* newPartsTable(const char* name, const QString& spokenName) {
     // Each column as wide as the longest text it shows, so that no part is cut.
     const QString longest[Columns] = {
         QStringLiteral("Deo"), QStringLiteral("8888,88 uF"), QStringLiteral("8888 uF (+88,8 %)"),
-        QStringLiteral("8888,88 W na 20000 Hz"), QStringLiteral("pregoreo bi")};
+        QStringLiteral("8888,88 W na svim ucestanostima"), QStringLiteral("pregoreo bi")};
     const QFontMetrics metrics(table->font());
     int width = 2 * table->frameWidth();
     for (int column = 0; column < Columns; ++column) {
@@ -83,9 +83,11 @@ void showParts(QTableWidget& table, const driver::Correction& correction,
         if (part.element == driver::Element::Resistor && resistor < powers.size()) {
             const response::Dissipation& most = powers[resistor++];
             over = most.watts > rating;
-            texts[Power] = QStringLiteral("%1 W na %2 Hz")
-                               .arg(number(calc::roundTo2(most.watts), region))
-                               .arg(std::lround(most.frequency));
+            const QString watts = number(calc::roundTo2(most.watts), region);
+            texts[Power] =
+                most.everywhere
+                    ? QStringLiteral("%1 W na svim ucestanostima").arg(watts)
+                    : QStringLiteral("%1 W na %2 Hz").arg(watts).arg(std::lround(most.frequency));
             texts[Rating] = over ? QStringLiteral("pregoreo bi") : QStringLiteral("izdrzi");
         }
         for (int column = 0; column < Columns; ++column) {

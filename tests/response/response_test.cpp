@@ -324,7 +324,7 @@ TEST(Corrections, ResistorPowersAndStandardParts) {
     const double x = 1 / (w * zobel.capacitance * 1e-6),
                  fn = 1 / (2 * pi * std::sqrt(notch.inductance * notch.capacitance * 1e-9));
     const Complex jwl{0, w * step.inductance * 1e-3}, zb = step.resistance * jwl / (step.resistance + jwl);
-    using Expected = std::vector<std::pair<double, double>>;  // watts, hertz (NaN: any)
+    using Expected = std::vector<std::pair<double, double>>;  // watts, hertz (NaN: every frequency alike)
     const std::tuple<const char*, driver::Correction, Expected> rows[] = {
         {"zobel", zobel, {{v2 * zobel.resistance / (zobel.resistance * zobel.resistance + x * x), 20000}}},
         {"lPad", driver::lPad(6, 8).value(), {{v2 / 8 * (1 - a), nan("")}, {v2 / 8 * a * (1 - a), nan("")}}},
@@ -338,6 +338,7 @@ TEST(Corrections, ResistorPowersAndStandardParts) {
         ASSERT_EQ(worst.size(), expected.size()) << name;
         for (std::size_t k = 0; k < worst.size(); ++k) {
             EXPECT_NEAR(worst[k].watts, expected[k].first, 1e-9 * expected[k].first) << name << k;
+            EXPECT_EQ(worst[k].everywhere, std::isnan(expected[k].second)) << name << k;
             if (!std::isnan(expected[k].second)) {
                 EXPECT_NEAR(worst[k].frequency, expected[k].second, 1e-4 * expected[k].second) << name << k;
             }

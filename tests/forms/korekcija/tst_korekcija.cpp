@@ -37,8 +37,8 @@ private slots:
             {"cmdZobel", "tblZobel",
              "Rz 6 oma 6,2 oma (+3,3 %) 99,25 W na 20000 Hz pregoreo bi|Cz 15,28 uF 15 uF (-1,8 %)  "},
             {"cmdAtenuator", "tblAtenuator",
-             "Rs 2,34 oma 2,4 oma (+2,6 %) 29,23 W na 20 Hz pregoreo bi|"
-             "Rp 19,39 oma 20 oma (+3,1 %) 20,66 W na 20 Hz pregoreo bi"},
+             "Rs 2,34 oma 2,4 oma (+2,6 %) 29,23 W na svim ucestanostima pregoreo bi|"
+             "Rp 19,39 oma 20 oma (+3,1 %) 20,66 W na svim ucestanostima pregoreo bi"},
             {"cmdRezonancija", "tblRezonancija",
              "Rn 6,79 oma 6,8 oma (+0,1 %) 88,37 W na 42 Hz pregoreo bi|Ln 9,55 mH namotava se  |"
              "Cn 1503,73 uF 1500 uF (-0,2 %)  "},
