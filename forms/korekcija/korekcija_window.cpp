@@ -25,7 +25,8 @@ namespace korekcija {
 
 namespace {
 
-// The sections a driver's figures fill, by their place in the variant, and their fields.
+// The sections a driver's figures fill, and the baffle step's, by their place in
+// driver::Correction.
 constexpr std::size_t zobelKind = 0, notchKind = 2, stepKind = 3;
 
 QString number(double value, const calc::Region& region) {
@@ -222,8 +223,8 @@ void KorekcijaWindow::compute(std::size_t kind) {
             return formkit::reportFailure(m_workspace.context(), notPositiveWarning(m_common[i]),
                                           m_common[i]);
 
-    // Straight on the amplifier, into the impedance its power is counted in: a crossover ahead
-    // only takes voltage away.
+    // Straight on the amplifier, into the impedance its power is counted in: the worst case, which
+    // a crossover ahead mostly lessens.
     const double load = (*values)[section.ratedInto];
     response::Network alone{response::Topology::LowPass6db, {{"L", false, 0}}, load};
     alone.corrections = {made->correction};
