@@ -77,8 +77,13 @@ KorekcijaWindow::KorekcijaWindow(formkit::Workspace& workspace)
         auto* column = new QVBoxLayout(box);
         auto* rows = new QFormLayout;
         column->addLayout(rows);
-        for (const SectionField& row : section.fields)
+        // Two sections ask for Re and two for Z: a screen reader hears whose.
+        for (const SectionField& row : section.fields) {
             widgets.inputs.push_back(addInput(*rows, row, region));
+            QLineEdit* field = widgets.inputs.back().field;
+            field->setAccessibleName(field->accessibleName() + QStringLiteral(" (") + box->title() +
+                                     QLatin1Char(')'));
+        }
         widgets.button = formkit::addButton(*rows, section.button, section.caption);
         widgets.button->setToolTip(QString::fromLatin1(section.buttonTip));
         if (kind == stepKind) {

@@ -150,7 +150,8 @@ private slots:
     }
 
     // Tab visits the driver, the amplifier, and each section's fields, button and table in order, and comes round to
-    // the first field; every field has a name and a tooltip, and no mnemonic repeats or takes a letter of the menu bar.
+    // the first field; every field has a name (with its section's where two sections share a symbol) and a tooltip, and
+    // no mnemonic repeats or takes a letter of the menu bar.
     void keyboardReachesEverything() {
         Program program;
         QWidget* window = program.choose("mnuKorekcija");
@@ -167,6 +168,7 @@ private slots:
                          "txtRezonFs txtRezonQms txtRezonQes txtRezonRe cmdRezonancija tblRezonancija "
                          "txtPlocaSirina txtPlocaGubitak txtPlocaZ cmdPloca tblPloca txtZobelRe "
                          "txtZobelLe"));
+        QCOMPARE(field(window, "txtRezonRe")->accessibleName(), QString("Re, otpor kalema (Filter rezonancije)"));
         for (const QLineEdit* edit : window->findChildren<QLineEdit*>())
             QVERIFY2(!edit->accessibleName().isEmpty() && !edit->toolTip().isEmpty(), qPrintable(edit->objectName()));
         QString mnemonics = "ftkzoane";
