@@ -4,6 +4,7 @@
 #include "app/response_module.h"
 #include "formkit/region.h"
 #include "formkit/warner.h"
+#include "forms/korekcija/korekcija_window.h"
 #include "forms/main_window.h"
 #include "forms/namotaj/namotaj_window.h"
 
@@ -16,8 +17,9 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("tav20"));
 
     formkit::MessageBoxWarner warner;
-    forms::MainWindow window({warner, formkit::userRegion},
-                             {responseWindow(warner), namotaj::frmNamotaj});
+    forms::MainWindow window(
+        {warner, formkit::userRegion},
+        {responseWindow(warner), namotaj::frmNamotaj, korekcija::frmKorekcija});
     window.showMaximized();
     return app.exec();
 }

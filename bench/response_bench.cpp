@@ -65,8 +65,7 @@ void wholeWindow(benchmark::State& state) {
     for (auto _ : state) {
         std::vector<response::Edges> edges;
         for (const Network& network : networks) {
-            const Network standard =
-                response::withStandardCapacitors(network, response::Series::E12);
+            const Network standard = response::withStandardParts(network, response::Series::E12);
             for (const Network* drawn : {&network, &standard}) {
                 const std::vector<double> at = response::drawnFrequencies(*drawn, frequencies);
                 curve.resize(at.size());

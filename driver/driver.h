@@ -8,8 +8,11 @@
 // gets the minimum phase of its level. Numbers out: impedance and acoustic give Z(f) and H(f) of a
 // Driver at any frequency, from the model or between the measured samples, held at the end
 // sample's value beyond them (Measurement::covers, and covers for a driver, say where); level
-// gives the level it plays at, from which its own -3 dB is counted.
+// gives the level it plays at, from which its own -3 dB is counted. The corrections put between a
+// crossover and a driver (a Zobel, an L-pad, a resonance notch, a baffle step) come from its
+// figures, and fitVoiceCoil reads Re and Le off a ZMA.
 
+#include "driver/correction.h"
 #include "driver/examples.h"
 #include "driver/measurement.h"
 #include "driver/model.h"

@@ -8,6 +8,7 @@ class QWidget;
 
 namespace formkit {
 
+class Corrections;
 class Drivers;
 struct FormContext;
 class ShownResults;
@@ -39,6 +40,8 @@ public:
     virtual void windCoil(const CoilToWind& coil) = 0;
     // The drivers entered, kept while the program runs.
     virtual Drivers& drivers() = 0;
+    // The corrections computed, the last of each kind, kept while the program runs.
+    virtual Corrections& corrections() = 0;
     // The DC resistance (ohm) of the coil the winding window winds for an inductance by its
     // defaults (a 30 mm former, 20 mm long, 1 mm wire); nothing where none reaches it.
     virtual std::optional<double> windingResistance(double millihenry) const = 0;

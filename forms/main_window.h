@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <vector>
 
+#include "formkit/corrections.h"
 #include "formkit/drivers.h"
 #include "formkit/form_context.h"
 #include "formkit/help_window.h"
@@ -33,6 +34,7 @@ public:
     const formkit::ShownResults& shownResults() const override { return m_shownResults; }
     void windCoil(const formkit::CoilToWind& coil) override;
     formkit::Drivers& drivers() override { return m_drivers; }
+    formkit::Corrections& corrections() override { return m_corrections; }
     std::optional<double> windingResistance(double millihenry) const override;
     QMdiArea* mdiArea() const { return m_mdi; }
     // The help page of the window in front: a form, a window of our own, or the program's contents.
@@ -52,6 +54,7 @@ private:
 
     formkit::ShownResults m_shownResults;
     formkit::Drivers m_drivers;
+    formkit::Corrections m_corrections;
     formkit::FormContext m_context;
     std::vector<formkit::WindowDesign> m_windows;
     // One icon for every window: each QIcon of its own would cache its own scaled copies.

@@ -23,6 +23,9 @@ const MenuRow rows[] = {
      nullptr, "frmOdziv"},
     {"mnuNamotaj", "&Namotaj", "", "Kako namotati kalem zadatog induktiviteta.", Show, nullptr,
      "frmNamotaj"},
+    {"mnuKorekcija", "Kor&ekcija", "",
+     "Zobel, L-atenuator, filter rezonancije i stepenik ploce: delovi za zvucnik.", Show, nullptr,
+     "frmKorekcija"},
     {"mnuAutor", "&Autor", "", "Kontakt autora.", Show, &frmAutor},
     // C: every other letter of "Pomoc" is a window's own mnemonic.
     {"mnuPomoc", "Pomo&c", "", "Pomoc za prozor koji je napred (F1).", Help},

@@ -37,7 +37,7 @@ struct Squares {
 };
 
 std::optional<Squares> squaresOf(const Network& network) {
-    if (unusable(network) || network.load == 0 || network.driver) return std::nullopt;
+    if (unusable(network) || network.load == 0 || !isPlainLadder(network)) return std::nullopt;
     // In units of the load and of a frequency amid the parts' own corners, the
     // coefficients stay near 1 whatever the parts' scale.
     Network scaled = network;
@@ -96,8 +96,10 @@ Edges searchedEdges(Excess excess) {
 }  // namespace
 
 Edges halfPowerEdges(const Network& network) {
-    if (network.driver && !unusable(network))
-        return searchedEdges([&](double f) { return std::norm(transfer(network, f)) - 0.5; });
+    if (!isPlainLadder(network) && !unusable(network)) {
+        const double half = std::pow(correctedLevel(network), 2) / 2;
+        return searchedEdges([&](double f) { return std::norm(transfer(network, f)) - half; });
+    }
     const auto squares = squaresOf(network);
     if (!squares) return {};
     // |H|^2 - 1/2 has the sign of 2|output|^2 - |voltage|^2.
@@ -115,7 +117,7 @@ Edges halfPowerEdges(const Network& network) {
 Edges soundEdges(const Network& network) {
     const auto level = network.driver ? driver::level(*network.driver) : std::nullopt;
     if (!level || unusable(network)) return {};
-    const double own = std::pow(10.0, *level / 10);
+    const double own = std::pow(10.0, *level / 10) * std::pow(correctedLevel(network), 2);
     return searchedEdges([&](double f) {
         return std::norm(transfer(network, f) * driver::acoustic(*network.driver, f)) / own - 0.5;
     });

@@ -57,18 +57,39 @@ Network networkOf(const calc::HighPass12db& r, float Z) {
     return {Topology::HighPass12db, {coil("L", r.L), capacitor("C", r.C)}, Z};
 }
 
+bool isPlainLadder(const Network& network) {
+    return !network.driver && network.corrections.empty();
+}
+
+double correctedLevel(const Network& network) {
+    const double z = network.load;
+    double level = 1;
+    for (const driver::Correction& correction : network.corrections) {
+        if (const auto* pad = std::get_if<driver::LPad>(&correction)) {
+            const double across = pad->parallel * z / (pad->parallel + z);
+            level *= across / (pad->series + across);
+        } else if (const auto* step = std::get_if<driver::BaffleStep>(&correction)) {
+            level *= z / (z + step->resistance);
+        }
+    }
+    return level;
+}
+
 std::optional<Unusable> unusable(const Network& network) {
+    std::vector<double> values;
+    for (const Part& part : network.parts)
+        values.insert(values.end(), {part.value, part.resistance});
+    for (const driver::Correction& correction : network.corrections)
+        for (const driver::Component& part : driver::components(correction))
+            values.push_back(part.value);
     // Checked first: a NaN compares as neither negative nor positive.
     if (!std::isfinite(network.load)) return Unusable::NotFinite;
-    for (const Part& part : network.parts) {
-        if (!std::isfinite(part.value) || !std::isfinite(part.resistance))
-            return Unusable::NotFinite;
-    }
+    for (double value : values)
+        if (!std::isfinite(value)) return Unusable::NotFinite;
     // The forms compute the parts from Z: a negative Z makes them negative too.
     if (network.load < 0) return Unusable::NegativeLoad;
-    for (const Part& part : network.parts) {
-        if (part.value < 0 || part.resistance < 0) return Unusable::NegativePart;
-    }
+    for (double value : values)
+        if (value < 0) return Unusable::NegativePart;
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/calc.h"
+#include "driver/correction.h"
 #include "driver/model.h"
 
 namespace response {
@@ -39,6 +40,9 @@ struct Network {
     std::shared_ptr<const driver::Driver> driver{};
     double delay = 0;
     double level = 0;
+    // Between the crossover's output and the loudspeaker, in any order: the series parts toward
+    // the crossover, the shunt parts across the loudspeaker.
+    std::vector<driver::Correction> corrections{};
 
     // The same parts into the same load: the same driver, not an equal one.
     bool operator==(const Network&) const = default;
@@ -59,7 +63,16 @@ Network networkOf(const calc::BandPass12db&, float Z);  // L1, C1, L2, C2
 Network networkOf(const calc::HighPass6db&, float Z);   // C
 Network networkOf(const calc::HighPass12db&, float Z);  // L, C
 
-// Why a network cannot be drawn, or nothing when it can. A coil's resistance is a part of it.
+// Whether the network is its ladder into a resistor and nothing more, whose |H|^2 is a quotient of
+// polynomials; into a driver or through corrections its turns and edges are searched.
+bool isPlainLadder(const Network&);
+
+// The level the corrections are made to leave in the pass band, into the resistor Z: an L-pad's
+// attenuation and a baffle step's level above its step; 1 without them. Edges are counted from it.
+double correctedLevel(const Network&);
+
+// Why a network cannot be drawn, or nothing when it can. A coil's resistance and the corrections'
+// parts are parts of it.
 enum class Unusable { NegativePart, NegativeLoad, NotFinite };
 std::optional<Unusable> unusable(const Network&);
 

@@ -14,8 +14,11 @@
 // (into a driver by a search) and soundEdges those of its sound,
 // turningFrequencies the peaks and dips, from which drawnFrequencies, drawnSum
 // and drawnImpedance make curves that miss none; passBand and turnsWithin tell a
-// sum in words; and withStandardCapacitors swaps in the nearest capacitors of
-// the E12 or E24 series, to draw what a builder can buy.
+// sum in words; and withStandardParts swaps in the nearest capacitors of
+// the E12 or E24 series and the corrections' nearest E24 resistors, to draw
+// what a builder can buy. The corrections (driver::Correction) sit between a
+// network's output and its loudspeaker; resistorPowers and worstResistorPowers
+// tell what their resistors must survive.
 
 #include "response/edges.h"
 #include "response/network.h"

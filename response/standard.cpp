@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <span>
+#include <vector>
 
 namespace response {
 
@@ -44,12 +45,28 @@ std::optional<double> nearestStandard(double value, Series series) {
     return value / below < above / value ? below : above;
 }
 
-Network withStandardCapacitors(const Network& network, Series series) {
+driver::Correction standardOf(const driver::Correction& correction, Series capacitors) {
+    std::vector<double> values;
+    for (const driver::Component& part : driver::components(correction)) {
+        const auto standard =
+            part.element == driver::Element::Coil
+                ? std::nullopt
+                : nearestStandard(part.value, part.element == driver::Element::Resistor
+                                                  ? Series::E24
+                                                  : capacitors);
+        values.push_back(standard.value_or(part.value));
+    }
+    return driver::withValues(correction, values);
+}
+
+Network withStandardParts(const Network& network, Series capacitors) {
     Network standard = network;
     for (Part& part : standard.parts) {
         if (!part.capacitor) continue;
-        if (const auto value = nearestStandard(part.value, series)) part.value = *value;
+        if (const auto value = nearestStandard(part.value, capacitors)) part.value = *value;
     }
+    for (driver::Correction& correction : standard.corrections)
+        correction = standardOf(correction, capacitors);
     return standard;
 }
 

@@ -147,6 +147,34 @@ std::vector<Point> drawnSum(std::span<const Branch> branches, std::span<const do
     return points;
 }
 
+std::vector<Dissipation> worstResistorPowers(const Network& network, double volts) {
+    const int steps = int(std::ceil(24 * std::log2(highestHeard / lowestHeard)));
+    const std::vector<double> grid = logSweep(lowestHeard, highestHeard, steps + 1);
+    std::vector<std::vector<double>> sampled;
+    for (double f : grid) sampled.push_back(resistorPowers(network, volts, f));
+    std::vector<Dissipation> worst;
+    for (std::size_t k = 0; k < (sampled.empty() ? 0 : sampled.front().size()); ++k) {
+        std::size_t top = 0;
+        for (std::size_t i = 1; i < grid.size(); ++i)
+            if (sampled[i][k] > sampled[top][k]) top = i;
+        std::size_t least = 0;
+        for (std::size_t i = 1; i < grid.size(); ++i)
+            if (sampled[i][k] < sampled[least][k]) least = i;
+        // A resistor fed through resistors alone takes the same at every frequency.
+        const bool flat = sampled[least][k] >= (1 - 1e-9) * sampled[top][k];
+        Dissipation most{sampled[top][k], grid[top], flat};
+        if (top > 0 && top + 1 < grid.size()) {
+            const double f =
+                goldenSection([&](double at) { return resistorPowers(network, volts, at)[k]; },
+                              grid[top - 1], grid[top + 1], 1);
+            if (const double watts = resistorPowers(network, volts, f)[k]; watts > most.watts)
+                most = {watts, f, flat};
+        }
+        worst.push_back(most);
+    }
+    return worst;
+}
+
 std::optional<Band> passBand(std::span<const Edges> curves) {
     if (curves.empty()) return std::nullopt;
     Band band{highestHeard, lowestHeard};

@@ -53,6 +53,19 @@ std::complex<double> inputImpedance(std::span<const Branch> sections, double fre
 // As points whose level is |Z| in ohm, at the grid and the bottom of every dip.
 std::vector<Point> drawnImpedance(std::span<const Branch> sections, std::span<const double> grid);
 
+// The power (W) each resistor of a network's corrections takes at a frequency when the amplifier
+// gives `volts`, in the order of the corrections and of their components.
+std::vector<double> resistorPowers(const Network&, double volts, double frequency);
+
+// The most each of them takes where it is heard, 20 Hz to 20 kHz, and where: sampled every 24th of
+// an octave, the highest refined by a golden-section search between the samples either side.
+struct Dissipation {
+    double watts;
+    double frequency;  // Hz
+    bool everywhere;   // the same at every frequency sampled
+};
+std::vector<Dissipation> worstResistorPowers(const Network&, double volts);
+
 // What a chart draws, so that a line through its points shows every peak and
 // dip however sharp: a network at an ascending grid and, within the grid's
 // range, where its level turns and crosses half power.

@@ -10,6 +10,14 @@ response::Network networkOf(const formkit::ShownResult& shown) {
                       shown.result);
 }
 
+std::vector<CorrectionPart> correctionParts(const response::Network& network) {
+    std::vector<CorrectionPart> parts;
+    for (const driver::Correction& correction : network.corrections)
+        for (const driver::Component& part : driver::components(correction))
+            parts.push_back({correction.index(), part});
+    return parts;
+}
+
 Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Series series,
               const Feed& feed, const Curve* previous) {
     const std::vector<float>& fields = shown.fields;  // Fp (or Fp1, Fp2), then Z
@@ -24,7 +32,8 @@ Curve curveOf(std::size_t half, const formkit::ShownResult& shown, response::Ser
     curve.computed.driver = feed.driver;
     curve.computed.delay = feed.delay;
     curve.computed.level = feed.level;
-    curve.standard = response::withStandardCapacitors(curve.computed, series);
+    curve.computed.corrections = feed.corrections;
+    curve.standard = response::withStandardParts(curve.computed, series);
     curve.unusable = response::unusable(curve.computed);
     if (previous && previous->computed == curve.computed && previous->standard == curve.standard) {
         curve.edges = previous->edges;

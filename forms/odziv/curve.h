@@ -27,6 +27,8 @@ struct Feed {
     // Of each part in caption order; a capacitor's resistance is 0.
     std::array<double, 4> resistances{};  // ohm
     std::array<Wire, 4> wires{};
+    // Switched in between the network and its loudspeaker.
+    std::vector<driver::Correction> corrections;
 };
 
 // What the window shows of one crossover half: the network as its result
@@ -48,6 +50,13 @@ struct Curve {
     std::optional<double> upperTarget;
     bool noPassBand = false;  // a band-pass typed with Fp1 not below Fp2
 };
+
+// A part of the corrections switched into a network, with its kind's place in driver::Correction.
+struct CorrectionPart {
+    std::size_t kind;
+    driver::Component part;
+};
+std::vector<CorrectionPart> correctionParts(const response::Network& network);
 
 // The network a half's result label shows, into the resistor Z.
 response::Network networkOf(const formkit::ShownResult& shown);

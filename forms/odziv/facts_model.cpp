@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formkit/corrections.h"
 #include "forms/odziv/texts.h"
 
 namespace odziv {
@@ -52,8 +53,9 @@ void FactsModel::setCurves(std::vector<Curve> curves, std::vector<std::vector<QS
             m_rows.push_back({i, -1, whyNot(*m_curves[i].unusable)});
             continue;
         }
-        for (int part = 0; part < int(m_curves[i].computed.parts.size()); ++part)
-            m_rows.push_back({i, part, {}});
+        const int parts =
+            int(m_curves[i].computed.parts.size() + correctionParts(m_curves[i].computed).size());
+        for (int part = 0; part < parts; ++part) m_rows.push_back({i, part, {}});
         if (m_curves[i].noPassBand)
             m_rows.push_back({i, -1,
                               QStringLiteral("Nema propusnog opsega: Fp1 nije ispod Fp2, pa "
@@ -99,7 +101,7 @@ void FactsModel::setSum(const std::optional<SumFacts>& sum) {
 }
 
 std::optional<formkit::CoilToWind> FactsModel::coilAt(int row) const {
-    if (row < 0 || row >= int(m_rows.size()) || m_rows[row].part < 0) return std::nullopt;
+    if (row < 0 || row >= int(m_rows.size()) || !isLadderPart(m_rows[row])) return std::nullopt;
     const response::Network& network = m_curves[m_rows[row].curve].computed;
     const response::Part& part = network.parts[m_rows[row].part];
     // A coil of 0 mH (or a rounding's -0) is a wire: nothing to wind.
@@ -130,11 +132,37 @@ int FactsModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : Columns;
 }
 
+bool FactsModel::isLadderPart(const Row& row) const {
+    return row.part >= 0 && row.part < int(m_curves[row.curve].computed.parts.size());
+}
+
+// A correction's part: its name with its network's, its value and the standard one.
+QString FactsModel::correctionText(const Row& row, int column) const {
+    const response::Network& network = m_curves[row.curve].computed;
+    const auto [kind, part] =
+        correctionParts(network)[std::size_t(row.part) - network.parts.size()];
+    switch (column) {
+        case PartName:
+            return QStringLiteral("%1 (%2)").arg(
+                QString::fromLatin1(part.name),
+                QString::fromLatin1(formkit::correctionNames[kind]));
+        case Value:
+            return formkit::componentText(part.value, part.element, m_region);
+        case StandardValue: {
+            const auto standard = formkit::standardValue(part, m_series);
+            return standard ? formkit::componentText(*standard, part.element, m_region) : QString();
+        }
+        default:
+            return {};
+    }
+}
+
 QString FactsModel::text(const Row& row, int column) const {
     if (column == CurveName)
         return row.curve == sumIndex() ? QStringLiteral("zbir") : m_curves[row.curve].name;
     if (row.part < 0) return column == PartName ? row.note : QString();
     const Curve& curve = m_curves[row.curve];
+    if (!isLadderPart(row)) return correctionText(row, column);
     const response::Part& part = curve.computed.parts[row.part];
     switch (column) {
         case PartName:
@@ -183,7 +211,7 @@ QString FactsModel::text(const Row& row, int column) const {
 bool FactsModel::isCoil(const QModelIndex& index) const {
     if (!index.isValid() || index.column() != Resistance) return false;
     const Row& row = m_rows[index.row()];
-    return row.part >= 0 && !m_curves[row.curve].computed.parts[row.part].capacitor;
+    return isLadderPart(row) && !m_curves[row.curve].computed.parts[row.part].capacitor;
 }
 
 Qt::ItemFlags FactsModel::flags(const QModelIndex& index) const {

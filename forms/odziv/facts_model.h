@@ -12,8 +12,8 @@ namespace odziv {
 
 // The window's facts as a table that the keyboard and a screen reader can
 // reach: one row per part of every curve, a coil's with its resistance, which
-// can be typed there, and the curve's -3 dB edges, the frequencies typed and
-// the deviation.
+// can be typed there, then the parts of the corrections switched in, and the
+// curve's -3 dB edges, the frequencies typed and the deviation.
 class FactsModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -66,6 +66,9 @@ private:
     };
     std::size_t sumIndex() const { return m_curves.size(); }
     QString text(const Row& row, int column) const;
+    QString correctionText(const Row& row, int column) const;
+    // A part of the curve's own network, not of its corrections.
+    bool isLadderPart(const Row& row) const;
     bool isCoil(const QModelIndex& index) const;
     bool first(const Row& row) const { return row.part <= 0; }
 

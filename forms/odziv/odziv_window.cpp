@@ -48,7 +48,8 @@ constexpr const char* legendText =
     "Isprekidane linije: isti delovi sa standardnim kondenzatorima; tackaste i blede: van "
     "opsega merenja. Za zbir oznacite \"u zbiru\" kod dve ili vise krivih; \"obrnut "
     "polaritet\" je zvucnik vezan naopako. R zice kalema upisite u tabeli, ili ga uzmite iz "
-    "namotaja (telo 30 mm, duzina 20 mm, zica 1 mm).";
+    "namotaja (telo 30 mm, duzina 20 mm, zica 1 mm). Mreze izracunate u prozoru Korekcija "
+    "ukljucite ispod imena krive.";
 
 }  // namespace
 
@@ -124,8 +125,11 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     for (std::size_t half = 0; half < m_choices.size(); ++half) {
         const QString name = QString::fromLatin1(formkit::crossoverHalves[half].name);
         Choices& row = m_choices[half];
-        row = {new QLabel(name), new QCheckBox(QStringLiteral("u zbiru")),
-               new QCheckBox(QStringLiteral("obrnut polaritet")), new QComboBox};
+        row = {new QLabel(name),
+               new QCheckBox(QStringLiteral("u zbiru")),
+               new QCheckBox(QStringLiteral("obrnut polaritet")),
+               new QComboBox,
+               {}};
         row.inSum->setObjectName(QStringLiteral("chkZbir%1").arg(half));
         row.reversed->setObjectName(QStringLiteral("chkObrnut%1").arg(half));
         row.driver->setObjectName(QStringLiteral("cboZvucnik%1").arg(half));
@@ -140,12 +144,24 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
             "Na cemu filter radi: na otporniku Z sa forme ili na zvucniku iz liste."));
         row.name->setBuddy(row.driver);
         row.driver->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        // Each form's two halves side by side, in the table's order.
-        const int line = int(half / 2), column = int(half % 2) * 5;
+        auto* corrections = new QHBoxLayout;
+        for (std::size_t kind = 0; kind < row.corrections.size(); ++kind) {
+            const QString correction = QString::fromLatin1(formkit::correctionNames[kind]);
+            auto* box = new QCheckBox(correction);
+            box->setObjectName(QStringLiteral("chkKorekcija%1_%2").arg(half).arg(kind));
+            box->setAccessibleName(name + QStringLiteral(", ") + correction);
+            row.corrections[kind] = box;
+            corrections->addWidget(box);
+            connect(box, &QCheckBox::toggled, this, &OdzivWindow::refresh);
+        }
+        corrections->addStretch();
+        // Each form's two halves side by side, in the table's order, their corrections below.
+        const int line = int(half / 2) * 2, column = int(half % 2) * 5;
         choices->addWidget(row.name, line, column);
         choices->addWidget(row.inSum, line, column + 1);
         choices->addWidget(row.reversed, line, column + 2);
         choices->addWidget(row.driver, line, column + 3);
+        choices->addLayout(corrections, line + 1, column + 1, 1, 3);
         for (QCheckBox* box : {row.inSum, row.reversed})
             connect(box, &QCheckBox::toggled, this, &OdzivWindow::redraw);
         connect(row.driver, &QComboBox::currentIndexChanged, this, &OdzivWindow::refresh);
@@ -211,10 +227,12 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     layout->addLayout(top);
     layout->addWidget(splitter, 1);
     QWidget* previous = m_table;
-    for (const Choices& row : m_choices)
+    for (const Choices& row : m_choices) {
         for (QWidget* box : {static_cast<QWidget*>(row.inSum), static_cast<QWidget*>(row.reversed),
                              static_cast<QWidget*>(row.driver)})
             setTabOrder(std::exchange(previous, box), box);
+        for (QCheckBox* box : row.corrections) setTabOrder(std::exchange(previous, box), box);
+    }
     for (QWidget* next : {static_cast<QWidget*>(m_wind), static_cast<QWidget*>(m_wound),
                           static_cast<QWidget*>(m_drivers), static_cast<QWidget*>(fromParameters),
                           static_cast<QWidget*>(fromFiles), static_cast<QWidget*>(remove),
@@ -223,6 +241,10 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
 
     m_workspace.shownResults().subscribe(this, [this](std::size_t) { refresh(); });
     m_workspace.drivers().subscribe(this, [this] { listDrivers(); });
+    m_workspace.corrections().subscribe(this, [this](std::size_t) {
+        offerCorrections();
+        refresh();
+    });
     m_facts->resistanceTyped = [this](std::size_t half, int part, const QString& text) {
         // After the editor has closed: the warning holds a loop of its own, and the table's
         // reset would pull the row from under the editor's commit.
@@ -256,7 +278,22 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
                 &OdzivWindow::woundResistance);
         menu->popup(m_table->viewport()->mapToGlobal(at));
     });
+    offerCorrections();
     listDrivers();
+}
+
+// A correction is offered once computed.
+void OdzivWindow::offerCorrections() {
+    for (const Choices& row : m_choices)
+        for (std::size_t kind = 0; kind < row.corrections.size(); ++kind) {
+            QCheckBox* box = row.corrections[kind];
+            const bool made = m_workspace.corrections().of(kind).has_value();
+            box->setEnabled(made);
+            box->setToolTip(made ? QStringLiteral("Ukljucuje u krivu mrezu izracunatu u prozoru "
+                                                  "Korekcija")
+                                 : QStringLiteral("Prvo izracunajte ovu mrezu u prozoru Korekcija "
+                                                  "(meni Korekcija)"));
+        }
 }
 
 void OdzivWindow::copyRows() {
@@ -337,6 +374,10 @@ void OdzivWindow::refresh() {
             feed.delay = (entry->offset - front) / 1000 / response::speedOfSound;
             if (driver::level(*entry->driver)) feed.level = quietest;
         }
+        for (std::size_t kind = 0; kind < formkit::Corrections::kinds; ++kind)
+            if (const auto& made = m_workspace.corrections().of(kind);
+                made && m_choices[half].corrections[kind]->isChecked())
+                feed.corrections.push_back(*made);
         const response::Network network = networkOf(*result);
         for (std::size_t part = 0; part < network.parts.size(); ++part) {
             const response::Part& coil = network.parts[part];
@@ -362,7 +403,9 @@ void OdzivWindow::refresh() {
     for (const Curve& curve : m_facts->curves()) drawn[curve.half] = !curve.unusable;
     for (std::size_t half = 0; half < m_choices.size(); ++half) {
         const Choices& row = m_choices[half];
-        for (QCheckBox* box : {row.inSum, row.reversed}) {
+        std::vector<QCheckBox*> boxes{row.inSum, row.reversed};
+        boxes.insert(boxes.end(), row.corrections.begin(), row.corrections.end());
+        for (QCheckBox* box : boxes) {
             if (!drawn[half]) {
                 const QSignalBlocker quiet(box);
                 box->setChecked(false);

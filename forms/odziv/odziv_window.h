@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "formkit/corrections.h"
 #include "formkit/shown_results.h"
 #include "formkit/workspace.h"
 #include "response/standard.h"
@@ -57,16 +58,18 @@ private:
     void updateCoilButtons();
     void listDrivers();
     void removeDriver();
+    void offerCorrections();
     response::Series series() const;
 
     // A curve's row of choices: whether it is in the sum, whether its driver is wired in
     // reverse, and what it feeds: the resistor Z or a driver of the list. Shown while the curve
-    // is drawn.
+    // is drawn. Below them, a check per correction, on once it is computed in "Korekcija".
     struct Choices {
         QLabel* name;
         QCheckBox* inSum;
         QCheckBox* reversed;
         QComboBox* driver;
+        std::array<QCheckBox*, formkit::Corrections::kinds> corrections;
     };
     // A coil's resistance: typed, or that of the coil the winding window winds.
     struct Wire {

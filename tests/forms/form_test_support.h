@@ -14,6 +14,7 @@
 
 #include "formkit/form_loader.h"
 #include "forms/forms.h"
+#include "forms/korekcija/korekcija_window.h"
 #include "forms/main_window.h"
 #include "forms/menu.h"
 #include "forms/namotaj/namotaj_window.h"
@@ -36,8 +37,9 @@ struct RecordingWarner final : formkit::Warner {
 // One running program: the main window with its start form, maximized.
 struct Program {
     explicit Program(calc::Region region = decimalComma)
-        : window(std::make_unique<forms::MainWindow>(formkit::FormContext{warner, [region] { return region; }},
-                                                     std::vector{odziv::frmOdziv, namotaj::frmNamotaj})) {
+        : window(std::make_unique<forms::MainWindow>(
+              formkit::FormContext{warner, [region] { return region; }},
+              std::vector{odziv::frmOdziv, namotaj::frmNamotaj, korekcija::frmKorekcija})) {
         window->showMaximized();
         // Under Xvfb no window manager activates a window.
         QVERIFY(QGuiApplication::platformName() == QLatin1String("xcb") ? QTest::qWaitForWindowExposed(window.get())

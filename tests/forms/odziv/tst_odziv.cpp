@@ -214,7 +214,7 @@ private slots:
                                        "cmdZvucnikMerenje", "cmdUkloniZvucnik", "cboStandardni", "cmdSacuvajSliku",
                                        "tblDelovi", "chkZbir1", "chkObrnut1"}));
         // Each mnemonic once, and none that the main window's menu takes.
-        QString mnemonics = "ftkzoanc";
+        QString mnemonics = "ftkzoanec";
         for (const QWidget* control : window->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<const QLabel*>(control);
             const auto* button = qobject_cast<const QAbstractButton*>(control);
