@@ -84,12 +84,10 @@ KorekcijaWindow::KorekcijaWindow(formkit::Workspace& workspace)
             field->setAccessibleName(field->accessibleName() + QStringLiteral(" (") + box->title() +
                                      QLatin1Char(')'));
         }
-        widgets.button = formkit::addButton(*rows, section.button, section.caption);
-        widgets.button->setToolTip(QString::fromLatin1(section.buttonTip));
+        widgets.button = formkit::addButton(*rows, section.button, section.caption, section.buttonTip);
         if (kind == stepKind) {
-            m_wind = formkit::addButton(*rows, "cmdNamotaj", "Namota&j kalem Lb...");
-            m_wind->setToolTip(
-                QStringLiteral("Otvara prozor Namotaj kalema sa induktivnoscu Lb i impedansom Z"));
+            m_wind = formkit::addButton(*rows, "cmdNamotaj", "Namota&j kalem Lb...",
+                                        "Otvara prozor Namotaj kalema sa induktivnoscu Lb i impedansom Z");
             m_wind->setEnabled(false);
         }
         if (kind == stepKind) {

@@ -28,6 +28,9 @@ QTableWidget* newPartsTable(const char* name, const QString& spokenName) {
     auto* table = new QTableWidget(0, Columns);
     table->setObjectName(QString::fromLatin1(name));
     table->setAccessibleName(spokenName);
+    table->setToolTip(QStringLiteral(
+        "Delovi: izracunata vrednost, najblizi standardni deo (otpornik E24, kondenzator E12) sa "
+        "odstupanjem, najveca snaga otpornika (W) i da li je otpornik snage Pr izdrzi."));
     const QStringList headers{QStringLiteral("Deo"), QStringLiteral("Izracunato"),
                               QStringLiteral("Standardno"), QStringLiteral("Najveca snaga"),
                               QStringLiteral("Otpornik Pr")};

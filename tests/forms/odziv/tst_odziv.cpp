@@ -224,7 +224,7 @@ private slots:
             QVERIFY2(!mnemonics.contains(text[at + 1].toLower()), qPrintable(text));
             mnemonics += text[at + 1].toLower();
         }
-        QCOMPARE(mnemonics.size(), 16);
+        QCOMPARE(mnemonics.size(), 17);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
         QCOMPARE(std::pair(box->role(), box->text(QAccessible::Name)),
