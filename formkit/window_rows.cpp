@@ -2,9 +2,11 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <algorithm>
 #include <vector>
 
@@ -60,6 +62,22 @@ QPushButton* addButton(QFormLayout& rows, const char* name, const char* caption,
     button->setAutoDefault(false);  // Enter in a field presses only what its window connects
     addLeftAligned(rows, nullptr, button);
     return button;
+}
+
+QTableWidget* newResultTable(const char* name, const QString& spokenName, const QString& tooltip,
+                             const QStringList& headers) {
+    auto* table = new QTableWidget(0, int(headers.size()));
+    table->setObjectName(QString::fromLatin1(name));
+    table->setAccessibleName(spokenName);
+    table->setToolTip(tooltip);
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false);  // Tab goes on to the next field
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return table;
 }
 
 QLabel* addResult(QFormLayout& rows, const char* name, const char* spokenName,

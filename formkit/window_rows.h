@@ -3,6 +3,7 @@
 // The rows a window of our own is built of, in the fonts of the
 // forms: bold fields, buttons and results among regular labels.
 
+#include <QStringList>
 #include <initializer_list>
 #include <string_view>
 
@@ -12,6 +13,7 @@ class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTableWidget;
 
 namespace formkit {
 
@@ -36,6 +38,11 @@ QPushButton* addButton(QFormLayout& rows, const char* name, const char* caption,
 // enough to show the longest caption given whole; a longer one is cut with an
 // ellipsis until the window is widened. Its caption can be selected and
 // copied, but Tab passes it by.
+// A table of results the keyboard selects by rows and Tab passes on from: no
+// editing, no scroll bars, no row numbers.
+QTableWidget* newResultTable(const char* name, const QString& spokenName, const QString& tooltip,
+                             const QStringList& headers);
+
 QLabel* addResult(QFormLayout& rows, const char* name, const char* spokenName,
                   const char* longestCaption);
 

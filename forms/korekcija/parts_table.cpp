@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "formkit/corrections.h"
+#include "formkit/window_rows.h"
 
 namespace korekcija {
 
@@ -25,22 +26,16 @@ QString deviationText(double percent, const calc::Region& region) {
 }  // namespace
 
 QTableWidget* newPartsTable(const char* name, const QString& spokenName) {
-    auto* table = new QTableWidget(0, Columns);
-    table->setObjectName(QString::fromLatin1(name));
-    table->setAccessibleName(spokenName);
-    table->setToolTip(QStringLiteral(
-        "Delovi: izracunata vrednost, najblizi standardni deo (otpornik E24, kondenzator E12) sa "
-        "odstupanjem, najveca snaga otpornika (W) i da li je otpornik snage Pr izdrzi."));
     const QStringList headers{QStringLiteral("Deo"), QStringLiteral("Izracunato"),
                               QStringLiteral("Standardno"), QStringLiteral("Najveca snaga"),
                               QStringLiteral("Otpornik Pr")};
-    table->setHorizontalHeaderLabels(headers);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setTabKeyNavigation(false);  // Tab goes on to the next field
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* table = formkit::newResultTable(
+        name, spokenName,
+        QStringLiteral(
+            "Delovi: izracunata vrednost, najblizi standardni deo (otpornik E24, kondenzator "
+            "E12) sa odstupanjem, najveca snaga otpornika (W) i da li je otpornik snage Pr "
+            "izdrzi."),
+        headers);
     // Each column as wide as the longest text it shows, so that no part is cut.
     const QString longest[Columns] = {
         QStringLiteral("Deo"), QStringLiteral("8888,88 uF"), QStringLiteral("8888 uF (+88,8 %)"),

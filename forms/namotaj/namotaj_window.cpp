@@ -47,21 +47,12 @@ constexpr std::size_t coilFieldCount = 5;
 
 // N - 2 to N + 2 with their layers and inductance, read-only.
 QTableWidget* addAround(QFormLayout& rows) {
-    auto* table = new QTableWidget(0, 3);
-    table->setObjectName(QStringLiteral("tblOkoN"));
-    table->setAccessibleName(QStringLiteral("Induktivitet za N-2 do N+2 namotaja"));
-    table->setToolTip(
+    auto* table = formkit::newResultTable(
+        "tblOkoN", QStringLiteral("Induktivitet za N-2 do N+2 namotaja"),
         QStringLiteral("Induktivitet (mH) za 2 namotaja manje do 2 vise: namotajte malo vise, "
-                       "pa odmotavajte dok merite."));
-    table->setHorizontalHeaderLabels(
+                       "pa odmotavajte dok merite."),
         {QStringLiteral("N"), QStringLiteral("slojeva"), QStringLiteral("L (mH)")});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setTabKeyNavigation(false);  // Tab goes on to the next field
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rows.addRow(table);
     return table;
 }
