@@ -118,11 +118,13 @@ fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DTAV20_GUI=OFF -DTAV20_BENCH=OFF -DTAV20_HARDENING=OFF \
 	    -DTAV20_FUZZ=ON \
 	    -DCMAKE_CXX_COMPILER=clang++-16 -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(FUZZ_BUILD) --target read_field_fuzz measurement_fuzz
-	mkdir -p fuzz-corpus/field fuzz-corpus/measurement
+	cmake --build $(FUZZ_BUILD) --target read_field_fuzz measurement_fuzz project_fuzz
+	mkdir -p fuzz-corpus/field fuzz-corpus/measurement fuzz-corpus/project
 	$(FUZZ_BUILD)/tests/calc/read_field_fuzz -max_total_time=$${FUZZ_SECONDS:-600} fuzz-corpus/field
 	$(FUZZ_BUILD)/tests/driver/measurement_fuzz -max_total_time=$${FUZZ_SECONDS:-600} \
 	    fuzz-corpus/measurement packaging/primeri
+	$(FUZZ_BUILD)/tests/project/project_fuzz -max_total_time=$${FUZZ_SECONDS:-600} \
+	    fuzz-corpus/project tests/project/seeds
 
 # Random keys against the program under both regional settings at once, until
 # MONKEY_MINUTES have passed (default 10); the same MONKEY_SEED sends the same keys.
