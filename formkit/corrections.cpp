@@ -7,6 +7,14 @@ void Corrections::set(const driver::Correction& correction) {
     emit changed(correction.index());
 }
 
+void Corrections::clear() {
+    for (std::size_t kind = 0; kind < kinds; ++kind) {
+        if (!m_made[kind]) continue;
+        m_made[kind].reset();
+        emit changed(kind);
+    }
+}
+
 void Corrections::subscribe(QObject* receiver,
                             std::function<void(std::size_t kind)> changed) const {
     connect(this, &Corrections::changed, receiver, std::move(changed));

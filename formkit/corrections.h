@@ -24,6 +24,8 @@ public:
 
     // Replaces the one of its kind.
     void set(const driver::Correction& correction);
+    // Forgets them all, as a new project starts.
+    void clear();
     const std::optional<driver::Correction>& of(std::size_t kind) const { return m_made[kind]; }
 
     // Calls `changed` with the kind after each change, for as long as `receiver` lives (a window

@@ -5,10 +5,11 @@
 namespace formkit {
 
 int Drivers::add(const QString& name, const QString& source,
-                 std::shared_ptr<const driver::Driver> driver, double offset) {
+                 std::shared_ptr<const driver::Driver> driver, double offset,
+                 std::array<std::optional<project::MeasuredFile>, 2> files) {
     const int row = int(m_entries.size());
     beginInsertRows({}, row, row);
-    m_entries.push_back({m_nextId++, name, source, std::move(driver), offset});
+    m_entries.push_back({m_nextId++, name, source, std::move(driver), offset, std::move(files)});
     endInsertRows();
     emit changed();
     return m_entries.back().id;
@@ -19,6 +20,14 @@ void Drivers::remove(int row) {
     beginRemoveRows({}, row, row);
     m_entries.erase(m_entries.begin() + row);
     endRemoveRows();
+    emit changed();
+}
+
+void Drivers::clear() {
+    if (m_entries.empty()) return;
+    beginResetModel();
+    m_entries.clear();
+    endResetModel();
     emit changed();
 }
 

@@ -2,11 +2,14 @@
 
 #include <QAbstractListModel>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "driver/model.h"
+#include "project/project.h"
 
 namespace formkit {
 
@@ -17,6 +20,8 @@ struct DriverEntry {
     QString source;  // how it is known: "parametri", "bas-16cm.frd, bas-16cm.zma"
     std::shared_ptr<const driver::Driver> driver;
     double offset;  // mm: its acoustic centre behind the baffle
+    // The measured files' names and bytes, FRD then ZMA, kept for a project; none by parameters.
+    std::array<std::optional<project::MeasuredFile>, 2> files;
 };
 
 // The drivers entered while the program runs, for every window that feeds one: a list whose rows
@@ -27,7 +32,10 @@ class Drivers : public QAbstractListModel {
 public:
     // The id of the entry added.
     int add(const QString& name, const QString& source,
-            std::shared_ptr<const driver::Driver> driver, double offset);
+            std::shared_ptr<const driver::Driver> driver, double offset,
+            std::array<std::optional<project::MeasuredFile>, 2> files = {});
+    // Removes them all, as a new project starts.
+    void clear();
     void remove(int row);
     const std::vector<DriverEntry>& entries() const { return m_entries; }
     // Nothing once it is removed.

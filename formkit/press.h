@@ -20,6 +20,7 @@
 #include "formkit/form_loader.h"
 #include "formkit/shown_results.h"
 #include "formkit/warnings.h"
+#include "formkit/window_state.h"
 
 namespace formkit {
 
@@ -69,16 +70,18 @@ std::vector<std::string> captionsOf(const Result& result, const calc::Region& re
     }
 }
 
+// Whether the press succeeded.
 template <class Value, std::size_t N, class Operation>
-void press(const FormContext& context, const std::array<Input, N>& inputs, Operation operation,
+bool press(const FormContext& context, const std::array<Input, N>& inputs, Operation operation,
            std::span<QLabel* const> labels) {
     const calc::Region region = context.region();
     const auto values = readFields<Value>(context, std::span<const Input, N>(inputs), region);
-    if (!values) return;
+    if (!values) return false;
     const auto result = std::apply(operation, *values);
     if (!result) {
         const calc::Fault& fault = result.error();
-        return reportFailure(context, faultWarning(fault, inputs), inputs[fault.input]);
+        reportFailure(context, faultWarning(fault, inputs), inputs[fault.input]);
+        return false;
     }
     const std::vector<std::string> captions = captionsOf(*result, region);
     for (std::size_t i = 0; i < labels.size(); ++i) setCaption(labels[i], captions[i]);
@@ -86,6 +89,7 @@ void press(const FormContext& context, const std::array<Input, N>& inputs, Opera
         if (context.shown)
             context.shown->record(inputs[0].field->parentWidget(), *result,
                                   std::vector<float>(values->begin(), values->end()));
+    return true;
 }
 
 // A field a press reads, as a form's table names it.
@@ -107,9 +111,12 @@ void wirePress(QWidget& form, const FormContext& context, std::string_view butto
                      fields[i].meaning};
     std::array<QLabel*, M> shown;
     for (std::size_t i = 0; i < M; ++i) shown[i] = control<QLabel>(&form, labels[i]);
-    QObject::connect(
-        control<QPushButton>(&form, button), &QPushButton::clicked, &form,
-        [context, inputs, operation, shown] { press<Value>(context, inputs, operation, shown); });
+    auto* pressed = control<QPushButton>(&form, button);
+    QObject::connect(pressed, &QPushButton::clicked, &form,
+                     [context, inputs, operation, shown, pressed] {
+                         if (press<Value>(context, inputs, operation, shown))
+                             recordPress(*pressed, inputs);
+                     });
 }
 
 }  // namespace formkit

@@ -202,6 +202,7 @@ bool DriverDialog::load(driver::FileKind kind, const QString& path) {
                                              : QString()));
     m_files[slot] = std::move(*measurement);
     m_fileNames[slot] = name;
+    m_fileBytes[slot] = bytes.toStdString();
     m_folder = QFileInfo(path).absolutePath();
     if (m_name->text().trimmed().isEmpty()) m_name->setText(QFileInfo(path).completeBaseName());
     return true;
@@ -268,7 +269,10 @@ bool DriverDialog::add() {
     QString name = m_name->text().trimmed();
     if (name.isEmpty())
         name = QStringLiteral("zvucnik %1").arg(m_workspace.drivers().entries().size() + 1);
-    m_workspace.drivers().add(name, source, std::move(driver), offset);
+    std::array<std::optional<project::MeasuredFile>, 2> files;
+    for (std::size_t slot = 0; slot < files.size(); ++slot)
+        if (m_files[slot]) files[slot] = {m_fileNames[slot].toStdString(), m_fileBytes[slot]};
+    m_workspace.drivers().add(name, source, std::move(driver), offset, std::move(files));
     accept();
     return true;
 }

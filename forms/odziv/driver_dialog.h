@@ -46,6 +46,7 @@ private:
     // FRD, then ZMA: the measurement read and its file's name.
     std::array<std::optional<driver::Measurement>, 2> m_files;
     std::array<QString, 2> m_fileNames;
+    std::array<std::string, 2> m_fileBytes;  // kept for a project
     std::array<QLabel*, 2> m_fileLabels{};
 };
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "formkit/warnings.h"
+#include "project/project.h"
+
+class QPushButton;
+class QWidget;
+
+namespace formkit {
+
+// A window's state as a project keeps it: the text of every named field, check ("1" or "0") and
+// choice, and for each press whose result it shows the texts that press read, as
+// "button/field" settings; the results themselves are computed again, never kept.
+std::vector<project::Setting> stateOf(const QWidget& window);
+
+// Puts the texts, checks and choices back, then presses each recorded button again on the texts
+// it read and puts back what was typed since: the window shows what it showed. A setting whose
+// control the window lacks is passed over.
+void restoreState(QWidget& window, std::span<const project::Setting> settings);
+
+// Called by a press that succeeded: what its fields held, for stateOf.
+void recordPress(QPushButton& button, std::span<const Input> inputs);
+
+}  // namespace formkit
