@@ -18,6 +18,7 @@ QString typeOf(const QFileInfo& file) {
             .arg(suffix == u"jpg" ? QStringLiteral("JPEG") : suffix.toUpper());
     if (suffix == u"frd") return QStringLiteral("Merenje odziva (FRD)");
     if (suffix == u"zma") return QStringLiteral("Merenje impedanse (ZMA)");
+    if (suffix == u"tav20") return QStringLiteral("Projekat Tav20");
     if (suffix.isEmpty()) return QStringLiteral("Datoteka");
     return QStringLiteral("Datoteka %1").arg(suffix.toUpper());
 }

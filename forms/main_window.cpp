@@ -30,7 +30,8 @@ MainWindow::MainWindow(FormContext context, std::vector<WindowDesign> windows, Q
       m_windows(std::move(windows)),
       m_icon(QStringLiteral(":/images/icon.png")),
       m_qtInSerbian(new QTranslator(this)),
-      m_mdi(new QMdiArea(this)) {
+      m_mdi(new QMdiArea(this)),
+      m_projectFile(new ProjectFile(*this)) {
     m_context.shown = &m_shownResults;
     // The whole interface is Serbian, Qt's own texts too, whatever the locale.
     if (m_qtInSerbian->load(QStringLiteral(":/i18n/qt_sr.qm")))
@@ -71,6 +72,19 @@ void MainWindow::buildMenu() {
         action->setToolTip(toQString(row.tooltip));
         if (row.command == MenuRow::Command::Exit) {
             connect(action, &QAction::triggered, this, &QWidget::close);
+        } else if (row.command == MenuRow::Command::New) {
+            action->setShortcut(QKeySequence::New);
+            connect(action, &QAction::triggered, m_projectFile, &ProjectFile::startNew);
+        } else if (row.command == MenuRow::Command::Open) {
+            action->setShortcut(QKeySequence::Open);
+            connect(action, &QAction::triggered, m_projectFile, &ProjectFile::chooseToOpen);
+        } else if (row.command == MenuRow::Command::Save) {
+            action->setShortcut(QKeySequence::Save);
+            connect(action, &QAction::triggered, m_projectFile, &ProjectFile::save);
+        } else if (row.command == MenuRow::Command::SaveAs) {
+            // Not every platform's QKeySequence::SaveAs has a key.
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+            connect(action, &QAction::triggered, m_projectFile, &ProjectFile::chooseWhereToSave);
         } else if (row.command == MenuRow::Command::Help) {
             // F1 in every window, those of their own too.
             action->setShortcut(QKeySequence::HelpContents);
@@ -152,6 +166,31 @@ QWidget* MainWindow::showWindow(std::string_view name) {
     return window;
 }
 
+std::vector<QWidget*> MainWindow::openWindows() const {
+    std::vector<QWidget*> open;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList(QMdiArea::CreationOrder))
+        if (sub->widget()) open.push_back(sub->widget());
+    for (const QPointer<QWidget>& window : m_ownWindows)
+        if (window) open.push_back(window);
+    return open;
+}
+
+QWidget* MainWindow::showByName(std::string_view name) {
+    static constexpr const FormDesign* designs[] = {&frmTav20,  &frmAutor, &frmBas, &frmSrednji,
+                                                    &frmVisoki, &frmKalem, &Form1};
+    for (const FormDesign* design : designs)
+        if (design->table.form.name == name) return showForm(*design);
+    return showWindow(name);
+}
+
+void MainWindow::closeAllWindows() {
+    m_mdi->closeAllSubWindows();
+    for (const QPointer<QWidget>& window : m_ownWindows)
+        if (window) window->close();
+    // Gone now, so that a window opened next is a new one and no result of a closed form is left.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void MainWindow::windCoil(const CoilToWind& coil) {
     const auto winder = std::ranges::find_if(
         m_windows, [](const WindowDesign& design) { return design.takeCoil != nullptr; });
@@ -207,8 +246,9 @@ void MainWindow::closeOwnWindows() {
     if (m_help) m_help->close();
 }
 
-// The exit closes every window without a question; nothing is saved.
+// The exit closes every window without a question, unless a project opened or saved has changed.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_projectFile->mayLeave()) return event->ignore();
     m_mdi->closeAllSubWindows();
     closeOwnWindows();
     event->accept();

@@ -12,6 +12,7 @@
 #include "formkit/shown_results.h"
 #include "formkit/workspace.h"
 #include "forms/forms.h"
+#include "forms/project_file.h"
 
 class QMdiArea;
 class QTranslator;
@@ -35,11 +36,21 @@ public:
     void windCoil(const formkit::CoilToWind& coil) override;
     formkit::Drivers& drivers() override { return m_drivers; }
     formkit::Corrections& corrections() override { return m_corrections; }
+    const formkit::Drivers& drivers() const { return m_drivers; }
+    const formkit::Corrections& corrections() const { return m_corrections; }
     std::optional<double> windingResistance(double millihenry) const override;
     QMdiArea* mdiArea() const { return m_mdi; }
     // The help page of the window in front: a form, a window of our own, or the program's contents.
     void showHelp() override;
     formkit::HelpWindow* helpWindow() const { return m_help; }
+
+    // The open forms and windows of our own, child windows in the order they were opened first.
+    std::vector<QWidget*> openWindows() const;
+    // A form or a window of our own by its objectName; nothing where the program has none.
+    QWidget* showByName(std::string_view name);
+    // Every form and window, at once: none is left when this returns.
+    void closeAllWindows();
+    ProjectFile& projectFile() const { return *m_projectFile; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,6 +75,7 @@ private:
     std::vector<QPointer<QWidget>> m_ownWindows;  // forms that are windows of their own
     // Without a parent, so that a dialog holding the main window's keyboard leaves it readable.
     QPointer<formkit::HelpWindow> m_help;
+    ProjectFile* m_projectFile;
 };
 
 }  // namespace forms

@@ -7,7 +7,14 @@ using enum MenuRow::Command;
 
 const MenuRow rows[] = {
     {"mnuFile", "&File", "", "", DropDown},
-    {"mnuIzlaz", "&Izlaz", "mnuFile", "Zatvara sve prozore i program, bez pitanja.", Exit},
+    {"mnuNovi", "&Novi", "mnuFile",
+     "Zatvara sve prozore, zvucnike i korekcije i pocinje nov projekat (Ctrl+N).", New},
+    {"mnuOtvori", "&Otvori...", "mnuFile",
+     "Otvara sacuvan projekat: prozore, njihova polja, zvucnike i korekcije (Ctrl+O).", Open},
+    {"mnuSacuvaj", "&Sacuvaj", "mnuFile", "Cuva projekat u njegovu datoteku (Ctrl+S).", Save},
+    {"mnuSacuvajKao", "Sacuvaj &kao...", "mnuFile", "Cuva projekat u novu datoteku.", SaveAs},
+    {"mnuIzlaz", "&Izlaz", "mnuFile",
+     "Zatvara sve prozore i program; pita samo za promenjen projekat.", Exit},
     {"mnuTipSkretnice", "&TipSkretnice", "", "", DropDown},
     {"mnuBas", "&Bas", "mnuTipSkretnice",
      "Niskopropusni filter za bas: kalem L (mH), kondenzator C (uF).", Show, &frmBas},

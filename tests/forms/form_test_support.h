@@ -30,8 +30,14 @@ struct RecordingWarner final : formkit::Warner {
         messages << message;
         if (whileShown) whileShown();
     }
+    Answer askToSave(QWidget*, const QString& question) override {
+        questions << question;
+        return answer;
+    }
     QStringList messages;
     std::function<void()> whileShown;  // what happens elsewhere while the warning is open
+    QStringList questions;             // asked before a changed project is left
+    Answer answer = Answer::Cancel;
 };
 
 // One running program: the main window with its start form, maximized.

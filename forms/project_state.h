@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+#include "project/project.h"
+
+namespace forms {
+
+class MainWindow;
+
+// Everything a project keeps, gathered from the open windows, the drivers and the corrections.
+project::Project gatherProject(const MainWindow& main);
+
+// Closes every window, then opens the project's: its drivers and corrections first, then its
+// windows in order, each given its texts and its presses again. The names of the windows this
+// program cannot open (one built without the response window) come back.
+QStringList openProject(MainWindow& main, const project::Project& kept);
+
+}  // namespace forms
