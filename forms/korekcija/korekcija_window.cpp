@@ -16,6 +16,7 @@
 #include "formkit/fonts.h"
 #include "formkit/press.h"
 #include "formkit/window_rows.h"
+#include "formkit/window_state.h"
 #include "forms/korekcija/correction_warnings.h"
 #include "forms/korekcija/parts_table.h"
 #include "response/network.h"
@@ -84,10 +85,12 @@ KorekcijaWindow::KorekcijaWindow(formkit::Workspace& workspace)
             field->setAccessibleName(field->accessibleName() + QStringLiteral(" (") + box->title() +
                                      QLatin1Char(')'));
         }
-        widgets.button = formkit::addButton(*rows, section.button, section.caption, section.buttonTip);
+        widgets.button =
+            formkit::addButton(*rows, section.button, section.caption, section.buttonTip);
         if (kind == stepKind) {
-            m_wind = formkit::addButton(*rows, "cmdNamotaj", "Namota&j kalem Lb...",
-                                        "Otvara prozor Namotaj kalema sa induktivnoscu Lb i impedansom Z");
+            m_wind = formkit::addButton(
+                *rows, "cmdNamotaj", "Namota&j kalem Lb...",
+                "Otvara prozor Namotaj kalema sa induktivnoscu Lb i impedansom Z");
             m_wind->setEnabled(false);
         }
         if (kind == stepKind) {
@@ -244,6 +247,9 @@ void KorekcijaWindow::compute(std::size_t kind) {
     widgets.design = *made;
     widgets.load = load;
     m_workspace.corrections().set(made->correction);
+    std::vector<formkit::Input> read = widgets.inputs;
+    read.insert(read.end(), m_common.begin(), m_common.end());
+    formkit::recordPress(*widgets.button, read);
 }
 
 void KorekcijaWindow::windStepCoil() {

@@ -16,6 +16,7 @@
 #include "formkit/fonts.h"
 #include "formkit/press.h"
 #include "formkit/window_rows.h"
+#include "formkit/window_state.h"
 #include "formkit/workspace.h"
 #include "forms/namotaj/winding_warnings.h"
 
@@ -73,7 +74,7 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
         m_inputs[i] = {formkit::addField(rows, fields[i], region), fields[i].symbol,
                        fields[i].meaning};
     }
-    QPushButton* wind = formkit::addButton(
+    QPushButton* wind = m_wind = formkit::addButton(
         *coilRows, "cmdIzracunaj", "&Izracunaj",
         "Racuna najmanji broj namotaja N koji daje L, slojeve, zicu (m), otpor (oma) i bakar (g).");
     // Each result wide enough for the longest caption of a coil a builder winds:
@@ -201,6 +202,7 @@ void NamotajWindow::windCoil(bool tellFailures) {
     formkit::setCaption(m_loss, loss);
     showAround(*coil, region);
     markStale(coilResults(), false);
+    formkit::recordPress(*m_wind, m_inputs);
 }
 
 std::array<QWidget*, 6> NamotajWindow::coilResults() const {

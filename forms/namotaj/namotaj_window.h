@@ -10,6 +10,7 @@
 #include "winding/winding.h"
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace namotaj {
@@ -47,6 +48,7 @@ private:
     QLabel* m_loss = nullptr;
     QLabel* m_wire = nullptr;
     QTableWidget* m_around = nullptr;  // N - 2 to N + 2
+    QPushButton* m_wind = nullptr;     // "Izracunaj"
 };
 
 // The window's design, for the main window's menu; it takes the coils that

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "form_test_support.h"
@@ -27,6 +28,10 @@ class ProjectTest : public QObject {
                 shown << QString::fromStdString(setting.name + '=' + setting.text);
             for (const QLabel* label : window->findChildren<QLabel*>())
                 if (label->window() == window->window()) shown << label->text();  // not a dialog's
+            for (const QTableWidget* table : window->findChildren<QTableWidget*>())
+                for (int row = 0; row < table->rowCount(); ++row)
+                    for (int column = 0; column < table->columnCount(); ++column)
+                        shown << (table->item(row, column) ? table->item(row, column)->text() : QString());
         }
         for (const formkit::DriverEntry& entry : program.window->drivers().entries())
             shown << entry.name + " (" + entry.source + ")";
@@ -35,7 +40,7 @@ class ProjectTest : public QObject {
         return shown;
     }
     // A two-way design: woofer pressed, then retyped; tweeter typed only; a driver from files feeding
-    // the woofer's curve, out of the sum; an L-pad.
+    // the woofer's curve, out of the sum; an L-pad; a coil wound, then retyped.
     static void design(Program& program) {
         QWidget* bas = program.choose("mnuBas");
         retype(field(bas, "Text4"), "2500");
@@ -50,7 +55,11 @@ class ProjectTest : public QObject {
         QVERIFY(dialog->add());
         odziv->findChild<QComboBox*>("cboZvucnik1")->setCurrentIndex(1);
         odziv->findChild<QCheckBox*>("chkZbir1")->setChecked(false);
-        program.window->corrections().set(driver::LPad{2.1, 13.7});
+        QWidget* korekcija = program.choose("mnuKorekcija");
+        press(korekcija, "cmdAtenuator");
+        QWidget* namotaj = program.choose("mnuNamotaj");
+        press(namotaj, "cmdIzracunaj");
+        retype(namotaj->findChild<QLineEdit*>(), "1,5");
     }
 
 private slots:
