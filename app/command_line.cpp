@@ -12,8 +12,9 @@ namespace {
 constexpr int usageError = 2;
 
 const char* const help =
-    "Upotreba: tav20 [opcije]\n"
+    "Upotreba: tav20 [opcije] [projekat.tav20]\n"
     "Proracun pasivnih skretnica za zvucnike, vazdusnog kalema i debljine zice.\n"
+    "Otvara projekat ako je naveden.\n"
     "\n"
     "Opcije:\n"
     "  -h, --help     ispisuje ovu pomoc\n"
@@ -38,18 +39,25 @@ Reply refusal(const QString& what) {
         QStringLiteral("tav20: %1\nPokrenite 'tav20 --help' za spisak opcija.\n").arg(what),
         usageError};
 }
-}  // namespace
+struct Request {
+    std::optional<Reply> reply;
+    QString project;
+};
 
-std::optional<Reply> replyBeforeWindow(const QStringList& arguments) {
+Request read(const QStringList& arguments) {
     bool helpAsked = false, versionAsked = false;
     std::optional<Reply> mistake;
+    QString project;
     const auto refuse = [&](const QString& what) {
         if (!mistake) mistake = refusal(what);
     };
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         if (!argument.startsWith(u'-')) {
-            refuse(QStringLiteral("suvisan argument '%1'").arg(argument));
+            if (project.isEmpty())
+                project = argument;
+            else
+                refuse(QStringLiteral("suvisan argument '%1'").arg(argument));
             continue;
         }
         const QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
@@ -72,10 +80,18 @@ std::optional<Reply> replyBeforeWindow(const QStringList& arguments) {
         else if (!in(qtAlone) && ++i == arguments.size())
             refuse(QStringLiteral("opciji '%1' nedostaje vrednost").arg(argument));
     }
-    if (helpAsked) return Reply{QString::fromLatin1(help)};
-    if (versionAsked) return Reply{QStringLiteral("tav20 " TAV20_VERSION "\n")};
-    return mistake;
+    if (helpAsked) return {Reply{QString::fromLatin1(help)}, project};
+    if (versionAsked) return {Reply{QStringLiteral("tav20 " TAV20_VERSION "\n")}, project};
+    return {mistake, project};
 }
+
+}  // namespace
+
+std::optional<Reply> replyBeforeWindow(const QStringList& arguments) {
+    return read(arguments).reply;
+}
+
+QString projectToOpen(const QStringList& arguments) { return read(arguments).project; }
 
 int print(const Reply& reply) {
     std::fputs(reply.text.toLocal8Bit().constData(), reply.exitCode == 0 ? stdout : stderr);

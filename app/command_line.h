@@ -7,7 +7,8 @@
 // The whole command line is read before QApplication exists, so that neither
 // --help, --version nor a mistake loads a platform plugin or needs a display.
 // Qt's own options (-platform, -style, -reverse, ...) are let through for
-// QApplication to take; anything else is a mistake.
+// QApplication to take; one argument that is no option names a project to
+// open; anything else is a mistake.
 namespace cli {
 
 // What the program writes instead of opening its window, and how it ends.
@@ -17,6 +18,9 @@ struct Reply {
 };
 
 std::optional<Reply> replyBeforeWindow(const QStringList& arguments);
+
+// The project the command line names, as typed; empty where it names none.
+QString projectToOpen(const QStringList& arguments);
 
 int print(const Reply& reply);
 

@@ -9,8 +9,8 @@
 #include "forms/namotaj/namotaj_window.h"
 
 int main(int argc, char* argv[]) {
-    if (const auto reply = cli::replyBeforeWindow(QStringList(argv, argv + argc)))
-        return cli::print(*reply);
+    const QStringList arguments(argv, argv + argc);
+    if (const auto reply = cli::replyBeforeWindow(arguments)) return cli::print(*reply);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tav20"));
     QApplication::setApplicationVersion(QStringLiteral(TAV20_VERSION));
@@ -21,5 +21,8 @@ int main(int argc, char* argv[]) {
         {warner, formkit::userRegion},
         {responseWindow(warner), namotaj::frmNamotaj, korekcija::frmKorekcija});
     window.showMaximized();
+    // A project that cannot be opened is told, and the program starts as without it.
+    if (const QString project = cli::projectToOpen(arguments); !project.isEmpty())
+        window.projectFile().open(project);
     return app.exec();
 }

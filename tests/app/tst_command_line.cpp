@@ -14,7 +14,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("replyStart");  // empty: no reply, the program goes on
         QTest::addColumn<int>("exitCode");
-        const QString help = QStringLiteral("Upotreba: tav20 [opcije]\n");
+        const QString help = QStringLiteral("Upotreba: tav20 [opcije] [projekat.tav20]\n");
         const QString version = QStringLiteral("tav20 " TAV20_VERSION "\n");
         // clang-format off
         QTest::newRow("no options") << QStringList{"tav20"} << QString() << 0;
@@ -33,7 +33,8 @@ private slots:
         QTest::newRow("unknown after Qt's") << QStringList{"tav20", "-platform", "offscreen", "-bogus"} << "tav20: nepoznata opcija '-bogus'\n" << 2;
         QTest::newRow("no value joined to -platform") << QStringList{"tav20", "-platform=xcb"} << "tav20: nepoznata opcija '-platform=xcb'\n" << 2;
         QTest::newRow("a value missing") << QStringList{"tav20", "-reverse", "-style"} << "tav20: opciji '-style' nedostaje vrednost\n" << 2;
-        QTest::newRow("an argument") << QStringList{"tav20", "skretnica.txt"} << "tav20: suvisan argument 'skretnica.txt'\n" << 2;
+        QTest::newRow("a project") << QStringList{"tav20", "-platform", "offscreen", "dvosistem.tav20"} << QString() << 0;
+        QTest::newRow("a second argument") << QStringList{"tav20", "a.tav20", "b.tav20"} << "tav20: suvisan argument 'b.tav20'\n" << 2;
         // clang-format on
     }
     void reply() {
@@ -46,6 +47,21 @@ private slots:
         // A refusal says where to look next.
         QCOMPARE(reply.text.contains(QStringLiteral("tav20 --help")), exitCode == 2);
         QCOMPARE(reply.exitCode, exitCode);
+    }
+
+    // The project is the first argument that is neither an option nor an option's value.
+    void project_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("project");
+        QTest::newRow("none") << QStringList{"tav20", "-reverse"} << QString();
+        QTest::newRow("alone") << QStringList{"tav20", "a b.tav20"} << "a b.tav20";
+        QTest::newRow("after a value") << QStringList{"tav20", "-style", "fusion", "a.tav20"} << "a.tav20";
+        QTest::newRow("a value is no project") << QStringList{"tav20", "-platform", "offscreen"} << QString();
+    }
+    void project() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, project);
+        QCOMPARE(cli::projectToOpen(arguments), project);
     }
 };
 

@@ -30,7 +30,7 @@ run 10 --version
 [ "$status" = 0 ] && [ "$out" = "tav20 1.00" ] && [ -z "$err" ] ||
     fail "--version: status $status, '$out', '$err'"
 run 10 --help
-[ "$status" = 0 ] && [ "$(head -1 <<<"$out")" = "Upotreba: tav20 [opcije]" ] && [ -z "$err" ] ||
+[ "$status" = 0 ] && [ "$(head -1 <<<"$out")" = "Upotreba: tav20 [opcije] [projekat.tav20]" ] && [ -z "$err" ] ||
     fail "--help: status $status, '$out', '$err'"
 options=$(grep -E '^  -' <<<"$out" | grep -oE -- '-{1,2}[a-z]+')
 [ -n "$options" ] || fail "--help lists no options: $out"
