@@ -29,6 +29,7 @@ expected="./usr/bin/tav20
 ./usr/share/lintian/overrides/tav20
 ./usr/share/man/man1/tav20.1.gz
 ./usr/share/metainfo/org.example.tav20.metainfo.xml
+./usr/share/mime/packages/tav20.xml
 ./usr/share/tav20/primeri/bas-16cm.frd
 ./usr/share/tav20/primeri/bas-16cm.zma
 ./usr/share/tav20/primeri/srednji-10cm.frd
