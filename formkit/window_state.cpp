@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
+#include <iterator>
 
 namespace formkit {
 
@@ -13,6 +15,14 @@ namespace {
 
 // On a button pressed successfully: its fields' names and texts, in turn.
 constexpr char pressedTexts[] = "tav20PressedTexts";
+constexpr char keeperName[] = "tav20StateKeeper";
+
+// Found by name rather than by type: a module's copy of the type's identity may not be the
+// program's.
+StateKeeper* keeperOf(const QWidget& window) {
+    return static_cast<StateKeeper*>(
+        window.findChild<QObject*>(QLatin1String(keeperName), Qt::FindDirectChildrenOnly));
+}
 
 // The controls a user sets: named, in the window itself rather than a dialog of it.
 template <class Control>
@@ -42,6 +52,8 @@ std::vector<project::Setting> stateOf(const QWidget& window) {
         for (qsizetype i = 0; i + 1 < read.size(); i += 2)
             settings.push_back({text(button->objectName() + '/' + read[i]), text(read[i + 1])});
     }
+    if (const StateKeeper* keeper = keeperOf(window))
+        std::ranges::move(keeper->m_give(), std::back_inserter(settings));
     return settings;
 }
 
@@ -75,6 +87,12 @@ void restoreState(QWidget& window, std::span<const project::Setting> settings) {
     }
     for (const project::Setting& setting : settings)
         if (!pressed(setting)) put(setting);
+    if (StateKeeper* keeper = keeperOf(window)) keeper->m_take(settings);
+}
+
+StateKeeper::StateKeeper(QWidget& window, Give give, Take take)
+    : QObject(&window), m_give(std::move(give)), m_take(std::move(take)) {
+    setObjectName(QLatin1String(keeperName));
 }
 
 void recordPress(QPushButton& button, std::span<const Input> inputs) {

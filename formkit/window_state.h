@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -23,5 +25,24 @@ void restoreState(QWidget& window, std::span<const project::Setting> settings);
 
 // Called by a press that succeeded: what its fields held, for stateOf.
 void recordPress(QPushButton& button, std::span<const Input> inputs);
+
+// What a window keeps beyond its named controls, given and taken by the window itself: a child
+// that stateOf and restoreState find by its objectName, so that a window loaded as a module needs
+// no entry point more. Its settings' names must name no control and hold no '/'.
+class StateKeeper : public QObject {
+public:
+    using Give = std::function<std::vector<project::Setting>()>;
+    // Given every setting of the window, after its controls and presses are restored.
+    using Take = std::function<void(std::span<const project::Setting>)>;
+
+    StateKeeper(QWidget& window, Give give, Take take);
+
+private:
+    friend std::vector<project::Setting> stateOf(const QWidget& window);
+    friend void restoreState(QWidget& window, std::span<const project::Setting> settings);
+
+    Give m_give;
+    Take m_take;
+};
 
 }  // namespace formkit

@@ -27,6 +27,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdio>
+#include <string>
 #include <utility>
 
 #include "formkit/drivers.h"
@@ -35,6 +37,7 @@
 #include "formkit/form_context.h"
 #include "formkit/shown_results.h"
 #include "formkit/warnings.h"
+#include "formkit/window_state.h"
 #include "forms/odziv/driver_dialog.h"
 #include "forms/odziv/facts_model.h"
 #include "forms/odziv/response_charts.h"
@@ -252,6 +255,9 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
             this, [this, half, part, text] { typeResistance(half, part, text); },
             Qt::QueuedConnection);
     };
+    new formkit::StateKeeper(
+        *this, [this] { return wireSettings(); },
+        [this](std::span<const project::Setting> settings) { takeWires(settings); });
     connect(m_series, &QComboBox::currentIndexChanged, this, &OdzivWindow::refresh);
     connect(save, &QPushButton::clicked, this, &OdzivWindow::askWhereToSave);
     connect(m_wind, &QPushButton::clicked, this, &OdzivWindow::windSelectedCoil);
@@ -464,6 +470,36 @@ void OdzivWindow::woundResistance() {
     refresh();
 }
 
+namespace {
+// A coil's wire in a project is "zica_<half>_<part>": its resistance as typed, or this.
+constexpr char woundText[] = "namotaj";
+}  // namespace
+
+std::vector<project::Setting> OdzivWindow::wireSettings() const {
+    std::vector<project::Setting> settings;
+    for (std::size_t half = 0; half < m_wires.size(); ++half)
+        for (std::size_t part = 0; part < m_wires[half].size(); ++part)
+            if (const Wire& wire = m_wires[half][part]; wire.wound || !wire.text.isEmpty())
+                settings.push_back({"zica_" + std::to_string(half) + "_" + std::to_string(part),
+                                    wire.wound ? woundText : wire.text.toStdString()});
+    return settings;
+}
+
+void OdzivWindow::takeWires(std::span<const project::Setting> settings) {
+    for (const project::Setting& setting : settings) {
+        std::size_t half, part;
+        if (std::sscanf(setting.name.c_str(), "zica_%zu_%zu", &half, &part) != 2 ||
+            half >= m_wires.size() || part >= m_wires[half].size())
+            continue;
+        if (setting.text == woundText) {
+            m_wires[half][part].wound = true;
+            refresh();
+        } else {
+            typeResistance(half, int(part), QString::fromStdString(setting.text));
+        }
+    }
+}
+
 // Read as every field is, empty as 0; what cannot be used is named, and its cell focused.
 void OdzivWindow::typeResistance(std::size_t half, int part, const QString& text) {
     const auto read =
@@ -471,7 +507,7 @@ void OdzivWindow::typeResistance(std::size_t half, int part, const QString& text
             ? calc::Result<double>(0.0)
             : calc::readFieldDouble(text.toStdString(), m_workspace.context().region());
     if (read && *read >= 0) {
-        m_wires[half][part] = {*read, false};
+        m_wires[half][part] = {*read, false, text};
         return refresh();
     }
     const Curve& curve = *std::ranges::find(m_facts->curves(), half, &Curve::half);

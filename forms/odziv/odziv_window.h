@@ -2,10 +2,13 @@
 
 #include <QWidget>
 #include <array>
+#include <span>
+#include <vector>
 
 #include "formkit/corrections.h"
 #include "formkit/shown_results.h"
 #include "formkit/workspace.h"
+#include "project/project.h"
 #include "response/standard.h"
 
 class QCheckBox;
@@ -55,6 +58,8 @@ private:
     void windSelectedCoil();
     void woundResistance();
     void typeResistance(std::size_t half, int part, const QString& text);
+    std::vector<project::Setting> wireSettings() const;
+    void takeWires(std::span<const project::Setting> settings);
     void updateCoilButtons();
     void listDrivers();
     void removeDriver();
@@ -75,6 +80,7 @@ private:
     struct Wire {
         double typed = 0;  // ohm
         bool wound = false;
+        QString text;  // as typed, for a project
     };
 
     formkit::Workspace& m_workspace;

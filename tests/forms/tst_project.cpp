@@ -3,12 +3,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include "form_test_support.h"
 #include "formkit/window_state.h"
 #include "forms/odziv/driver_dialog.h"
+#include "forms/odziv/facts_model.h"
 #include "forms/project_file.h"
 
 using namespace testing_support;
@@ -28,10 +29,10 @@ class ProjectTest : public QObject {
                 shown << QString::fromStdString(setting.name + '=' + setting.text);
             for (const QLabel* label : window->findChildren<QLabel*>())
                 if (label->window() == window->window()) shown << label->text();  // not a dialog's
-            for (const QTableWidget* table : window->findChildren<QTableWidget*>())
-                for (int row = 0; row < table->rowCount(); ++row)
-                    for (int column = 0; column < table->columnCount(); ++column)
-                        shown << (table->item(row, column) ? table->item(row, column)->text() : QString());
+            for (const QTableView* table : window->findChildren<QTableView*>())
+                for (int row = 0; row < table->model()->rowCount(); ++row)
+                    for (int column = 0; column < table->model()->columnCount(); ++column)
+                        shown << table->model()->index(row, column).data().toString();
         }
         for (const formkit::DriverEntry& entry : program.window->drivers().entries())
             shown << entry.name + " (" + entry.source + ")";
@@ -40,7 +41,7 @@ class ProjectTest : public QObject {
         return shown;
     }
     // A two-way design: woofer pressed, then retyped; tweeter typed only; a driver from files feeding
-    // the woofer's curve, out of the sum; an L-pad; a coil wound, then retyped.
+    // the woofer's curve, out of the sum, its coil's wire typed; an L-pad; a coil wound, then retyped.
     static void design(Program& program) {
         QWidget* bas = program.choose("mnuBas");
         retype(field(bas, "Text4"), "2500");
@@ -55,6 +56,9 @@ class ProjectTest : public QObject {
         QVERIFY(dialog->add());
         odziv->findChild<QComboBox*>("cboZvucnik1")->setCurrentIndex(1);
         odziv->findChild<QCheckBox*>("chkZbir1")->setChecked(false);
+        auto* facts = odziv->findChild<QTableView*>()->model();
+        QVERIFY(facts->setData(facts->index(0, odziv::FactsModel::Resistance), "0,4"));
+        QCoreApplication::processEvents();  // the window reads the text after the editor has closed
         QWidget* korekcija = program.choose("mnuKorekcija");
         press(korekcija, "cmdAtenuator");
         QWidget* namotaj = program.choose("mnuNamotaj");
