@@ -18,19 +18,12 @@ const QString filters = QStringLiteral("Projekat Tav20 (*.tav20);;Sve datoteke (
 
 QString nameOf(const QString& path) { return formkit::quoted(QFileInfo(path).fileName()); }
 
-// Why a save failed, in words a user can act on.
-QString whySaveFailed(QFileDevice::FileError error) {
-    switch (error) {
-        case QFileDevice::PermissionsError:
-            return QStringLiteral("nema dozvole za pisanje");
-        case QFileDevice::OpenError:
-            return QStringLiteral("fascikla ne postoji ili se u nju ne moze pisati");
-        case QFileDevice::WriteError:
-        case QFileDevice::ResourceError:
-            return QStringLiteral("upis nije uspeo, disk je mozda pun");
-        default:
-            return QStringLiteral("upis nije uspeo");
-    }
+// Why a file could not be opened for writing, in words a user can act on. Once open, Qt
+// reports a failed write without a reason: the likely one is a full disk.
+QString whyNotOpened(QFileDevice::FileError error) {
+    return error == QFileDevice::PermissionsError
+               ? QStringLiteral("nema dozvole za pisanje")
+               : QStringLiteral("fascikla ne postoji ili se u nju ne moze pisati");
 }
 
 }  // namespace
@@ -130,15 +123,19 @@ void ProjectFile::chooseWhereToSave() {
 bool ProjectFile::saveTo(const QString& path) {
     const std::string bytes = project::writeProject(gatherProject(m_main));
     QSaveFile file(path);
-    // Flushed first: commit() closes the file without heeding whether its last flush failed.
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.flush() ||
-        !file.commit()) {
-        const QFileDevice::FileError error = file.error();
+    QString why;
+    if (!file.open(QIODevice::WriteOnly)) {
+        why = whyNotOpened(file.error());
+    } else if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
+               // Flushed first: commit() closes the file without heeding a failed last flush.
+               !file.flush() || !file.commit()) {
         file.cancelWriting();
+        why = QStringLiteral("upis nije uspeo, disk je mozda pun");
+    }
+    if (!why.isEmpty()) {
         warn(QStringLiteral("Projekat nije sacuvan u \"%1\": %2. Datoteka koja je tamo bila "
                             "ostala je kakva je bila.")
-                 .arg(nameOf(path), whySaveFailed(error)));
+                 .arg(nameOf(path), why));
         return false;
     }
     m_path = path;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
+#include <QStorageInfo>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -139,6 +140,31 @@ private slots:
         QCOMPARE(program.window->projectFile().path(), path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), old);
+    }
+
+    // A save onto a full disk keeps the old project whole and leaves nothing half-written, and says so.
+    // Run by ctest on a small file system of its own.
+    void fullDiskKeepsTheOldFile() {
+        const QString disk = qEnvironmentVariable("TAV20_SMALL_DISK");
+        if (disk.isEmpty()) QSKIP("needs a small file system of its own in TAV20_SMALL_DISK, as ctest mounts one");
+        Program program;
+        const QDir dir(disk);
+        QVERIFY(program.window->projectFile().saveTo(dir.filePath("stari.tav20")));
+        QFile file(dir.filePath("stari.tav20"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray old = file.readAll();
+        file.close();
+        design(program);  // its embedded files make it larger than the room left
+        QFile filler(dir.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        filler.write(QByteArray(QStorageInfo(disk).bytesAvailable() - 4096, '\0'));
+        QVERIFY(filler.flush());
+        QVERIFY(!program.window->projectFile().saveTo(dir.filePath("stari.tav20")));
+        QVERIFY2(program.warner.messages.value(0).contains("disk je mozda pun"),
+                 qPrintable(program.warner.messages.value(0)));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QCOMPARE(dir.entryList(QDir::Files), (QStringList{"filler", "stari.tav20"}));
     }
 
     // A project opened or saved, then changed, asks before it is left: by closing, by "Novi", by
