@@ -34,6 +34,12 @@ void ProjectFile::warn(const QString& message) const {
     m_main.context().warner.warn(&m_main, message);
 }
 
+void ProjectFile::setPath(const QString& path) {
+    m_path = path;
+    m_main.setWindowTitle(path.isEmpty() ? QStringLiteral("Tav20")
+                                         : QFileInfo(path).fileName() + QStringLiteral(" - Tav20"));
+}
+
 bool ProjectFile::changed() const {
     return project::writeProject(gatherProject(m_main)) != m_saved;
 }
@@ -59,7 +65,7 @@ void ProjectFile::startNew() {
     project::Project start;
     start.windows.push_back({"frmTav20", {}});
     openProject(m_main, start);
-    m_path.clear();
+    setPath({});
     m_saved.clear();
 }
 
@@ -92,7 +98,7 @@ bool ProjectFile::open(const QString& path) {
         return false;
     }
     const QStringList missing = openProject(m_main, *kept);
-    m_path = path;
+    setPath(path);
     // As it opened: a window it names that this program lacks does not make it changed.
     m_saved = project::writeProject(gatherProject(m_main));
     if (!missing.isEmpty())
@@ -138,7 +144,7 @@ bool ProjectFile::saveTo(const QString& path) {
                  .arg(nameOf(path), why));
         return false;
     }
-    m_path = path;
+    setPath(path);
     m_saved = bytes;
     return true;
 }

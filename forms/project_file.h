@@ -33,6 +33,8 @@ public:
 
 private:
     bool changed() const;
+    // The path kept, and in the main window's title, "dvosistem.tav20 - Tav20".
+    void setPath(const QString& path);
     void warn(const QString& message) const;
 
     MainWindow& m_main;

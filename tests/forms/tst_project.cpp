@@ -82,6 +82,7 @@ private slots:
         }
         Program program;
         QVERIFY(program.window->projectFile().open(path));
+        QCOMPARE(program.window->windowTitle(), "dvosistem.tav20 - Tav20");
         const QStringList after = seen(program);
         for (qsizetype i = 0; i < std::min(after.size(), before.size()); ++i) QCOMPARE(after[i], before[i]);
         QCOMPARE(after.size(), before.size());
