@@ -127,7 +127,8 @@ KorekcijaWindow::KorekcijaWindow(formkit::Workspace& workspace)
         tabs.push_back(m_sections[kind].table);
     }
     for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(tabs[i - 1], tabs[i]);
-    setFocusProxy(m_sections[zobelKind].inputs[0].field);
+    // The first of the order, so that Tab comes round to it again.
+    setFocusProxy(m_driver);
 
     for (std::size_t kind = 0; kind < m_sections.size(); ++kind) {
         QPushButton* button = m_sections[kind].button;

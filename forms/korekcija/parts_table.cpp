@@ -53,6 +53,8 @@ QTableWidget* newPartsTable(const char* name, const QString& spokenName) {
     table->horizontalHeader()->setStretchLastSection(true);
     // Three parts at most, each a line of the window's font.
     const int row = metrics.height() + 6;
+    // The style's least row height would win over the font's: Windows' is taller.
+    table->verticalHeader()->setMinimumSectionSize(row);
     table->verticalHeader()->setDefaultSectionSize(row);
     table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + 3 * row +
                           2 * table->frameWidth());

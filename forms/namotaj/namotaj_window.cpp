@@ -104,6 +104,8 @@ NamotajWindow::NamotajWindow(const formkit::FormContext& context) : m_context(co
     formkit::lineUpFields({coilRows, wireRows});
     // All five rows in view, each a line of the window's font, which the table has by now.
     const int row = m_around->fontMetrics().height() + 6;
+    // The style's least row height would win over the font's: Windows' is taller.
+    m_around->verticalHeader()->setMinimumSectionSize(row);
     m_around->verticalHeader()->setDefaultSectionSize(row);
     m_around->setFixedHeight(m_around->horizontalHeader()->sizeHint().height() + 5 * row +
                              2 * m_around->frameWidth());

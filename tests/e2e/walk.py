@@ -78,6 +78,12 @@ def winding(program, n):
     open_child(program, ("n",), "Namotaj kalema").expect_focus("L, induktivitet", n("0,18"))
 
 
+# The corrections, Serbian to a screen reader with every window opened before them.
+def corrections(program, n):
+    open_child(program, ("e",), "Korekcija")
+    assert_serbian(program.app, "the corrections")
+
+
 def leave(program, n):
     program.menu("f", "i")
     assert program.process.wait(15) == 0, "the program has not ended well after File > Izlaz"
@@ -91,7 +97,7 @@ def main():
         return text.replace(",", separator)
 
     try:
-        for step in (woofer, wire, response, winding, leave):
+        for step in (woofer, wire, response, winding, corrections, leave):
             print(f"--- {step.__name__}", flush=True)
             step(program, n)
     finally:

@@ -34,6 +34,8 @@ private slots:
         for (const char* name : {"lblNamotaji", "lblMere", "lblInduktivitet", "lblBakar", "lblGubitak", "lblZica"})
             captions << label(namotaj, name)->text();
         const auto* around = formkit::control<QTableWidget>(namotaj, "tblOkoN");
+        // All five rows in view, under any style's least row height: the table has no scroll bar.
+        QVERIFY(around->visualItemRect(around->item(4, 0)).bottom() < around->viewport()->height());
         for (int row = 0; row < around->rowCount(); ++row)
             captions << around->item(row, 0)->text() + " " + around->item(row, 1)->text() + " " +
                             around->item(row, 2)->text();
