@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTextEdit>
 #include <QWidget>
 #include <algorithm>
 #include <iterator>
@@ -43,6 +44,9 @@ std::vector<project::Setting> stateOf(const QWidget& window) {
     for (const QLineEdit* field : controlsOf<QLineEdit>(window))
         if (!field->isReadOnly())
             settings.push_back({text(field->objectName()), text(field->text())});
+    for (const QTextEdit* field : controlsOf<QTextEdit>(window))
+        if (!field->isReadOnly())
+            settings.push_back({text(field->objectName()), text(field->toPlainText())});
     for (const QCheckBox* check : controlsOf<QCheckBox>(window))
         settings.push_back({text(check->objectName()), check->isChecked() ? "1" : "0"});
     for (const QComboBox* choice : controlsOf<QComboBox>(window))
@@ -63,6 +67,8 @@ void restoreState(QWidget& window, std::span<const project::Setting> settings) {
         const QString value = QString::fromStdString(setting.text);
         if (auto* field = window.findChild<QLineEdit*>(name)) {
             field->setText(value);
+        } else if (auto* lines = window.findChild<QTextEdit*>(name)) {
+            lines->setPlainText(value);
         } else if (auto* check = window.findChild<QCheckBox*>(name)) {
             check->setChecked(value == QLatin1String("1"));
         } else if (auto* choice = window.findChild<QComboBox*>(name)) {

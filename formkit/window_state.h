@@ -13,8 +13,8 @@ class QWidget;
 
 namespace formkit {
 
-// A window's state as a project keeps it: the text of every named field, check ("1" or "0") and
-// choice, and for each press whose result it shows the texts that press read, as
+// A window's state as a project keeps it: the text of every named field (one line or many), check
+// ("1" or "0") and choice, and for each press whose result it shows the texts that press read, as
 // "button/field" settings; the results themselves are computed again, never kept.
 std::vector<project::Setting> stateOf(const QWidget& window);
 

@@ -6,6 +6,7 @@
 #include <QStorageInfo>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextEdit>
 
 #include "form_test_support.h"
 #include "formkit/window_state.h"
@@ -41,14 +42,15 @@ class ProjectTest : public QObject {
             shown << QString::number(program.window->corrections().of(kind).has_value());
         return shown;
     }
-    // A two-way design: woofer pressed, then retyped; tweeter typed only; a driver from files feeding
-    // the woofer's curve, out of the sum, its coil's wire typed; an L-pad; a coil wound, then retyped.
+    // A two-way design: woofer pressed, then retyped; tweeter typed only; a note in the coil form; a driver from files
+    // feeding the woofer's curve, out of the sum, its coil's wire typed; an L-pad; a coil wound, then retyped.
     static void design(Program& program) {
         QWidget* bas = program.choose("mnuBas");
         retype(field(bas, "Text4"), "2500");
         press(bas, "cmdIzracunaj12db");
         retype(field(bas, "Text4"), "2600");
         retype(field(program.choose("mnuVisoki"), "Text4"), "2500,5");
+        program.choose("mnuKalem")->findChild<QTextEdit*>("Text5")->setPlainText("beleska:\n\"L\" za bas");
         QWidget* odziv = program.choose("mnuOdziv");
         QString folder;
         auto* dialog = new odziv::DriverDialog(odziv::DriverDialog::Source::Files, *program.window, folder, odziv);
