@@ -27,7 +27,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -471,8 +470,11 @@ void OdzivWindow::woundResistance() {
 }
 
 namespace {
-// A coil's wire in a project is "zica_<half>_<part>": its resistance as typed, or this.
+// A coil's wire as a project keeps it: its resistance as typed, or this.
 constexpr char woundText[] = "namotaj";
+std::string wireName(std::size_t half, std::size_t part) {
+    return "zica_" + std::to_string(half) + "_" + std::to_string(part);
+}
 }  // namespace
 
 std::vector<project::Setting> OdzivWindow::wireSettings() const {
@@ -480,24 +482,24 @@ std::vector<project::Setting> OdzivWindow::wireSettings() const {
     for (std::size_t half = 0; half < m_wires.size(); ++half)
         for (std::size_t part = 0; part < m_wires[half].size(); ++part)
             if (const Wire& wire = m_wires[half][part]; wire.wound || !wire.text.isEmpty())
-                settings.push_back({"zica_" + std::to_string(half) + "_" + std::to_string(part),
-                                    wire.wound ? woundText : wire.text.toStdString()});
+                settings.push_back(
+                    {wireName(half, part), wire.wound ? woundText : wire.text.toStdString()});
     return settings;
 }
 
 void OdzivWindow::takeWires(std::span<const project::Setting> settings) {
-    for (const project::Setting& setting : settings) {
-        std::size_t half, part;
-        if (std::sscanf(setting.name.c_str(), "zica_%zu_%zu", &half, &part) != 2 ||
-            half >= m_wires.size() || part >= m_wires[half].size())
-            continue;
-        if (setting.text == woundText) {
-            m_wires[half][part].wound = true;
-            refresh();
-        } else {
-            typeResistance(half, int(part), QString::fromStdString(setting.text));
+    for (std::size_t half = 0; half < m_wires.size(); ++half)
+        for (std::size_t part = 0; part < m_wires[half].size(); ++part) {
+            const auto kept =
+                std::ranges::find(settings, wireName(half, part), &project::Setting::name);
+            if (kept == settings.end()) continue;
+            if (kept->text == woundText) {
+                m_wires[half][part].wound = true;
+                refresh();
+            } else {
+                typeResistance(half, int(part), QString::fromStdString(kept->text));
+            }
         }
-    }
 }
 
 // Read as every field is, empty as 0; what cannot be used is named, and its cell focused.
