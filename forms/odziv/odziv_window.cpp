@@ -555,6 +555,15 @@ bool OdzivWindow::saveImage(const QString& path) {
     QByteArray format = formatFor(path);
     const QString written = format.isEmpty() ? path + QStringLiteral(".png") : path;
     if (format.isEmpty()) format = "png";
+    // The dialog asked before replacing the name chosen, not the one with ".png" added.
+    if (written != path && QFileInfo::exists(written)) {
+        m_workspace.context().warner.warn(
+            window(), QStringLiteral("Slika nije sacuvana: ime trazi format koji ovde ne moze da se "
+                                     "upise, a datoteka \"%1\" vec postoji. Izaberite ime koje se "
+                                     "zavrsava sa .png, .jpg ili .bmp.")
+                          .arg(formkit::quoted(QFileInfo(written).fileName())));
+        return false;
+    }
     QSaveFile file(written);
     QImageWriter writer(&file, format);
     // Flushed first: commit() closes the file without heeding whether its last flush failed.

@@ -410,6 +410,14 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("odziv.svg")));
         QCOMPARE(program.warner.messages.size(), 1);
         QVERIFY2(program.warner.messages.takeFirst().contains("\"odziv.svg.png\""), "names the file written");
+        // Saved again so, the picture with ".png" added, of whose replacing the dialog said nothing, stays.
+        const QByteArray kept = "kept";
+        QFile earlier(dir.filePath("odziv.svg.png"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(kept) == kept.size());
+        earlier.close();
+        QVERIFY(!window->saveImage(dir.filePath("odziv.svg")));
+        QVERIFY(earlier.open(QIODevice::ReadOnly) && earlier.readAll() == kept);
+        QVERIFY(program.warner.messages.takeFirst().contains("vec postoji"));
 
         QVERIFY(!window->saveImage(dir.filePath("nowhere/odziv.png")));
         QCOMPARE(program.warner.messages.size(), 1);
