@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <span>
 
 #include "calc/calc.h"
