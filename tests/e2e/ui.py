@@ -61,7 +61,10 @@ with open(os.path.join(os.path.dirname(__file__), "english.txt")) as words:
 def assert_serbian(node, where):
     said = []
     for part in [node, *walk(node)]:
-        said += [part.name, part.description, part.getLocalizedRoleName()]
+        said += [part.name, part.getLocalizedRoleName()]
+        # Qt describes the application by its executable's path, which is no language.
+        if part.getRole() != pyatspi.ROLE_APPLICATION:
+            said.append(part.description)
         if "Text" in part.get_interfaces():
             said.append(shown(part))
         if "Action" in part.get_interfaces():
