@@ -26,7 +26,7 @@ BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev libqt6opengl6-d
               qt6-tools-dev qt6-l10n-tools qt6-charts-dev fonts-liberation2 dpkg-dev
 PACKAGE_DEBS := debhelper libgtest-dev git
 TEST_DEBS  := googletest libbenchmark-dev xvfb xauth xdotool imagemagick \
-              file desktop-file-utils appstream appstream-compose lintian man-db \
+              file desktop-file-utils appstream appstream-compose lintian man-db poppler-utils \
               python3-pyatspi at-spi2-core dbus-daemon dbus-bin libxcb1-dev
 FUZZ_DEBS  := clang-16 libclang-rt-16-dev
 MONKEY_DEBS := gdb xvfb xdotool

@@ -47,7 +47,8 @@ formkit::WindowDesign responseWindow(formkit::Warner& warner) {
                                                 "Ponovo instalirajte program.")
                                      .arg(module->missing));
             return nullptr;
-        }};
+        },
+        nullptr, true};
 }
 
 #elif defined(TAV20_WITHOUT_RESPONSE_WINDOW)
@@ -58,7 +59,8 @@ formkit::WindowDesign responseWindow(formkit::Warner& warner) {
                             QStringLiteral("Prozor \"Odziv skretnice\" nije deo ovog izdanja "
                                            "programa: izdanje je napravljeno bez Qt Charts."));
                 return nullptr;
-            }};
+            },
+            nullptr, true};
 }
 
 #else

@@ -1,9 +1,12 @@
 #include "formkit/corrections.h"
 
+#include <utility>
+
 namespace formkit {
 
-void Corrections::set(const driver::Correction& correction) {
+void Corrections::set(const driver::Correction& correction, Powers powers) {
     m_made[correction.index()] = correction;
+    m_powers[correction.index()] = std::move(powers);
     emit changed(correction.index());
 }
 
@@ -11,6 +14,7 @@ void Corrections::clear() {
     for (std::size_t kind = 0; kind < kinds; ++kind) {
         if (!m_made[kind]) continue;
         m_made[kind].reset();
+        m_powers[kind] = {};
         emit changed(kind);
     }
 }

@@ -6,12 +6,20 @@
 #include <functional>
 #include <optional>
 #include <variant>
+#include <vector>
 
 #include "calc/calc.h"
 #include "driver/correction.h"
 #include "response/standard.h"
 
 namespace formkit {
+
+// What a correction's resistors take, as "Korekcija" showed them: straight on an amplifier of that
+// power.
+struct CorrectionPowers {
+    double amplifierWatts = 0;
+    std::vector<double> resistorWatts;  // in the order of driver::components' resistors
+};
 
 // The corrections a builder computed in the "Korekcija" window, the last of each kind, kept while
 // the program runs: what the response window switches into its curves.
@@ -22,11 +30,14 @@ public:
     // In the order of driver::Correction.
     static constexpr std::size_t kinds = std::variant_size_v<driver::Correction>;
 
+    using Powers = CorrectionPowers;
+
     // Replaces the one of its kind.
-    void set(const driver::Correction& correction);
+    void set(const driver::Correction& correction, Powers powers = {});
     // Forgets them all, as a new project starts.
     void clear();
     const std::optional<driver::Correction>& of(std::size_t kind) const { return m_made[kind]; }
+    const Powers& powersOf(std::size_t kind) const { return m_powers[kind]; }
 
     // Calls `changed` with the kind after each change, for as long as `receiver` lives (a window
     // loaded as a module subscribes here, as with ShownResults::subscribe).
@@ -37,6 +48,7 @@ signals:
 
 private:
     std::array<std::optional<driver::Correction>, kinds> m_made;
+    std::array<Powers, kinds> m_powers;
 };
 
 // Each kind as the windows name it, in the order of driver::Correction.

@@ -28,6 +28,8 @@ struct WindowDesign {
     std::function<QWidget*(Workspace& workspace)> create;
     // Set for the window that winds coils: takes a coil handed over.
     void (*takeCoil)(QWidget& window, const CoilToWind& coil) = nullptr;
+    // Set for the window that draws the bench sheet (formkit::BenchSheet).
+    bool drawsBenchSheet = false;
 };
 
 // What a window gets from the main window it opens in. Windows reach one

@@ -31,7 +31,8 @@ MainWindow::MainWindow(FormContext context, std::vector<WindowDesign> windows, Q
       m_icon(QStringLiteral(":/images/icon.png")),
       m_qtInSerbian(new QTranslator(this)),
       m_mdi(new QMdiArea(this)),
-      m_projectFile(new ProjectFile(*this)) {
+      m_projectFile(new ProjectFile(*this)),
+      m_benchOutput(new BenchOutput(*this)) {
     m_context.shown = &m_shownResults;
     // The whole interface is Serbian, Qt's own texts too, whatever the locale.
     if (m_qtInSerbian->load(QStringLiteral(":/i18n/qt_sr.qm")))
@@ -85,6 +86,11 @@ void MainWindow::buildMenu() {
             // Not every platform's QKeySequence::SaveAs has a key.
             action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
             connect(action, &QAction::triggered, m_projectFile, &ProjectFile::chooseWhereToSave);
+        } else if (row.command == MenuRow::Command::Print) {
+            action->setShortcut(QKeySequence::Print);
+            connect(action, &QAction::triggered, m_benchOutput, &BenchOutput::choosePrinter);
+        } else if (row.command == MenuRow::Command::ExportPdf) {
+            connect(action, &QAction::triggered, m_benchOutput, &BenchOutput::chooseWhereToExport);
         } else if (row.command == MenuRow::Command::Help) {
             // F1 in every window, those of their own too.
             action->setShortcut(QKeySequence::HelpContents);
@@ -198,9 +204,13 @@ void MainWindow::windCoil(const CoilToWind& coil) {
     if (QWidget* window = showWindow(winder->name)) winder->takeCoil(*window, coil);
 }
 
+QWidget* MainWindow::showBenchSheetWindow() {
+    const auto drawer = std::ranges::find_if(m_windows, &WindowDesign::drawsBenchSheet);
+    return drawer == m_windows.end() ? nullptr : showWindow(drawer->name);
+}
+
 std::optional<double> MainWindow::windingResistance(double millihenry) const {
-    const auto coil =
-        winding::wind({.inductance = float(millihenry), .former = 30, .length = 20, .wire = 1});
+    const auto coil = winding::wind(winding::defaultCoil(float(millihenry)));
     if (!coil) return std::nullopt;
     return coil->resistance;
 }

@@ -11,6 +11,7 @@
 #include "formkit/help_window.h"
 #include "formkit/shown_results.h"
 #include "formkit/workspace.h"
+#include "forms/bench_output.h"
 #include "forms/forms.h"
 #include "forms/project_file.h"
 
@@ -51,6 +52,10 @@ public:
     // Every form and window, at once: none is left when this returns.
     void closeAllWindows();
     ProjectFile& projectFile() const { return *m_projectFile; }
+    BenchOutput& benchOutput() const { return *m_benchOutput; }
+    // The window that draws the bench sheet, opened or brought to the front; nothing where it
+    // cannot be made.
+    QWidget* showBenchSheetWindow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,6 +81,7 @@ private:
     // Without a parent, so that a dialog holding the main window's keyboard leaves it readable.
     QPointer<formkit::HelpWindow> m_help;
     ProjectFile* m_projectFile;
+    BenchOutput* m_benchOutput;
 };
 
 }  // namespace forms

@@ -13,7 +13,7 @@ namespace forms {
 // page of the window in front, as F1 does anywhere. The tooltip says what the
 // entry opens, for a newcomer and a screen reader.
 struct MenuRow {
-    enum class Command { DropDown, Show, New, Open, Save, SaveAs, Exit, Help };
+    enum class Command { DropDown, Show, New, Open, Save, SaveAs, Print, ExportPdf, Exit, Help };
     std::string_view name;
     std::string_view caption;
     std::string_view parent;

@@ -66,6 +66,11 @@ std::string copperCaption(const Winding& w, const calc::Region& region) {
            " oma (20 \u00B0C)  " + shown(w.mass, region) + "g";
 }
 
+std::string cutCaption(const Winding& w, const calc::Region& region) {
+    return "iseci " + shown(cutLength(w), region) + "m (" + shown(cutMargin * 100, region) +
+           " % vise i 2 x " + shown(leadLength * 100, region) + "cm za izvode)";
+}
+
 std::string caption(const WireSuggestion& wire, const calc::Region& region) {
     return "I = " + shown(wire.current, region) + "A  d = " + shown(wire.diameter, region) + "mm";
 }

@@ -150,4 +150,8 @@ std::expected<Winding, BadField> wind(const Coil& coil) {
                    .around = around(coil, lay, found.turns)};
 }
 
+Coil defaultCoil(float millihenry) {
+    return {.inductance = millihenry, .former = 30, .length = 20, .wire = 1};
+}
+
 }  // namespace winding

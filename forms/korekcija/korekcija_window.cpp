@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "formkit/drivers.h"
 #include "formkit/fonts.h"
@@ -247,7 +248,9 @@ void KorekcijaWindow::compute(std::size_t kind) {
     }
     widgets.design = *made;
     widgets.load = load;
-    m_workspace.corrections().set(made->correction);
+    formkit::Corrections::Powers taken{power, {}};
+    for (const response::Dissipation& most : powers) taken.resistorWatts.push_back(most.watts);
+    m_workspace.corrections().set(made->correction, std::move(taken));
     std::vector<formkit::Input> read = widgets.inputs;
     read.insert(read.end(), m_common.begin(), m_common.end());
     formkit::recordPress(*widgets.button, read);

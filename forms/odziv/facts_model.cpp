@@ -64,6 +64,13 @@ void FactsModel::setCurves(std::vector<Curve> curves, std::vector<std::vector<QS
     endResetModel();
 }
 
+QStringList FactsModel::sumNotes() const {
+    QStringList notes;
+    for (const Row& row : m_rows)
+        if (row.curve == sumIndex()) notes << row.note;
+    return notes;
+}
+
 void FactsModel::setSum(const std::optional<SumFacts>& sum) {
     const auto first = std::ranges::find(m_rows, sumIndex(), &Row::curve);
     const int from = int(first - m_rows.begin());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -41,6 +42,8 @@ public:
     // The sum's rows, below the curves; none where nothing is summed.
     void setSum(const std::optional<SumFacts>& sum);
     const std::vector<Curve>& curves() const { return m_curves; }
+    // The sum's facts as its rows tell them.
+    QStringList sumNotes() const;
 
     // The coil a row shows, with its curve's load: what can be wound.
     std::optional<formkit::CoilToWind> coilAt(int row) const;

@@ -40,6 +40,7 @@
 #include "forms/odziv/driver_dialog.h"
 #include "forms/odziv/facts_model.h"
 #include "forms/odziv/response_charts.h"
+#include "forms/odziv/sheet_content.h"
 #include "forms/odziv/texts.h"
 
 namespace odziv {
@@ -312,6 +313,16 @@ void OdzivWindow::copyRows() {
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     QGuiApplication::clipboard()->setText(text);
+}
+
+bool OdzivWindow::hasBenchSheet() const { return !m_facts->curves().empty(); }
+
+bool OdzivWindow::drawBenchSheet(QPagedPaintDevice& device, const Heading& heading) {
+    const SheetContent content = sheetContentOf(*m_facts, m_workspace.corrections(),
+                                                m_workspace.context().region(), heading);
+    QChart* const charts[] = {m_charts->levelChart(), m_charts->phaseChart(),
+                              m_charts->impedanceChart(), m_charts->impedancePhaseChart()};
+    return drawSheet(device, content, charts);
 }
 
 // Not as the window's focus proxy: Tab would come back to the table wherever the window
@@ -618,6 +629,7 @@ void OdzivWindow::windSelectedCoil() {
 }
 
 const formkit::WindowDesign frmOdziv{
-    "frmOdziv", [](formkit::Workspace& workspace) { return new OdzivWindow(workspace); }};
+    "frmOdziv", [](formkit::Workspace& workspace) { return new OdzivWindow(workspace); }, nullptr,
+    true};
 
 }  // namespace odziv

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "formkit/bench_sheet.h"
 #include "formkit/corrections.h"
 #include "formkit/shown_results.h"
 #include "formkit/workspace.h"
@@ -28,8 +29,9 @@ class ResponseCharts;
 // nearest standard capacitors, how the sections sum and what impedance the
 // amplifier sees. It follows each successful press, each form that closes and
 // each driver entered or removed.
-class OdzivWindow : public QWidget {
+class OdzivWindow : public QWidget, public formkit::BenchSheet {
     Q_OBJECT
+    Q_INTERFACES(formkit::BenchSheet)
 
 public:
     explicit OdzivWindow(formkit::Workspace& workspace);
@@ -41,6 +43,9 @@ public:
 
     ResponseCharts* charts() const { return m_charts; }
     FactsModel* facts() const { return m_facts; }
+
+    bool hasBenchSheet() const override;
+    bool drawBenchSheet(QPagedPaintDevice& device, const Heading& heading) override;
 
     // Recomputes every curve from the results shown; after each press.
     void refresh();

@@ -207,14 +207,16 @@ private slots:
         if (QFileDialog* open = program.window->findChild<QFileDialog*>("dlgOtvoriProjekat")) open->reject();
     }
 
-    // The File menu: its commands above "Izlaz", each letter once, with the usual keys.
+    // The File menu: the project's and the bench sheet's commands above "Izlaz", each letter once,
+    // with the usual keys.
     void fileMenuHasTheProjectCommands() {
         Program program;
         QStringList captions;
         for (const QAction* action : program.window->findChild<QMenu*>("mnuFile")->actions())
             captions << action->text() + ' ' + action->shortcut().toString();
         QCOMPARE(captions, (QStringList{"&Novi Ctrl+N", "&Otvori... Ctrl+O", "&Sacuvaj Ctrl+S",
-                                        "Sacuvaj &kao... Ctrl+Shift+S", "&Izlaz "}));
+                                        "Sacuvaj &kao... Ctrl+Shift+S", "Stam&paj... Ctrl+P",
+                                        "Izve&zi PDF... ", "&Izlaz "}));
     }
 };
 

@@ -194,6 +194,9 @@ TEST(Captions, PluralsWireAndLoss) {
     EXPECT_EQ(loss(4, 0), "gubitak na kalemu 0 dB");
     EXPECT_EQ(loss(8, 8), "gubitak na kalemu -6,02 dB");          // half the voltage
     EXPECT_EQ(loss(1e-300, 1e30), "gubitak na kalemu -6600 dB");  // no underflow of the ratio
+    Winding tenMetres{};
+    tenMetres.wireLength = 10;
+    EXPECT_EQ(cutCaption(tenMetres, decimalComma), "iseci 11,3m (10 % vise i 2 x 15cm za izvode)");
     EXPECT_EQ(inductanceText(0.1805945f, decimalComma) + " " + inductanceText(1.234567e-5f, decimalPoint),
               "0,1806 1.235E-05");  // four significant digits, so that one turn shows
 }

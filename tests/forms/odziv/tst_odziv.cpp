@@ -9,6 +9,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QListView>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QStorageInfo>
@@ -424,6 +425,49 @@ private slots:
         QVERIFY(program.warner.messages.first().startsWith("Slika nije sacuvana"));
         QCOMPARE(legendNames(window).size(), 2);
         QVERIFY(!QFile::exists(dir.filePath("nowhere")));
+    }
+
+    // The bench sheet as PDF under both separators: real text holding every part the table shows with
+    // its standard value, a resistor's power, every coil's recipe, on two A4 pages; nothing to draw and
+    // a place that cannot be written are told.
+    void benchSheetHoldsEveryPart() {
+        for (const calc::Region* region : {&decimalComma, &decimalPoint}) {
+            Program program(*region);
+            const auto in = [region](QString text) { return text.replace(',', QString::fromStdString(region->decimal)); };
+            QTemporaryDir dir;
+            QVERIFY(!program.window->benchOutput().exportTo(dir.filePath("prazan.pdf")));
+            QVERIFY(program.warner.messages.takeFirst().startsWith("Lista za radni sto jos nema"));
+            QVERIFY(!QFile::exists(dir.filePath("prazan.pdf")));
+            pressOn(program, "mnuKorekcija", {}, "cmdAtenuator");
+            odziv::OdzivWindow* window = twoWay(program);
+            QTest::mouseClick(window->findChild<QCheckBox*>("chkKorekcija5_1"), Qt::LeftButton);
+            QVERIFY(program.window->benchOutput().exportTo(dir.filePath("list.pdf")));
+            const auto run = [&dir](const char* tool, QStringList arguments) {
+                QProcess process;
+                process.start(tool, arguments);
+                return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+            };
+            // In rows as they are printed, each run of blanks one.
+            const QString text = run("pdftotext", {"-layout", dir.filePath("list.pdf"), "-"}).simplified();
+            const QString info = run("pdfinfo", {dir.filePath("list.pdf")});
+            QStringList parts;
+            for (int row = 0; row < window->facts()->rowCount(); ++row)
+                if (!window->facts()->isNote(row))
+                    for (int column : {FactsModel::Value, FactsModel::StandardValue})
+                        if (!cell(window, row, column).isEmpty()) parts << cell(window, row, column);
+            QCOMPARE(parts.size(), 10);  // L and C of each half, each C's E12 twin, Rs and Rp with their E24 twins
+            for (const QString& part : parts) QVERIFY2(text.contains(part), qPrintable(part + " in " + text));
+            QVERIFY2(text.contains(in("Rs (L-atenuator) 2,34 oma 2,4 oma 29,23 W")), qPrintable(text));
+            QCOMPARE(text.count("namotaja ("), 2);
+            QCOMPARE(text.count(in("% vise i 2 x 15cm za izvode")), 2);
+            QVERIFY2(text.contains(in("iseci 18,82m")), qPrintable(text));
+            QVERIFY2(QRegularExpression("Pages: +2\\b").match(info).hasMatch(), qPrintable(info));
+            QVERIFY2(QRegularExpression("Page size: +595(\\.\\d+)? x 842").match(info).hasMatch(), "A4");
+            QVERIFY(program.warner.messages.isEmpty());
+
+            QVERIFY(!program.window->benchOutput().exportTo(dir.filePath("nigde/list.pdf")));
+            QVERIFY(program.warner.messages.takeFirst().startsWith("List za radni sto nije sacuvan"));
+        }
     }
 
     // Saving onto a full disk leaves nothing half-written and the old picture whole, and says so. Run by
