@@ -9,6 +9,8 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QListView>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSplitter>
@@ -463,6 +465,16 @@ private slots:
             QVERIFY2(text.contains(in("iseci 18,82m")), qPrintable(text));
             QVERIFY2(QRegularExpression("Pages: +2\\b").match(info).hasMatch(), qPrintable(info));
             QVERIFY2(QRegularExpression("Page size: +595(\\.\\d+)? x 842").match(info).hasMatch(), "A4");
+            QVERIFY(program.warner.messages.isEmpty());
+
+            // Printed: the printer the dialog sets up, here into a file, gets the same two pages.
+            program.menu("mnuStampaj")->trigger();
+            auto* dialog = program.window->findChild<QPrintDialog*>("dlgStampaj");
+            QVERIFY(dialog);
+            // Past the dialog's own settings, which would choose a printer of this machine.
+            dialog->printer()->setOutputFileName(dir.filePath("stampa.pdf"));
+            dialog->done(QDialog::Accepted);
+            QVERIFY(QRegularExpression("Pages: +2\\b").match(run("pdfinfo", {dir.filePath("stampa.pdf")})).hasMatch());
             QVERIFY(program.warner.messages.isEmpty());
 
             QVERIFY(!program.window->benchOutput().exportTo(dir.filePath("nigde/list.pdf")));
