@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds Qt modules for 64-bit Windows into PREFIX, each once: a module
-# that finished leaves PREFIX/.built-MODULE and is reused as it is, so adding a
-# module builds that module alone. qtbase gives Core, Gui, Widgets and the
+# that finished leaves PREFIX/.built-MODULE with its options and is reused as it
+# is, so adding a module builds that module alone. qtbase gives Core, Gui, Widgets and the
 # Windows platform plugin, from Debian's sources; qtcharts Qt Charts, from the
 # first of: the tarball QT_CHARTS_SOURCE names, the copy in ../shared/third_party
 # beside the project, Debian's sources. A tarball is used only when its SHA-256
@@ -19,8 +19,32 @@ jobs=$3
 shift 3
 version=6.4.2
 
+common=(-G Ninja
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain"
+        -DTAV20_QT_MINGW="$prefix"
+        -DCMAKE_INSTALL_PREFIX="$prefix"
+        -DCMAKE_BUILD_TYPE=Release
+        -DQT_BUILD_EXAMPLES=OFF
+        -DQT_BUILD_TESTS=OFF)
+
+# Debian's repacked source lacks wintab.h, hence no tablet events; the Windows
+# platform plugin does not compile without OpenGL, so it stays on; Print Support
+# prints the bench sheet. The rest of qtbase is left out: the program needs none
+# of it.
+qtbase_options=(-DFEATURE_tabletevent=OFF
+                -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF
+                -DFEATURE_testlib=OFF -DFEATURE_xml=OFF
+                -DFEATURE_concurrent=OFF)
+qtcharts_options=()
+
+# A module's mark holds the options it was built with: a module built with
+# others is built again.
+options_of() { local options="${1}_options[@]"; echo "${!options}"; }
 missing=()
-for module in "$@"; do [ -e "$prefix/.built-$module" ] || missing+=("$module"); done
+for module in "$@"; do
+    [ -e "$prefix/.built-$module" ] && [ "$(cat "$prefix/.built-$module")" = "$(options_of "$module")" ] ||
+        missing+=("$module")
+done
 [ ${#missing[@]} = 0 ] && exit 0
 
 work="$prefix.work"
@@ -72,22 +96,6 @@ charts_tarball() {
     realpath "$tarball"
 }
 
-common=(-G Ninja
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain"
-        -DTAV20_QT_MINGW="$prefix"
-        -DCMAKE_INSTALL_PREFIX="$prefix"
-        -DCMAKE_BUILD_TYPE=Release
-        -DQT_BUILD_EXAMPLES=OFF
-        -DQT_BUILD_TESTS=OFF)
-
-# Debian's repacked source lacks wintab.h, hence no tablet events; the Windows
-# platform plugin does not compile without OpenGL, so it stays on. The rest of
-# qtbase is left out: the program needs none of it.
-qtbase_options=(-DFEATURE_tabletevent=OFF
-                -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF
-                -DFEATURE_printsupport=OFF -DFEATURE_testlib=OFF -DFEATURE_xml=OFF
-                -DFEATURE_concurrent=OFF)
-qtcharts_options=()
 
 for module in "${missing[@]}"; do
     tarball=
@@ -109,6 +117,6 @@ for module in "${missing[@]}"; do
     cmake -S "$module" -B "build-$module" "${common[@]}" "${!options}"
     cmake --build "build-$module" -j "$jobs"
     cmake --install "build-$module"
-    touch "$prefix/.built-$module"
+    options_of "$module" >"$prefix/.built-$module"
 done
 rm -rf "$work"
