@@ -41,7 +41,7 @@ void ProjectFile::setPath(const QString& path) {
 }
 
 bool ProjectFile::changed() const {
-    return project::writeProject(gatherProject(m_main)) != m_saved;
+    return project::writeProject(gatherProject(m_main, Frames::Left)) != m_saved;
 }
 
 bool ProjectFile::mayLeave() {
@@ -100,7 +100,7 @@ bool ProjectFile::open(const QString& path) {
     const QStringList missing = openProject(m_main, *kept);
     setPath(path);
     // As it opened: a window it names that this program lacks does not make it changed.
-    m_saved = project::writeProject(gatherProject(m_main));
+    m_saved = project::writeProject(gatherProject(m_main, Frames::Left));
     if (!missing.isEmpty())
         warn(QStringLiteral("Projekat je otvoren bez prozora koje ovaj program nema: %1.")
                  .arg(missing.join(QStringLiteral(", "))));
@@ -145,7 +145,7 @@ bool ProjectFile::saveTo(const QString& path) {
         return false;
     }
     setPath(path);
-    m_saved = bytes;
+    m_saved = project::writeProject(gatherProject(m_main, Frames::Left));
     return true;
 }
 

@@ -39,7 +39,7 @@ private:
 
     MainWindow& m_main;
     QString m_path;       // the project opened or saved; empty where none was
-    std::string m_saved;  // the project as it was then, written
+    std::string m_saved;  // the project as it was then, written without the windows' frames
 };
 
 }  // namespace forms

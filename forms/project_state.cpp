@@ -1,8 +1,12 @@
 #include "forms/project_state.h"
 
+#include <QMdiSubWindow>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "formkit/window_state.h"
 #include "forms/main_window.h"
@@ -32,12 +36,50 @@ QString sourceOf(const project::Driver& kept) {
     return names.join(QStringLiteral(", "));
 }
 
+// A window's place and size, kept beside its controls under a name no control has: "x y w h" in
+// the workspace (a child window) or on the screen, or that it fills the workspace.
+const std::string frameSetting = "okvir";
+const std::string maximized = "cela povrsina";
+
+QWidget* frameOf(QWidget* window) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    return sub ? static_cast<QWidget*>(sub) : window;
+}
+
+std::string frameText(const QWidget& frame) {
+    if (frame.isMaximized()) return maximized;
+    const QRect place = frame.geometry();
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(place.x())
+        .arg(place.y())
+        .arg(place.width())
+        .arg(place.height())
+        .toStdString();
+}
+
+// A place that does not read leaves the window where it opened.
+void placeFrame(QWidget& frame, const std::string& text) {
+    if (text == maximized) return frame.showMaximized();
+    const QStringList numbers = QString::fromStdString(text).split(QLatin1Char(' '));
+    if (numbers.size() != 4) return;
+    std::array<int, 4> place{};
+    for (std::size_t i = 0; i < place.size(); ++i) {
+        bool read = false;
+        place[i] = numbers[qsizetype(i)].toInt(&read);
+        if (!read) return;
+    }
+    if (place[2] > 0 && place[3] > 0) frame.setGeometry(place[0], place[1], place[2], place[3]);
+}
+
 }  // namespace
 
-project::Project gatherProject(const MainWindow& main) {
+project::Project gatherProject(const MainWindow& main, Frames frames) {
     project::Project kept;
-    for (const QWidget* window : main.openWindows())
-        kept.windows.push_back({window->objectName().toStdString(), formkit::stateOf(*window)});
+    for (QWidget* window : main.openWindows()) {
+        std::vector<project::Setting> settings = formkit::stateOf(*window);
+        if (frames == Frames::Kept) settings.push_back({frameSetting, frameText(*frameOf(window))});
+        kept.windows.push_back({window->objectName().toStdString(), std::move(settings)});
+    }
     for (const formkit::DriverEntry& entry : main.drivers().entries())
         kept.drivers.push_back(keptDriver(entry));
     for (std::size_t kind = 0; kind < formkit::Corrections::kinds; ++kind)
@@ -64,9 +106,11 @@ QStringList openProject(MainWindow& main, const project::Project& kept) {
         main.corrections().set(correction);
     QStringList missing;
     for (const project::Window& window : kept.windows) {
-        if (QWidget* shown = main.showByName(window.name))
+        if (QWidget* shown = main.showByName(window.name)) {
             formkit::restoreState(*shown, window.settings);
-        else
+            const auto frame = std::ranges::find(window.settings, frameSetting, &project::Setting::name);
+            if (frame != window.settings.end()) placeFrame(*frameOf(shown), frame->text);
+        } else
             missing << QString::fromStdString(window.name);
     }
     return missing;

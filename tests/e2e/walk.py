@@ -8,12 +8,14 @@
 # usage: walk.py PROGRAM LOCALE SEPARATOR   e.g. walk.py /usr/bin/tav20 sr_RS.UTF-8 ,
 
 import os
+import subprocess
 import sys
+import tempfile
 
 import pyatspi
 
 from form import Form
-from ui import Program, assert_serbian, shown, wait_for, walk
+from ui import Program, assert_serbian, shown, wait_for, walk, xdotool
 
 
 def open_child(program, letters, caption):
@@ -74,6 +76,23 @@ def response(program, n):
     wait_for("the save dialog to close", lambda: saving() is None)
 
 
+# The bench sheet from the File menu, written as PDF by a name typed into its save dialog: its text
+# holds the parts of the curves the response window shows.
+def bench_sheet(program, n):
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "list.pdf")
+        program.menu("f", "z")
+        dialog = wait_for("the PDF dialog", lambda: program.top_level("Izvezi list za radni sto", pyatspi.ROLE_DIALOG))
+        assert_serbian(dialog, "the PDF dialog")
+        program.keys(None, "ctrl+a")
+        xdotool("type", "--delay", "20", path)
+        program.keys(None, "Return")
+        wait_for("the PDF written", lambda: os.path.exists(path) or None)
+        text = subprocess.run(["pdftotext", "-layout", path, "-"], capture_output=True, text=True, check=True).stdout
+        for part in ("List za radni sto", n("1,8 mH"), "56 uF", "iseci"):
+            assert part in text, f"{part!r} not in the bench sheet: {text}"
+
+
 def winding(program, n):
     open_child(program, ("n",), "Namotaj kalema").expect_focus("L, induktivitet", n("0,18"))
 
@@ -97,7 +116,7 @@ def main():
         return text.replace(",", separator)
 
     try:
-        for step in (woofer, wire, response, winding, corrections, leave):
+        for step in (woofer, wire, response, bench_sheet, winding, corrections, leave):
             print(f"--- {step.__name__}", flush=True)
             step(program, n)
     finally:
