@@ -33,7 +33,8 @@ MONKEY_DEBS := gdb xvfb xdotool
 # Qt's sources come through apt-get source, its host tools from the Debian Qt.
 WINDOWS_DEBS      := cmake ninja-build make g++-mingw-w64-x86-64-posix dpkg-dev \
                      qt6-base-dev qt6-tools-dev qt6-l10n-tools imagemagick zip
-WINDOWS_TEST_DEBS := wine wine64 fonts-wine xvfb xauth xdotool xclip file unzip locales dbus-daemon dbus-bin
+WINDOWS_TEST_DEBS := wine wine64 fonts-wine xvfb xauth xdotool xclip file unzip locales dbus-daemon dbus-bin \
+                     poppler-utils
 # Qt Charts is cross-built too once a window of the program uses it.
 QT_MODULES := qtbase $(if $(shell find . -path './build*' -prune -o -name CMakeLists.txt -print \
                                   | xargs grep -l 'Qt6::Charts'),qtcharts)

@@ -87,6 +87,19 @@ if [ -e "$release/Qt6Charts.dll" ]; then
     keys Return
     for _ in $(seq 50); do [ -s "$picture" ] && break; sleep 0.2; done
     file "$picture" | grep -q "PNG image data" || { echo "walk.sh: no picture saved at $picture" >&2; exit 1; }
+    # The bench sheet as PDF through the File menu, the same way; its text holds the parts.
+    sheet=$out.scratch/list.pdf
+    keys alt+f z
+    sleep 1
+    keys ctrl+a
+    xdotool type --delay 40 "Z:${sheet//\//\\}"
+    keys Return
+    for _ in $(seq 50); do [ -s "$sheet" ] && break; sleep 0.2; done
+    text=$(pdftotext -layout "$sheet" - | tr -s ' ') || { echo "walk.sh: no bench sheet at $sheet" >&2; exit 1; }
+    for part in "List za radni sto" "L 1${decimal}8 mH namotava se" "C 56 uF 56 uF" "iseci"; do
+        grep -qF "$part" <<<"$text" || { echo "walk.sh: no '$part' on the bench sheet:"$'\n'"$text" >&2; exit 1; }
+    done
+    pdftoppm -r 60 -png "$sheet" "$out/list"
 else
     # A release built without Qt Charts says so in a warning instead.
     shot odziv
