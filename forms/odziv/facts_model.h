@@ -41,6 +41,8 @@ public:
     // The sum's rows, below the curves; none where nothing is summed.
     void setSum(const std::optional<SumFacts>& sum);
     const std::vector<Curve>& curves() const { return m_curves; }
+    // The separators its texts are written with, since the last setCurves.
+    const calc::Region& region() const { return m_region; }
 
     // The coil a row shows, with its curve's load: what can be wound.
     std::optional<formkit::CoilToWind> coilAt(int row) const;
