@@ -44,6 +44,8 @@ public:
     const std::vector<Curve>& curves() const { return m_curves; }
     // The sum's facts as its rows tell them.
     QStringList sumNotes() const;
+    // The separators its texts are written with, since the last setCurves.
+    const calc::Region& region() const { return m_region; }
 
     // The coil a row shows, with its curve's load: what can be wound.
     std::optional<formkit::CoilToWind> coilAt(int row) const;

@@ -41,6 +41,7 @@
 #include "forms/odziv/facts_model.h"
 #include "forms/odziv/response_charts.h"
 #include "forms/odziv/sheet_content.h"
+#include "forms/odziv/table_csv.h"
 #include "forms/odziv/texts.h"
 
 namespace odziv {
@@ -86,11 +87,17 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     auto* save = new QPushButton(QStringLiteral("&Sacuvaj sliku..."));
     save->setToolTip(
         QStringLiteral("Cuva sva cetiri grafikona kao jednu sliku: PNG, JPEG ili BMP."));
+    auto* exportCsv = new QPushButton(QStringLiteral("Izvezi ta&belu (CSV)..."));
+    exportCsv->setObjectName(QStringLiteral("cmdIzveziTabelu"));
+    exportCsv->setToolTip(QStringLiteral(
+        "Cuva celu tabelu kao CSV, za tabelarni program ili porudzbinu delova: polja deli "
+        "tacka-zarez gde je decimalni znak zarez, inace zarez."));
     auto* top = new QHBoxLayout;
     top->addWidget(seriesLabel);
     top->addWidget(m_series);
     top->addStretch();
     top->addWidget(save);
+    top->addWidget(exportCsv);
 
     m_table->setModel(m_facts);
     m_table->setAccessibleName(QStringLiteral("Delovi i granicne ucestanosti"));
@@ -239,7 +246,8 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     for (QWidget* next : {static_cast<QWidget*>(m_wind), static_cast<QWidget*>(m_wound),
                           static_cast<QWidget*>(m_drivers), static_cast<QWidget*>(fromParameters),
                           static_cast<QWidget*>(fromFiles), static_cast<QWidget*>(remove),
-                          static_cast<QWidget*>(m_series), static_cast<QWidget*>(save)})
+                          static_cast<QWidget*>(m_series), static_cast<QWidget*>(save),
+                          static_cast<QWidget*>(exportCsv)})
         setTabOrder(std::exchange(previous, next), next);
 
     m_workspace.shownResults().subscribe(this, [this](std::size_t) { refresh(); });
@@ -274,6 +282,7 @@ OdzivWindow::OdzivWindow(formkit::Workspace& workspace)
     copy->setShortcutContext(Qt::WidgetShortcut);
     m_table->addAction(copy);
     connect(copy, &QAction::triggered, this, &OdzivWindow::copyRows);
+    connect(exportCsv, &QPushButton::clicked, this, &OdzivWindow::askWhereToExport);
     connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (!m_facts->coilAt(m_table->indexAt(at).row())) return;
         auto* menu = new QMenu(this);
@@ -323,6 +332,46 @@ bool OdzivWindow::drawBenchSheet(QPagedPaintDevice& device, const Heading& headi
     QChart* const charts[] = {m_charts->levelChart(), m_charts->phaseChart(),
                               m_charts->impedanceChart(), m_charts->impedancePhaseChart()};
     return drawSheet(device, content, charts);
+}
+
+// Through a QSaveFile, as the picture is; the separator goes with the region the cells were
+// written in.
+bool OdzivWindow::exportTable(const QString& path) {
+    const QString written =
+        QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path;
+    formkit::Warner& warner = m_workspace.context().warner;
+    // The dialog asked before replacing the name chosen, not the one with ".csv" added.
+    if (written != path && QFileInfo::exists(written)) {
+        warner.warn(window(), QStringLiteral("Tabela nije izvezena: datoteka \"%1\" vec postoji. "
+                                             "Izaberite drugo ime.")
+                                  .arg(formkit::quoted(QFileInfo(written).fileName())));
+        return false;
+    }
+    const QByteArray text = tableCsv(*m_facts, m_facts->region());
+    QSaveFile file(written);
+    // Flushed first: commit() closes the file without heeding whether its last flush failed.
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
+        !file.commit()) {
+        file.cancelWriting();
+        warner.warn(window(),
+                    QStringLiteral("Tabela nije izvezena: u datoteku \"%1\" ne moze da se upise.")
+                        .arg(formkit::quoted(written)));
+        return false;
+    }
+    return true;
+}
+
+// A child of the window that returns at once, as the picture's dialog.
+void OdzivWindow::askWhereToExport() {
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    auto* dialog = formkit::fileDialog(
+        this, QStringLiteral("Izvezi tabelu odziva"),
+        (documents.exists() ? documents : QDir::home()).filePath(QStringLiteral("odziv.csv")),
+        QStringLiteral("Tabela CSV (*.csv)"), QFileDialog::AcceptSave);
+    dialog->setObjectName(QStringLiteral("dlgIzveziTabelu"));
+    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    connect(dialog, &QFileDialog::fileSelected, this, &OdzivWindow::exportTable);
+    dialog->open();
 }
 
 // Not as the window's focus proxy: Tab would come back to the table wherever the window

@@ -40,6 +40,9 @@ public:
 
     // Both charts as one PNG; a file that cannot be written is reported, and nothing else changes.
     bool saveImage(const QString& path);
+    // The whole table as CSV, for a spreadsheet or a parts order; a name without a suffix gets
+    // ".csv". A file that cannot be written is reported, and an older one of that name stays.
+    bool exportTable(const QString& path);
 
     ResponseCharts* charts() const { return m_charts; }
     FactsModel* facts() const { return m_facts; }
@@ -60,6 +63,7 @@ private:
     void redraw();
     void askWhereToSave();
     void copyRows();
+    void askWhereToExport();
     void windSelectedCoil();
     void woundResistance();
     void typeResistance(std::size_t half, int part, const QString& text);

@@ -198,7 +198,8 @@ private slots:
     }
 
     // The window opens on its table, and Tab visits every control in order and comes round again: each curve's
-    // choices, Namotaj..., the resistance from the winding, the drivers, the series and Sacuvaj sliku...; no two
+    // choices, Namotaj..., the resistance from the winding, the drivers, the series, Sacuvaj sliku... and
+    // Izvezi tabelu (CSV)...; no two
     // mnemonics clash, nor one with the menu's. A screen reader hears the choices as check boxes with their state,
     // which its toggle action and the space bar both turn, and the charts and drivers by name, the charts with
     // what they show.
@@ -208,14 +209,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("tblDelovi"));
         window->findChild<QTableView*>()->setCurrentIndex(window->facts()->index(0, 0));  // a coil: Namotaj... is on
         QStringList visited;
-        for (int i = 0; i < 17; ++i) {
+        for (int i = 0; i < 18; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, (QStringList{"chkZbir1", "chkObrnut1", "cboZvucnik1", "chkZbir5", "chkObrnut5", "cboZvucnik5",
                                        "cmdNamotaj", "cmdOtporIzNamotaja", "lstZvucnici", "cmdZvucnikParametri",
                                        "cmdZvucnikMerenje", "cmdUkloniZvucnik", "cboStandardni", "cmdSacuvajSliku",
-                                       "tblDelovi", "chkZbir1", "chkObrnut1"}));
+                                       "cmdIzveziTabelu", "tblDelovi", "chkZbir1", "chkObrnut1"}));
         // Each mnemonic once, and none that the main window's menu takes.
         QString mnemonics = "ftkzoanec";
         for (const QWidget* control : window->findChildren<QWidget*>()) {
@@ -227,7 +228,7 @@ private slots:
             QVERIFY2(!mnemonics.contains(text[at + 1].toLower()), qPrintable(text));
             mnemonics += text[at + 1].toLower();
         }
-        QCOMPARE(mnemonics.size(), 17);
+        QCOMPARE(mnemonics.size(), 18);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
         QCOMPARE(std::pair(box->role(), box->text(QAccessible::Name)),
@@ -482,6 +483,38 @@ private slots:
         }
     }
 
+    // The table goes whole into a CSV file, its header on one line, its lines ending in "\r\n": under a
+    // decimal comma parted by ';', under a decimal point by ',', where a text with a comma is quoted. A name
+    // without a suffix gets ".csv", unless a file of that longer name is there, of which the dialog asked
+    // nothing; a place that cannot be written is reported.
+    void exportsTheTableAsCsv() {
+        const QString note = "Nema propusnog opsega: Fp1 nije ispod Fp2, pa odstupanja nemaju smisla.";
+        for (const auto& [region, separator, woofer, noteCell] :
+             {std::tuple{decimalComma, ";", "bas 12db/oct;L;0,6 mH;;0;3000;3001;0,0 %;3001;0,0 %;", note},
+              {decimalPoint, ",", "bas 12db/oct,L,0.6 mH,,0,3000,3001,0.0 %,3001,0.0 %,", '"' + note + '"'}}) {
+            Program program(region);
+            odziv::OdzivWindow* window = twoWay(program);
+            pressOn(program, "mnuSrednji", {"Text1=16981", "Text2=23", "Text3=1"}, "cmdIzracunaj12db");
+            QTemporaryDir dir;
+            QVERIFY(window->exportTable(dir.filePath("odziv")));
+            QFile file(dir.filePath("odziv.csv"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
+            QCOMPARE(lines.size(), window->facts()->rowCount() + 2);  // the header, and none after the last
+            QCOMPARE(lines[0],
+                     QStringList({"Kriva", "Deo", "Izracunato", "E12", "R zice (oma)", "Fp (Hz)", "-3 dB (Hz)",
+                                  "Odstupanje", "-3 dB sa E12 (Hz)", "Odstupanje sa E12", "Zvuk -3 dB (Hz)"})
+                         .join(separator));
+            QCOMPARE(lines[1], QString(woofer));
+            const QString noteLine = QString("Srednjetonci 12db/oct") + separator + noteCell;
+            QVERIFY(lines.contains(noteLine + QString(9, separator[0])));
+            QVERIFY(!window->exportTable(dir.filePath("odziv")));
+            QVERIFY(program.warner.messages.takeFirst().contains("vec postoji"));
+            QVERIFY(!window->exportTable(dir.filePath("nowhere/odziv.csv")));
+            QVERIFY(program.warner.messages.takeFirst().startsWith("Tabela nije izvezena"));
+        }
+    }
+
     // Saving onto a full disk leaves nothing half-written and the old picture whole, and says so. Run by
     // ctest on a small file system of its own.
     void fullDiskLeavesNothingHalfWritten() {
@@ -507,7 +540,7 @@ private slots:
         QCOMPARE(program.warner.messages.size(), 2);
     }
 
-    // The save dialog belongs to its window: a name chosen in it saves there, and a window
+    // The save dialogs belong to their window: a name chosen in one saves there, and a window
     // closed while its dialog is open takes the dialog along, which once freed it twice; so do the
     // driver's dialog and its file dialog.
     void saveDialogGoesWithItsWindow() {
@@ -521,6 +554,11 @@ private slots:
         dialog->selectFile(dir.filePath("odziv-3000"));
         QMetaObject::invokeMethod(dialog, "accept");
         QVERIFY(!QImage(dir.filePath("odziv-3000.png"), "PNG").isNull());
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdIzveziTabelu"), Qt::LeftButton);
+        dialog = window->findChild<QFileDialog*>("dlgIzveziTabelu");
+        dialog->selectFile(dir.filePath("delovi"));
+        QMetaObject::invokeMethod(dialog, "accept");
+        QVERIFY(QFile::exists(dir.filePath("delovi.csv")));
         QTest::mouseClick(save, Qt::LeftButton);
         const QPointer<QFileDialog> open = window->findChild<QFileDialog*>("dlgSacuvajSliku");
         QVERIFY(open);
