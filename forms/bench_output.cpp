@@ -7,13 +7,13 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <algorithm>
 #include <memory>
 
 #include "formkit/bench_sheet.h"
 #include "formkit/file_dialog.h"
 #include "formkit/warnings.h"
+#include "formkit/whole_file.h"
 #include "forms/main_window.h"
 
 namespace forms {
@@ -82,22 +82,18 @@ void BenchOutput::chooseWhereToExport() {
 bool BenchOutput::exportTo(const QString& path) {
     formkit::BenchSheet* drawing = sheet();
     if (!drawing) return false;
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
+    const auto why = formkit::writeWholeFile(path, [&](QIODevice& file) {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setResolution(600);
         writer.setTitle(documentTitle + QStringLiteral(": ") + projectName());
         writer.setCreator(QStringLiteral("Tav20"));
-        written = drawing->drawBenchSheet(writer, {projectName(), QDate::currentDate()});
-    }
-    // Flushed first: commit() closes the file without heeding a failed last flush.
-    if (!written || !file.flush() || !file.commit()) {
-        file.cancelWriting();
-        warn(QStringLiteral("List za radni sto nije sacuvan: u datoteku \"%1\" ne moze da se "
-                            "upise. Datoteka koja je tamo bila ostala je kakva je bila.")
-                 .arg(formkit::quoted(QFileInfo(path).fileName())));
+        return drawing->drawBenchSheet(writer, {projectName(), QDate::currentDate()});
+    });
+    if (why) {
+        warn(QStringLiteral("List za radni sto nije sacuvan u \"%1\": %2. Datoteka koja je tamo "
+                            "bila ostala je kakva je bila.")
+                 .arg(formkit::quoted(QFileInfo(path).fileName()), *why));
         return false;
     }
     return true;

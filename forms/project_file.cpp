@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "formkit/file_dialog.h"
 #include "formkit/warnings.h"
+#include "formkit/whole_file.h"
 #include "forms/main_window.h"
 #include "forms/project_state.h"
 
@@ -17,14 +17,6 @@ namespace {
 const QString filters = QStringLiteral("Projekat Tav20 (*.tav20);;Sve datoteke (*)");
 
 QString nameOf(const QString& path) { return formkit::quoted(QFileInfo(path).fileName()); }
-
-// Why a file could not be opened for writing, in words a user can act on. Once open, Qt
-// reports a failed write without a reason: the likely one is a full disk.
-QString whyNotOpened(QFileDevice::FileError error) {
-    return error == QFileDevice::PermissionsError
-               ? QStringLiteral("nema dozvole za pisanje")
-               : QStringLiteral("fascikla ne postoji ili se u nju ne moze pisati");
-}
 
 }  // namespace
 
@@ -128,20 +120,13 @@ void ProjectFile::chooseWhereToSave() {
 
 bool ProjectFile::saveTo(const QString& path) {
     const std::string bytes = project::writeProject(gatherProject(m_main));
-    QSaveFile file(path);
-    QString why;
-    if (!file.open(QIODevice::WriteOnly)) {
-        why = whyNotOpened(file.error());
-    } else if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
-               // Flushed first: commit() closes the file without heeding a failed last flush.
-               !file.flush() || !file.commit()) {
-        file.cancelWriting();
-        why = QStringLiteral("upis nije uspeo, disk je mozda pun");
-    }
-    if (!why.isEmpty()) {
+    const auto why = formkit::writeWholeFile(path, [&bytes](QIODevice& file) {
+        return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    });
+    if (why) {
         warn(QStringLiteral("Projekat nije sacuvan u \"%1\": %2. Datoteka koja je tamo bila "
                             "ostala je kakva je bila.")
-                 .arg(nameOf(path), why));
+                 .arg(nameOf(path), *why));
         return false;
     }
     setPath(path);

@@ -20,7 +20,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -36,6 +35,7 @@
 #include "formkit/form_context.h"
 #include "formkit/shown_results.h"
 #include "formkit/warnings.h"
+#include "formkit/whole_file.h"
 #include "formkit/window_state.h"
 #include "forms/odziv/driver_dialog.h"
 #include "forms/odziv/facts_model.h"
@@ -348,14 +348,11 @@ bool OdzivWindow::exportTable(const QString& path) {
         return false;
     }
     const QByteArray text = tableCsv(*m_facts, m_facts->region());
-    QSaveFile file(written);
-    // Flushed first: commit() closes the file without heeding whether its last flush failed.
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
-        !file.commit()) {
-        file.cancelWriting();
-        warner.warn(window(),
-                    QStringLiteral("Tabela nije izvezena: u datoteku \"%1\" ne moze da se upise.")
-                        .arg(formkit::quoted(written)));
+    const auto why = formkit::writeWholeFile(
+        written, [&text](QIODevice& file) { return file.write(text) == text.size(); });
+    if (why) {
+        warner.warn(window(), QStringLiteral("Tabela nije izvezena u \"%1\": %2.")
+                                  .arg(formkit::quoted(written), *why));
         return false;
     }
     return true;
@@ -624,15 +621,13 @@ bool OdzivWindow::saveImage(const QString& path) {
                           .arg(formkit::quoted(QFileInfo(written).fileName())));
         return false;
     }
-    QSaveFile file(written);
-    QImageWriter writer(&file, format);
-    // Flushed first: commit() closes the file without heeding whether its last flush failed.
-    if (!file.open(QIODevice::WriteOnly) || !writer.write(m_charts->image()) || !file.flush() ||
-        !file.commit()) {
-        file.cancelWriting();
+    const auto why = formkit::writeWholeFile(written, [&](QIODevice& file) {
+        return QImageWriter(&file, format).write(m_charts->image());
+    });
+    if (why) {
         m_workspace.context().warner.warn(
-            window(), QStringLiteral("Slika nije sacuvana: u datoteku \"%1\" ne moze da se upise.")
-                          .arg(formkit::quoted(written)));
+            window(), QStringLiteral("Slika nije sacuvana u \"%1\": %2.")
+                          .arg(formkit::quoted(written), *why));
         return false;
     }
     if (written != path)
