@@ -24,9 +24,9 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # which qt6-base-dev only recommends.
 BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev libqt6opengl6-dev libgl-dev \
               qt6-tools-dev qt6-l10n-tools qt6-charts-dev fonts-liberation2 dpkg-dev
-PACKAGE_DEBS := debhelper libgtest-dev git
+PACKAGE_DEBS := debhelper libgtest-dev poppler-utils git
 TEST_DEBS  := googletest libbenchmark-dev xvfb xauth xdotool imagemagick \
-              file desktop-file-utils appstream appstream-compose lintian man-db poppler-utils \
+              file desktop-file-utils appstream appstream-compose lintian man-db \
               python3-pyatspi at-spi2-core dbus-daemon dbus-bin libxcb1-dev
 FUZZ_DEBS  := clang-16 libclang-rt-16-dev
 MONKEY_DEBS := gdb xvfb xdotool
