@@ -4,10 +4,14 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QAbstractAxis>
 #include <QChart>
+#include <QLegend>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "formkit/fonts.h"
 
@@ -18,6 +22,43 @@ namespace {
 constexpr double margin = 15;  // mm round the page
 // Where each column of a parts table starts, mm from the left margin.
 constexpr double columns[] = {0, 30, 62, 94, 124};
+
+// The stand-in face, which is TrueType everywhere: the forms' own face is a bitmap face on
+// Windows, which a PDF gets only as outlines, no text to search or copy.
+QString sheetFace() { return QString::fromLatin1(formkit::standInFace); }
+
+// A chart's texts in the sheet's face while it is drawn for the page, and back after.
+class ChartInSheetFace {
+public:
+    explicit ChartInSheetFace(QChart& chart) : m_chart(chart), m_legend(chart.legend()->font()) {
+        chart.legend()->setFont(inSheetFace(m_legend));
+        for (QAbstractAxis* axis : chart.axes()) {
+            m_axes.push_back({axis->labelsFont(), axis->titleFont()});
+            axis->setLabelsFont(inSheetFace(axis->labelsFont()));
+            axis->setTitleFont(inSheetFace(axis->titleFont()));
+        }
+    }
+    ~ChartInSheetFace() {
+        m_chart.legend()->setFont(m_legend);
+        const QList<QAbstractAxis*> axes = m_chart.axes();
+        for (qsizetype i = 0; i < axes.size() && std::size_t(i) < m_axes.size(); ++i) {
+            axes[i]->setLabelsFont(m_axes[std::size_t(i)].first);
+            axes[i]->setTitleFont(m_axes[std::size_t(i)].second);
+        }
+    }
+    ChartInSheetFace(const ChartInSheetFace&) = delete;
+    ChartInSheetFace& operator=(const ChartInSheetFace&) = delete;
+
+private:
+    static QFont inSheetFace(QFont font) {
+        font.setFamily(sheetFace());
+        return font;
+    }
+
+    QChart& m_chart;
+    QFont m_legend;
+    std::vector<std::pair<QFont, QFont>> m_axes;  // labels, title
+};
 
 // Writes down the page in millimetres, starting a new page where a block does not fit.
 class Pen {
@@ -37,7 +78,7 @@ public:
     QPainter& painter() { return m_painter; }
 
     void setFont(double points, bool bold = false) {
-        QFont font(formkit::tableFace());
+        QFont font(sheetFace());
         font.setPointSizeF(points);
         font.setBold(bold);
         m_painter.setFont(font);
@@ -82,7 +123,7 @@ private:
     QPointF point(double x, double y) const { return {(margin + x) * m_mm, y * m_mm}; }
     void writeFooter() {
         m_painter.save();
-        QFont font(formkit::tableFace());
+        QFont font(sheetFace());
         font.setPointSizeF(8);
         m_painter.setFont(font);
         m_painter.drawText(point(0, m_bottom + 6),
@@ -154,12 +195,15 @@ void writeCharts(Pen& pen, std::span<QChart* const> charts) {
         }
         const double height = i % 2 == 0 ? 1.5 * unit : unit;
         const QSizeF shown = chart->size();
-        chart->resize(pen.width() * pixelsPerMm, height * pixelsPerMm);
-        chart->layout()->activate();
-        pen.block(height, [&](const QRectF& area) {
-            chart->scene()->render(&pen.painter(), area, chart->sceneBoundingRect());
-        });
-        chart->resize(shown);
+        {
+            const ChartInSheetFace face(*chart);
+            chart->resize(pen.width() * pixelsPerMm, height * pixelsPerMm);
+            chart->layout()->activate();
+            pen.block(height, [&](const QRectF& area) {
+                chart->scene()->render(&pen.painter(), area, chart->sceneBoundingRect());
+            });
+            chart->resize(shown);
+        }
         chart->layout()->activate();
         pen.skip(1);
     }

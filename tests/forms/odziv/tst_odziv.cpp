@@ -462,6 +462,7 @@ private slots:
             for (const QString& part : parts) QVERIFY2(text.contains(part), qPrintable(part + " in " + text));
             QVERIFY2(text.contains(in("Rs (L-atenuator) 2,34 oma 2,4 oma 29,23 W")), qPrintable(text));
             QCOMPARE(text.count("namotaja ("), 2);
+            QVERIFY(text.contains("Impedansa koju vidi pojacalo") && text.contains("stepeni"));  // the charts' texts too
             QCOMPARE(text.count(in("% vise i 2 x 15cm za izvode")), 2);
             QVERIFY2(text.contains(in("iseci 18,82m")), qPrintable(text));
             QVERIFY2(QRegularExpression("Pages: +2\\b").match(info).hasMatch(), qPrintable(info));

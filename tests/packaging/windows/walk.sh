@@ -96,7 +96,7 @@ if [ -e "$release/Qt6Charts.dll" ]; then
     keys Return
     for _ in $(seq 50); do [ -s "$sheet" ] && break; sleep 0.2; done
     text=$(pdftotext -layout "$sheet" - | tr -s ' ') || { echo "walk.sh: no bench sheet at $sheet" >&2; exit 1; }
-    for part in "List za radni sto" "L 1${decimal}8 mH namotava se" "C 56 uF 56 uF" "iseci"; do
+    for part in "List za radni sto" "L 1${decimal}8 mH namotava se" "C 56 uF 56 uF" "iseci" "stepeni"; do
         grep -qF "$part" <<<"$text" || { echo "walk.sh: no '$part' on the bench sheet:"$'\n'"$text" >&2; exit 1; }
     done
     pdftoppm -r 60 -png "$sheet" "$out/list"
