@@ -25,7 +25,12 @@ constexpr double columns[] = {0, 30, 62, 94, 124};
 
 // The stand-in face, which is TrueType everywhere: the forms' own face is a bitmap face on
 // Windows, which a PDF gets only as outlines, no text to search or copy.
-QString sheetFace() { return QString::fromLatin1(formkit::standInFace); }
+// Where the system lacks it too, a sans face of the system's, not a serif one.
+QFont inSheetFace(QFont font) {
+    font.setFamily(QString::fromLatin1(formkit::standInFace));
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
 
 // A chart's texts in the sheet's face while it is drawn for the page, and back after.
 class ChartInSheetFace {
@@ -50,11 +55,6 @@ public:
     ChartInSheetFace& operator=(const ChartInSheetFace&) = delete;
 
 private:
-    static QFont inSheetFace(QFont font) {
-        font.setFamily(sheetFace());
-        return font;
-    }
-
     QChart& m_chart;
     QFont m_legend;
     std::vector<std::pair<QFont, QFont>> m_axes;  // labels, title
@@ -78,7 +78,7 @@ public:
     QPainter& painter() { return m_painter; }
 
     void setFont(double points, bool bold = false) {
-        QFont font(sheetFace());
+        QFont font = inSheetFace({});
         font.setPointSizeF(points);
         font.setBold(bold);
         m_painter.setFont(font);
@@ -123,7 +123,7 @@ private:
     QPointF point(double x, double y) const { return {(margin + x) * m_mm, y * m_mm}; }
     void writeFooter() {
         m_painter.save();
-        QFont font(sheetFace());
+        QFont font = inSheetFace({});
         font.setPointSizeF(8);
         m_painter.setFont(font);
         m_painter.drawText(point(0, m_bottom + 6),
@@ -181,10 +181,13 @@ void writeCoils(Pen& pen, const SheetContent& content) {
 
 // Each chart across the page's width, at a size of its own: drawn through the painter, so that its
 // lines and texts stay lines and texts. The chart is laid out for the page and back for its window.
-void writeCharts(Pen& pen, std::span<QChart* const> charts) {
+// `below` millimetres are left on the page for what follows.
+void writeCharts(Pen& pen, std::span<QChart* const> charts, double below) {
     constexpr double pixelsPerMm = 5;  // the chart's texts at the size they have on a screen
+    pen.setFont(9, true);
+    const double titles = 2 * pen.lineHeight() + 10;
     // Levels above their phases, which need less height.
-    const double unit = std::min(40.0, (pen.spaceLeft() - 50) / 5);
+    const double unit = std::min(40.0, (pen.spaceLeft() - titles - below) / 5);
     const QString pairs[] = {QStringLiteral("Nivo i faza"),
                              QStringLiteral("Impedansa koju vidi pojacalo i njena faza")};
     for (std::size_t i = 0; i < charts.size(); ++i) {
@@ -235,7 +238,11 @@ bool drawSheet(QPagedPaintDevice& device, const SheetContent& content,
     if (!content.coils.empty()) writeCoils(pen, content);
 
     if (!pen.newPage()) return false;
-    writeCharts(pen, charts);
+    pen.setFont(11, true);
+    double sum = content.sum.isEmpty() ? 0 : pen.lineHeight();
+    pen.setFont(9);
+    sum += pen.lineHeight() * double(content.sum.size());
+    writeCharts(pen, charts, sum);
     if (!content.sum.isEmpty()) {
         pen.setFont(11, true);
         pen.line(QStringLiteral("Zbir"));
