@@ -87,17 +87,17 @@ public:
         return QFontMetricsF(m_painter.font(), &m_device).lineSpacing() / m_mm;
     }
     // A new page where `height` mm no longer fit below what is written.
-    bool makeRoom(double height) {
-        if (m_y + height <= m_bottom || m_y == margin) return true;
-        return newPage();
+    void makeRoom(double height) {
+        if (m_y + height > m_bottom && m_y > margin) newPage();
     }
-    bool newPage() {
-        if (!m_device.newPage()) return false;
+    void newPage() {
+        m_failed = m_failed || !m_device.newPage();
         ++m_page;
         m_y = margin;
         writeFooter();
-        return true;
     }
+    // Whether a page could not be started: a printer that went away, say.
+    bool failed() const { return m_failed; }
     void line(const QString& text, double indent = 0) {
         const QFontMetricsF metrics(m_painter.font(), &m_device);
         m_painter.drawText(point(indent, m_y + metrics.ascent() / m_mm), text);
@@ -139,6 +139,7 @@ private:
     QString m_footer;
     double m_y = margin;
     int m_page = 1;
+    bool m_failed = false;
 };
 
 void writeSection(Pen& pen, const SheetSection& section) {
@@ -237,7 +238,7 @@ bool drawSheet(QPagedPaintDevice& device, const SheetContent& content,
     }
     if (!content.coils.empty()) writeCoils(pen, content);
 
-    if (!pen.newPage()) return false;
+    pen.newPage();
     pen.setFont(11, true);
     double sum = content.sum.isEmpty() ? 0 : pen.lineHeight();
     pen.setFont(9);
@@ -249,7 +250,8 @@ bool drawSheet(QPagedPaintDevice& device, const SheetContent& content,
         pen.setFont(9);
         for (const QString& fact : content.sum) pen.line(fact);
     }
-    return painter.end();
+    const bool ended = painter.end();
+    return ended && !pen.failed();
 }
 
 }  // namespace odziv
