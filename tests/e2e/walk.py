@@ -110,7 +110,10 @@ def leave(program, n):
 
 def main():
     path, locale, separator = sys.argv[1:]
-    program = Program(path, dict(os.environ, LC_ALL=locale, QT_QPA_PLATFORM="xcb"))
+    # A home of the run's own, empty: the file dialogs open there and show no name of this machine's
+    # (whose folders' words the English check would take for Qt's).
+    home = tempfile.TemporaryDirectory()
+    program = Program(path, dict(os.environ, LC_ALL=locale, QT_QPA_PLATFORM="xcb", HOME=home.name))
 
     def n(text):  # a number text of the forms under this run's decimal separator
         return text.replace(",", separator)
@@ -121,6 +124,7 @@ def main():
             step(program, n)
     finally:
         program.kill()
+        home.cleanup()
     print(f"all forms walked under {locale}")
 
 
