@@ -83,7 +83,10 @@ project::Project gatherProject(const MainWindow& main, Frames frames) {
     for (const formkit::DriverEntry& entry : main.drivers().entries())
         kept.drivers.push_back(keptDriver(entry));
     for (std::size_t kind = 0; kind < formkit::Corrections::kinds; ++kind)
-        if (const auto& made = main.corrections().of(kind)) kept.corrections.push_back(*made);
+        if (const auto& made = main.corrections().of(kind)) {
+            const formkit::CorrectionPowers& powers = main.corrections().powersOf(kind);
+            kept.corrections.push_back({*made, powers.amplifierWatts, powers.resistorWatts});
+        }
     return kept;
 }
 
@@ -102,8 +105,9 @@ QStringList openProject(MainWindow& main, const project::Project& kept) {
                            std::make_shared<const driver::Driver>(std::move(*model)), entry.offset,
                            std::move(files));
     }
-    for (const driver::Correction& correction : kept.corrections)
-        main.corrections().set(correction);
+    for (const project::Correction& correction : kept.corrections)
+        main.corrections().set(correction.parts,
+                               {correction.amplifierWatts, correction.resistorWatts});
     QStringList missing;
     for (const project::Window& window : kept.windows) {
         if (QWidget* shown = main.showByName(window.name)) {

@@ -67,11 +67,21 @@ struct Driver {
 // The driver a project's driver describes, its files read again.
 std::expected<driver::Driver, ReadError> modelOf(const Driver&);
 
+// A correction as it was computed, with what its resistors take on the amplifier they were counted
+// for, where they were.
+struct Correction {
+    driver::Correction parts;
+    double amplifierWatts = 0;          // W; 0 where nothing was counted
+    std::vector<double> resistorWatts;  // W, of its resistors in driver::components' order
+
+    bool operator==(const Correction&) const = default;
+};
+
 struct Project {
     std::vector<Window> windows;  // in the order they were opened
     std::vector<Driver> drivers;
     // The last of each kind computed, in the order of driver::Correction.
-    std::vector<driver::Correction> corrections;
+    std::vector<Correction> corrections;
 };
 
 std::expected<Project, ReadError> readProject(std::string_view bytes);

@@ -202,7 +202,35 @@ std::expected<Driver, ReadError> driverEntry(const Value& value) {
     return entry;
 }
 
-std::expected<driver::Correction, ReadError> correction(const Value& value) {
+// What the resistors take, "amplifier" and "watts" by resistor name: both or neither.
+std::expected<void, ReadError> readPowers(Members& members, std::size_t line,
+                                          const driver::Correction& parts, Correction& kept) {
+    auto amplifier = members.optional("amplifier", Kind::Number);
+    if (!amplifier) return std::unexpected(amplifier.error());
+    auto watts = members.optional("watts", Kind::Object);
+    if (!watts) return std::unexpected(watts.error());
+    if (!*amplifier && !*watts) return {};
+    if (!*amplifier || !*watts)
+        return fail(line, "korekcija ima samo jedno od polja \"amplifier\" i \"watts\"");
+    auto amplifierWatts = number(**amplifier, "amplifier");
+    if (!amplifierWatts) return std::unexpected(amplifierWatts.error());
+    if (*amplifierWatts <= 0)
+        return fail((*amplifier)->line, "snaga pojacala treba da bude veca od nule");
+    kept.amplifierWatts = *amplifierWatts;
+    Members resistors(**watts, "snage otpornika");
+    for (const driver::Component& part : driver::components(parts)) {
+        if (part.element != driver::Element::Resistor) continue;
+        auto read = requiredNumber(resistors, part.name);
+        if (!read) return std::unexpected(read.error());
+        if (*read < 0)
+            return fail((*watts)->line,
+                        std::string("snaga otpornika ") + part.name + " je ispod nule");
+        kept.resistorWatts.push_back(*read);
+    }
+    return resistors.noOthers();
+}
+
+std::expected<Correction, ReadError> correction(const Value& value) {
     if (value.kind != Kind::Object) return fail(value.line, "korekcija treba da bude objekat");
     Members members(value, "korekcija");
     auto kind = members.required("kind", Kind::String);
@@ -215,7 +243,6 @@ std::expected<driver::Correction, ReadError> correction(const Value& value) {
     const driver::Correction& shape = blank[known - correctionKinds.begin()];
     auto parts = members.required("parts", Kind::Object);
     if (!parts) return std::unexpected(parts.error());
-    if (auto done = members.noOthers(); !done) return std::unexpected(done.error());
     Members partMembers(**parts, "delovi korekcije");
     std::vector<double> values;
     for (const driver::Component& part : driver::components(shape)) {
@@ -227,7 +254,11 @@ std::expected<driver::Correction, ReadError> correction(const Value& value) {
         values.push_back(*read);
     }
     if (auto done = partMembers.noOthers(); !done) return std::unexpected(done.error());
-    return driver::withValues(shape, values);
+    Correction kept{driver::withValues(shape, values)};
+    if (auto powers = readPowers(members, value.line, kept.parts, kept); !powers)
+        return std::unexpected(powers.error());
+    if (auto done = members.noOthers(); !done) return std::unexpected(done.error());
+    return kept;
 }
 
 template <class T, class ReadItem>
@@ -310,9 +341,9 @@ std::expected<Project, ReadError> readProject(std::string_view bytes) {
         return fail(root->line, "isti prozor je u projektu dva puta");
     auto drivers = list<Driver>(members, "drivers", driverEntry);
     if (!drivers) return std::unexpected(drivers.error());
-    auto corrections = list<driver::Correction>(members, "corrections", correction);
+    auto corrections = list<Correction>(members, "corrections", correction);
     if (!corrections) return std::unexpected(corrections.error());
-    if (!unique(*corrections, [](const driver::Correction& c) { return c.index(); }))
+    if (!unique(*corrections, [](const Correction& c) { return c.parts.index(); }))
         return fail(root->line, "ista vrsta korekcije je u projektu dva puta");
     if (auto done = members.noOthers(); !done) return std::unexpected(done.error());
     return Project{std::move(*windows), std::move(*drivers), std::move(*corrections)};

@@ -71,13 +71,23 @@ void writeDriver(std::string& out, int indent, const Driver& entry) {
     object.close();
 }
 
-void writeCorrection(std::string& out, int indent, const driver::Correction& correction) {
+void writeCorrection(std::string& out, int indent, const Correction& correction) {
     ObjectWriter object(out, indent);
-    object.member("kind") += json::quoted(correctionKinds[correction.index()]);
+    object.member("kind") += json::quoted(correctionKinds[correction.parts.index()]);
+    const std::vector<driver::Component> components = driver::components(correction.parts);
     ObjectWriter parts(object.member("parts"), indent + 2);
-    for (const driver::Component& part : driver::components(correction))
-        parts.member(part.name) += number(part.value);
+    for (const driver::Component& part : components) parts.member(part.name) += number(part.value);
     parts.close();
+    if (correction.amplifierWatts > 0) {
+        object.member("amplifier") += number(correction.amplifierWatts);
+        ObjectWriter watts(object.member("watts"), indent + 2);
+        std::size_t resistor = 0;
+        for (const driver::Component& part : components)
+            if (part.element == driver::Element::Resistor &&
+                resistor < correction.resistorWatts.size())
+                watts.member(part.name) += number(correction.resistorWatts[resistor++]);
+        watts.close();
+    }
     object.close();
 }
 

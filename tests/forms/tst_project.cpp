@@ -39,12 +39,16 @@ class ProjectTest : public QObject {
         }
         for (const formkit::DriverEntry& entry : program.window->drivers().entries())
             shown << entry.name + " (" + entry.source + ")";
-        for (std::size_t kind = 0; kind < formkit::Corrections::kinds; ++kind)
-            shown << QString::number(program.window->corrections().of(kind).has_value());
+        for (std::size_t kind = 0; kind < formkit::Corrections::kinds; ++kind) {
+            const formkit::CorrectionPowers& powers = program.window->corrections().powersOf(kind);
+            shown << QString::number(program.window->corrections().of(kind).has_value())
+                  << QString::number(powers.amplifierWatts) << QString::number(powers.resistorWatts.size());
+        }
         return shown;
     }
     // A two-way design: woofer moved, pressed, then retyped; tweeter typed only; a note in the coil form; a driver from files
-    // feeding the woofer's curve, out of the sum, its coil's wire typed; an L-pad; a coil wound, then retyped.
+    // feeding the woofer's curve, out of the sum, its coil's wire typed; an L-pad, its window closed; a coil wound,
+    // then retyped.
     static void design(Program& program) {
         QWidget* bas = program.choose("mnuBas");
         bas->parentWidget()->setGeometry(40, 30, 640, 420);
@@ -67,6 +71,7 @@ class ProjectTest : public QObject {
         QCoreApplication::processEvents();  // the window reads the text after the editor has closed
         QWidget* korekcija = program.choose("mnuKorekcija");
         press(korekcija, "cmdAtenuator");
+        korekcija->parentWidget()->close();  // its L-pad and the resistors' powers stay
         QWidget* namotaj = program.choose("mnuNamotaj");
         press(namotaj, "cmdIzracunaj");
         retype(namotaj->findChild<QLineEdit*>(), "1,5");

@@ -28,8 +28,8 @@ project::Project everyKind() {
                                        {{"visoki-25mm.zma", fileText("visoki-25mm.zma")}},
                                        6}},
                     {"srednji", 0, project::Measured{{}, {{"s.zma", fileText("srednji-10cm.zma")}}, 8}}},
-        .corrections = {driver::Zobel{6.2, 15.3}, driver::LPad{2.1, 13.7}, driver::Notch{7.1, 4.4, 310},
-                        driver::BaffleStep{5.5, 0.1 + 0.2}},
+        .corrections = {{driver::Zobel{6.2, 15.3}}, {driver::LPad{2.1, 13.7}, 100, {29.23, 0.1 + 0.7}},
+                        {driver::Notch{7.1, 4.4, 310}}, {driver::BaffleStep{5.5, 0.1 + 0.2}, 50, {3}}},
     };
 }
 
@@ -95,7 +95,7 @@ TEST(Format, AVersionOneFileWrittenByHandReads) {
     ASSERT_TRUE(read) << read.error().message;
     EXPECT_EQ(read->windows[0].settings[0].text, "4,7");
     EXPECT_EQ(read->drivers[0].offset, 10);
-    EXPECT_EQ(read->corrections[0], driver::Correction(driver::LPad{3, 12.25}));
+    EXPECT_EQ(read->corrections[0], (project::Correction{driver::LPad{3, 12.25}}));
 }
 
 // ---- Refusals: each names its line and what was wrong, and nothing is half read.
@@ -152,6 +152,12 @@ TEST(Refusals, EachNamesWhatIsWrong) {
         {"a part of zero", project(R"("windows": [], "drivers": [],
             "corrections": [{"kind": "zobel", "parts": {"Rz": 6, "Cz": 0}}])"),
          3, "Cz"},
+        {"powers without their amplifier", project(R"("windows": [], "drivers": [],
+            "corrections": [{"kind": "l-pad", "parts": {"Rs": 2, "Rp": 14}, "watts": {"Rs": 1, "Rp": 2}}])"),
+         3, "\"amplifier\""},
+        {"a resistor's power missing", project(R"("windows": [], "drivers": [], "corrections": [
+            {"kind": "l-pad", "parts": {"Rs": 2, "Rp": 14}, "amplifier": 100, "watts": {"Rs": 1}}])"),
+         3, "\"Rp\""},
         {"a correction twice", project(R"("windows": [], "drivers": [], "corrections": [
             {"kind": "zobel", "parts": {"Rz": 6, "Cz": 1}}, {"kind": "zobel", "parts": {"Rz": 6, "Cz": 2}}])"),
          1, "dva puta"},
