@@ -56,11 +56,11 @@ std::expected<WireSuggestion, BadField> suggestWire(double power, double impedan
     return WireSuggestion{current, wire->d, nextTenthUp(wire->d)};
 }
 
-// As a difference of logarithms the ratio cannot underflow.
 double cutLength(const Winding& winding) {
     return winding.wireLength * (1 + cutMargin) + 2 * leadLength;
 }
 
+// As a difference of logarithms the ratio cannot underflow.
 double seriesLoss(double impedance, double resistance) {
     return 20 * (std::log10(impedance) - std::log10(impedance + resistance));
 }
