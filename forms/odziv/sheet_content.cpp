@@ -53,33 +53,31 @@ SheetContent sheetContentOf(const FactsModel& facts, const formkit::Corrections&
             return row ? cell(*row, FactsModel::Value) : QString();
         });
         const std::vector<CorrectionPart> added = correctionParts(network);
-        const std::size_t count = network.parts.size() + added.size();
         std::array<std::size_t, formkit::Corrections::kinds> resistors{};
-        for (std::size_t part = 0; part < count; ++part) {
+        for (std::size_t part = 0; part < network.parts.size() + added.size(); ++part) {
             const auto row = facts.rowOf(curve.half, int(part));
             if (!row) continue;
             SheetPart shown{cell(*row, FactsModel::PartName), cell(*row, FactsModel::Value),
                             cell(*row, FactsModel::StandardValue), {}, {}};
             if (const QString wire = cell(*row, FactsModel::Resistance); !wire.isEmpty())
                 shown.wire = wire + QStringLiteral(" oma");
-            const bool coil = part < network.parts.size()
-                                  ? !network.parts[part].capacitor
-                                  : added[part - network.parts.size()].part.element ==
-                                        driver::Element::Coil;
-            if (coil) {
+            // A part of the ladder, or of a correction with its kind.
+            const bool ladder = part < network.parts.size();
+            const CorrectionPart* correction = ladder ? nullptr : &added[part - network.parts.size()];
+            const driver::Element element =
+                correction ? correction->part.element
+                           : (network.parts[part].capacitor ? driver::Element::Capacitor
+                                                            : driver::Element::Coil);
+            if (element == driver::Element::Coil) {
                 shown.standard = QStringLiteral("namotava se");
-                const double millihenry = part < network.parts.size()
-                                              ? network.parts[part].value
-                                              : added[part - network.parts.size()].part.value;
+                const double millihenry =
+                    correction ? correction->part.value : network.parts[part].value;
                 sheet.coils.push_back({QStringLiteral("%1, %2: %3")
                                            .arg(curve.name, shown.name, shown.value),
                                        recipeOf(millihenry, region)});
-            } else if (part >= network.parts.size() &&
-                       added[part - network.parts.size()].part.element ==
-                           driver::Element::Resistor) {
-                const std::size_t kind = added[part - network.parts.size()].kind;
-                const formkit::Corrections::Powers& powers = corrections.powersOf(kind);
-                const std::size_t index = resistors[kind]++;
+            } else if (correction && element == driver::Element::Resistor) {
+                const formkit::CorrectionPowers& powers = corrections.powersOf(correction->kind);
+                const std::size_t index = resistors[correction->kind]++;
                 if (index < powers.resistorWatts.size()) {
                     shown.power = wattsText(powers.resistorWatts[index], region) +
                                   QStringLiteral(" W");
@@ -100,9 +98,14 @@ SheetContent sheetContentOf(const FactsModel& facts, const formkit::Corrections&
         sheet.powerNote = QStringLiteral("Snaga otpornika: najvise sto primaju na pojacalu od %1 W, "
                                          "kako ih racuna prozor Korekcija.")
                               .arg(wattsText(amplifier, region));
-    sheet.windingNote =
-        QStringLiteral("Na telu precnika 30 mm, duzina namotaja 20 mm, bakarna lakirana zica "
-                       "1 mm; za drugo telo ili zicu, prozor Namotaj.");
+    const winding::Coil wound = winding::defaultCoil(0);
+    const auto millimetres = [&region](float value) {
+        return QString::fromStdString(calc::numberText(value, region));
+    };
+    sheet.windingNote = QStringLiteral("Na telu precnika %1 mm, duzina namotaja %2 mm, bakarna "
+                                       "lakirana zica %3 mm; za drugo telo ili zicu, prozor Namotaj.")
+                            .arg(millimetres(wound.former), millimetres(wound.length),
+                                 millimetres(wound.wire));
     sheet.sum = facts.sumNotes();
     return sheet;
 }
