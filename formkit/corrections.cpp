@@ -4,7 +4,7 @@
 
 namespace formkit {
 
-void Corrections::set(const driver::Correction& correction, Powers powers) {
+void Corrections::set(const driver::Correction& correction, CorrectionPowers powers) {
     m_made[correction.index()] = correction;
     m_powers[correction.index()] = std::move(powers);
     emit changed(correction.index());

@@ -30,14 +30,12 @@ public:
     // In the order of driver::Correction.
     static constexpr std::size_t kinds = std::variant_size_v<driver::Correction>;
 
-    using Powers = CorrectionPowers;
-
     // Replaces the one of its kind.
-    void set(const driver::Correction& correction, Powers powers = {});
+    void set(const driver::Correction& correction, CorrectionPowers powers = {});
     // Forgets them all, as a new project starts.
     void clear();
     const std::optional<driver::Correction>& of(std::size_t kind) const { return m_made[kind]; }
-    const Powers& powersOf(std::size_t kind) const { return m_powers[kind]; }
+    const CorrectionPowers& powersOf(std::size_t kind) const { return m_powers[kind]; }
 
     // Calls `changed` with the kind after each change, for as long as `receiver` lives (a window
     // loaded as a module subscribes here, as with ShownResults::subscribe).
@@ -48,7 +46,7 @@ signals:
 
 private:
     std::array<std::optional<driver::Correction>, kinds> m_made;
-    std::array<Powers, kinds> m_powers;
+    std::array<CorrectionPowers, kinds> m_powers;
 };
 
 // Each kind as the windows name it, in the order of driver::Correction.

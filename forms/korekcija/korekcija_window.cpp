@@ -248,7 +248,7 @@ void KorekcijaWindow::compute(std::size_t kind) {
     }
     widgets.design = *made;
     widgets.load = load;
-    formkit::Corrections::Powers taken{power, {}};
+    formkit::CorrectionPowers taken{power, {}};
     for (const response::Dissipation& most : powers) taken.resistorWatts.push_back(most.watts);
     m_workspace.corrections().set(made->correction, std::move(taken));
     std::vector<formkit::Input> read = widgets.inputs;
