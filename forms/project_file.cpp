@@ -32,8 +32,12 @@ void ProjectFile::setPath(const QString& path) {
                                          : QFileInfo(path).fileName() + QStringLiteral(" - Tav20"));
 }
 
+std::string ProjectFile::unframed() const {
+    return project::writeProject(gatherProject(m_main, Frames::Left));
+}
+
 bool ProjectFile::changed() const {
-    return project::writeProject(gatherProject(m_main, Frames::Left)) != m_saved;
+    return unframed() != m_saved;
 }
 
 bool ProjectFile::mayLeave() {
@@ -92,7 +96,7 @@ bool ProjectFile::open(const QString& path) {
     const QStringList missing = openProject(m_main, *kept);
     setPath(path);
     // As it opened: a window it names that this program lacks does not make it changed.
-    m_saved = project::writeProject(gatherProject(m_main, Frames::Left));
+    m_saved = unframed();
     if (!missing.isEmpty())
         warn(QStringLiteral("Projekat je otvoren bez prozora koje ovaj program nema: %1.")
                  .arg(missing.join(QStringLiteral(", "))));
@@ -130,7 +134,7 @@ bool ProjectFile::saveTo(const QString& path) {
         return false;
     }
     setPath(path);
-    m_saved = project::writeProject(gatherProject(m_main, Frames::Left));
+    m_saved = unframed();
     return true;
 }
 

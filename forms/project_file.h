@@ -32,6 +32,8 @@ public:
     const QString& path() const { return m_path; }
 
 private:
+    // The project as it stands, written without the windows' frames: what makes it changed.
+    std::string unframed() const;
     bool changed() const;
     // The path kept, and in the main window's title, "dvosistem.tav20 - Tav20".
     void setPath(const QString& path);
