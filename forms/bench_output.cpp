@@ -36,9 +36,10 @@ formkit::BenchSheet* BenchOutput::sheet() {
     return nullptr;
 }
 
-QString BenchOutput::projectName() const {
+formkit::BenchSheet::Heading BenchOutput::heading() const {
     const QString& path = m_main.projectFile().path();
-    return path.isEmpty() ? QStringLiteral("nesacuvan projekat") : QFileInfo(path).fileName();
+    return {path.isEmpty() ? QStringLiteral("nesacuvan projekat") : QFileInfo(path).fileName(),
+            QDate::currentDate()};
 }
 
 void BenchOutput::warn(const QString& message) const { m_main.context().warner.warn(&m_main, message); }
@@ -56,7 +57,7 @@ void BenchOutput::choosePrinter() {
     // The sheet is looked up again: its window may have closed while the dialog was open.
     connect(dialog, &QDialog::accepted, this, [this, printer] {
         formkit::BenchSheet* drawing = sheet();
-        if (drawing && !drawing->drawBenchSheet(*printer, {projectName(), QDate::currentDate()}))
+        if (drawing && !drawing->drawBenchSheet(*printer, heading()))
             warn(QStringLiteral("List za radni sto nije odstampan: stampac ne moze da primi "
                                 "stranu."));
     });
@@ -82,13 +83,14 @@ void BenchOutput::chooseWhereToExport() {
 bool BenchOutput::exportTo(const QString& path) {
     formkit::BenchSheet* drawing = sheet();
     if (!drawing) return false;
+    const formkit::BenchSheet::Heading title = heading();
     const auto why = formkit::writeWholeFile(path, [&](QIODevice& file) {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setResolution(600);
-        writer.setTitle(documentTitle + QStringLiteral(": ") + projectName());
+        writer.setTitle(documentTitle + QStringLiteral(": ") + title.project);
         writer.setCreator(QStringLiteral("Tav20"));
-        return drawing->drawBenchSheet(writer, {projectName(), QDate::currentDate()});
+        return drawing->drawBenchSheet(writer, title);
     });
     if (why) {
         warn(QStringLiteral("List za radni sto nije sacuvan u \"%1\": %2. Datoteka koja je tamo "

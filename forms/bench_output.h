@@ -3,9 +3,7 @@
 #include <QObject>
 #include <QString>
 
-namespace formkit {
-class BenchSheet;
-}
+#include "formkit/bench_sheet.h"
 
 namespace forms {
 
@@ -25,7 +23,8 @@ public:
 private:
     // The window that draws the sheet, where it has something to draw; else the user is told why not.
     formkit::BenchSheet* sheet();
-    QString projectName() const;
+    // The project's file name, or what to call one never saved, and today.
+    formkit::BenchSheet::Heading heading() const;
     void warn(const QString& message) const;
 
     MainWindow& m_main;
