@@ -105,11 +105,17 @@ void drawSchematic(QPainter& painter, const QRectF& area, double mm, const std::
     const auto wire = [&](double x1, double y1, double x2, double y2) {
         painter.drawLine(at(x1, y1), at(x2, y2));
     };
-    painter.save();
-    QPen pen(Qt::black, lineWidth * mm);
-    painter.setPen(pen);
-    painter.setBrush(Qt::black);
     const double terminal = 0.7 * mm;
+    const auto junction = [&](double x, double y) {
+        painter.drawEllipse(at(x, y), terminal / 2, terminal / 2);
+    };
+    // A label centred over `middle`, its baseline at `y`.
+    const auto centred = [&](const QString& label, double middle, double y) {
+        painter.drawText(at(middle - metrics.horizontalAdvance(label) / mm / 2, y), label);
+    };
+    painter.save();
+    painter.setPen(QPen(Qt::black, lineWidth * mm));
+    painter.setBrush(Qt::black);
     for (double y : {line, ground}) painter.drawEllipse(at(1, y), terminal, terminal);
 
     // Steps narrow where many corrections leave no room for the widest.
@@ -118,53 +124,47 @@ void drawSchematic(QPainter& painter, const QRectF& area, double mm, const std::
     double x = 1;
     for (const Step& step : steps) {
         const double middle = x + stepWidth / 2;
+        // Where a symbol on the line starts and ends.
+        const double from = middle - symbolLength / 2, to = middle + symbolLength / 2;
         switch (step.kind) {
-            case Step::Kind::Series: {
-                const double from = middle - symbolLength / 2, to = middle + symbolLength / 2;
+            case Step::Kind::Series:
                 wire(x, line, from, line);
                 drawSymbol(painter, mm, step.symbols.front().element, at(from, line), at(to, line));
                 wire(to, line, x + stepWidth, line);
-                const QString label = labelOf(step.symbols.front());
-                painter.drawText(at(middle - metrics.horizontalAdvance(label) / mm / 2, line - 2.2),
-                                 label);
+                centred(labelOf(step.symbols.front()), middle, line - 2.2);
                 break;
-            }
             case Step::Kind::Bypassed: {
-                const double from = middle - symbolLength / 2, to = middle + symbolLength / 2;
                 wire(x, line, from, line);
                 wire(to, line, x + stepWidth, line);
                 wire(from - 2, line, from - 2, bypass);
                 wire(to + 2, line, to + 2, bypass);
                 wire(from - 2, bypass, from, bypass);
                 wire(to, bypass, to + 2, bypass);
-                painter.drawEllipse(at(from - 2, line), terminal / 2, terminal / 2);
-                painter.drawEllipse(at(to + 2, line), terminal / 2, terminal / 2);
+                junction(from - 2, line);
+                junction(to + 2, line);
                 // A resistor across its coil: the resistor above, the coil on the line.
                 const Symbol& resistor = step.symbols.front();
                 const Symbol& coil = step.symbols.back();
                 drawSymbol(painter, mm, coil.element, at(from, line), at(to, line));
                 drawSymbol(painter, mm, resistor.element, at(from, bypass), at(to, bypass));
-                const QString above = labelOf(resistor), below = labelOf(coil);
-                painter.drawText(at(middle - metrics.horizontalAdvance(above) / mm / 2,
-                                    bypass - 1.6), above);
-                painter.drawText(at(middle - metrics.horizontalAdvance(below) / mm / 2,
-                                    line + 2 + textHeight), below);
+                centred(labelOf(resistor), middle, bypass - 1.6);
+                centred(labelOf(coil), middle, line + 2 + textHeight);
                 break;
             }
             case Step::Kind::Across: {
                 const double branch = x + 3;
                 wire(x, line, x + stepWidth, line);
-                painter.drawEllipse(at(branch, line), terminal / 2, terminal / 2);
-                painter.drawEllipse(at(branch, ground), terminal / 2, terminal / 2);
+                junction(branch, line);
+                junction(branch, ground);
                 const double count = double(step.symbols.size());
                 const double slot = (ground - line) / count;
                 const double length = std::min(symbolLength, slot - 1.5);
                 for (std::size_t i = 0; i < step.symbols.size(); ++i) {
                     const double centre = line + slot * (double(i) + 0.5);
-                    const double from = centre - length / 2, to = centre + length / 2;
-                    wire(branch, line + slot * double(i), branch, from);
-                    drawSymbol(painter, mm, step.symbols[i].element, at(branch, from), at(branch, to));
-                    wire(branch, to, branch, line + slot * double(i + 1));
+                    const double top = centre - length / 2, bottom = centre + length / 2;
+                    wire(branch, line + slot * double(i), branch, top);
+                    drawSymbol(painter, mm, step.symbols[i].element, at(branch, top), at(branch, bottom));
+                    wire(branch, bottom, branch, line + slot * double(i + 1));
                     painter.drawText(at(branch + 3, centre + textHeight / 2),
                                      labelOf(step.symbols[i]));
                 }
