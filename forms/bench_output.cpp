@@ -31,8 +31,9 @@ formkit::BenchSheet* BenchOutput::sheet() {
     if (!window) return nullptr;
     auto* sheet = qobject_cast<formkit::BenchSheet*>(window);
     if (sheet && sheet->hasBenchSheet()) return sheet;
-    warn(QStringLiteral("Lista za radni sto jos nema: izracunajte skretnicu na formi Bas, "
-                        "Srednji ili Visoki, pa ce list imati sta da pokaze."));
+    warn(
+        QStringLiteral("Lista za radni sto jos nema: izracunajte skretnicu na formi Bas, "
+                       "Srednji ili Visoki, pa ce list imati sta da pokaze."));
     return nullptr;
 }
 
@@ -42,7 +43,9 @@ formkit::BenchSheet::Heading BenchOutput::heading() const {
             QDate::currentDate()};
 }
 
-void BenchOutput::warn(const QString& message) const { m_main.context().warner.warn(&m_main, message); }
+void BenchOutput::warn(const QString& message) const {
+    m_main.context().warner.warn(&m_main, message);
+}
 
 void BenchOutput::choosePrinter() {
     if (!sheet()) return;
@@ -58,8 +61,9 @@ void BenchOutput::choosePrinter() {
     connect(dialog, &QDialog::accepted, this, [this, printer] {
         formkit::BenchSheet* drawing = sheet();
         if (drawing && !drawing->drawBenchSheet(*printer, heading()))
-            warn(QStringLiteral("List za radni sto nije odstampan: stampac ne moze da primi "
-                                "stranu."));
+            warn(
+                QStringLiteral("List za radni sto nije odstampan: stampac ne moze da primi "
+                               "stranu."));
     });
     dialog->open();
 }
@@ -69,11 +73,11 @@ void BenchOutput::chooseWhereToExport() {
     const QString& project = m_main.projectFile().path();
     const QString suggested =
         project.isEmpty() ? QDir::home().filePath(QStringLiteral("list.pdf"))
-                          : QFileInfo(project).dir().filePath(QFileInfo(project).completeBaseName() +
-                                                              QStringLiteral(".pdf"));
-    auto* dialog =
-        formkit::fileDialog(&m_main, QStringLiteral("Izvezi list za radni sto"), suggested,
-                            QStringLiteral("PDF (*.pdf);;Sve datoteke (*)"), QFileDialog::AcceptSave);
+                          : QFileInfo(project).dir().filePath(
+                                QFileInfo(project).completeBaseName() + QStringLiteral(".pdf"));
+    auto* dialog = formkit::fileDialog(&m_main, QStringLiteral("Izvezi list za radni sto"),
+                                       suggested, QStringLiteral("PDF (*.pdf);;Sve datoteke (*)"),
+                                       QFileDialog::AcceptSave);
     dialog->setObjectName(QStringLiteral("dlgIzveziPdf"));
     dialog->setDefaultSuffix(QStringLiteral("pdf"));
     connect(dialog, &QFileDialog::fileSelected, this, &BenchOutput::exportTo);

@@ -17,11 +17,13 @@ public:
 
     void choosePrinter();
     void chooseWhereToExport();
-    // Through a QSaveFile: a PDF that cannot be written leaves the file there as it was, and says why.
+    // Through a QSaveFile: a PDF that cannot be written leaves the file there as it was, and says
+    // why.
     bool exportTo(const QString& path);
 
 private:
-    // The window that draws the sheet, where it has something to draw; else the user is told why not.
+    // The window that draws the sheet, where it has something to draw; else the user is told why
+    // not.
     formkit::BenchSheet* sheet();
     // The project's file name, or what to call one never saved, and today.
     formkit::BenchSheet::Heading heading() const;

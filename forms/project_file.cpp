@@ -36,9 +36,7 @@ std::string ProjectFile::unframed() const {
     return project::writeProject(gatherProject(m_main, Frames::Left));
 }
 
-bool ProjectFile::changed() const {
-    return unframed() != m_saved;
-}
+bool ProjectFile::changed() const { return unframed() != m_saved; }
 
 bool ProjectFile::mayLeave() {
     if (m_path.isEmpty() || !changed()) return true;

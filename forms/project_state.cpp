@@ -112,7 +112,8 @@ QStringList openProject(MainWindow& main, const project::Project& kept) {
     for (const project::Window& window : kept.windows) {
         if (QWidget* shown = main.showByName(window.name)) {
             formkit::restoreState(*shown, window.settings);
-            const auto frame = std::ranges::find(window.settings, frameSetting, &project::Setting::name);
+            const auto frame =
+                std::ranges::find(window.settings, frameSetting, &project::Setting::name);
             if (frame != window.settings.end()) placeFrame(*frameOf(shown), frame->text);
         } else
             missing << QString::fromStdString(window.name);

@@ -16,8 +16,8 @@ enum class Frames { Kept, Left };
 project::Project gatherProject(const MainWindow& main, Frames frames = Frames::Kept);
 
 // Closes every window, then opens the project's: its drivers and corrections first, then its
-// windows in order, each given its texts and its presses again, and its place and size. The names of the windows this
-// program cannot open (one built without the response window) come back.
+// windows in order, each given its texts and its presses again, and its place and size. The names
+// of the windows this program cannot open (one built without the response window) come back.
 QStringList openProject(MainWindow& main, const project::Project& kept);
 
 }  // namespace forms

@@ -1,14 +1,14 @@
 #include "forms/odziv/bench_sheet.h"
 
-#include <QFont>
-#include <QFontMetricsF>
-#include <QPagedPaintDevice>
-#include <QPainter>
 #include <QAbstractAxis>
 #include <QChart>
-#include <QLegend>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QLegend>
+#include <QPagedPaintDevice>
+#include <QPainter>
 #include <algorithm>
 #include <utility>
 #include <vector>

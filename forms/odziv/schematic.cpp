@@ -74,7 +74,8 @@ void drawSymbol(QPainter& painter, double mm, driver::Element element, QPointF f
         case driver::Element::Coil: {
             QPainterPath humps({0, 0});
             const double hump = length / 4;
-            for (int i = 0; i < 4; ++i) humps.arcTo(QRectF(i * hump, -hump / 2, hump, hump), 180, -180);
+            for (int i = 0; i < 4; ++i)
+                humps.arcTo(QRectF(i * hump, -hump / 2, hump, hump), 180, -180);
             painter.drawPath(humps);
             break;
         }
@@ -119,8 +120,9 @@ void drawSchematic(QPainter& painter, const QRectF& area, double mm, const std::
     for (double y : {line, ground}) painter.drawEllipse(at(1, y), terminal, terminal);
 
     // Steps narrow where many corrections leave no room for the widest.
-    const double stepWidth = std::min(
-        widestStep, (area.width() / mm - 1 - loudspeakerWidth) / double(std::max<std::size_t>(steps.size(), 1)));
+    const double stepWidth =
+        std::min(widestStep, (area.width() / mm - 1 - loudspeakerWidth) /
+                                 double(std::max<std::size_t>(steps.size(), 1)));
     double x = 1;
     for (const Step& step : steps) {
         const double middle = x + stepWidth / 2;
@@ -163,7 +165,8 @@ void drawSchematic(QPainter& painter, const QRectF& area, double mm, const std::
                     const double centre = line + slot * (double(i) + 0.5);
                     const double top = centre - length / 2, bottom = centre + length / 2;
                     wire(branch, line + slot * double(i), branch, top);
-                    drawSymbol(painter, mm, step.symbols[i].element, at(branch, top), at(branch, bottom));
+                    drawSymbol(painter, mm, step.symbols[i].element, at(branch, top),
+                               at(branch, bottom));
                     wire(branch, bottom, branch, line + slot * double(i + 1));
                     painter.drawText(at(branch + 3, centre + textHeight / 2),
                                      labelOf(step.symbols[i]));

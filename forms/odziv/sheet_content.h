@@ -13,6 +13,7 @@ class FactsModel;
 // powers as "Korekcija" counted them, each coil wound by the winding window's defaults, the sum's
 // facts.
 SheetContent sheetContentOf(const FactsModel& facts, const formkit::Corrections& corrections,
-                            const calc::Region& region, const formkit::BenchSheet::Heading& heading);
+                            const calc::Region& region,
+                            const formkit::BenchSheet::Heading& heading);
 
 }  // namespace odziv
