@@ -3,12 +3,6 @@
 #include "formkit/press.h"
 #include "forms/forms.h"
 
-// Woofer: low-pass, L (6 dB) or L and C (12 dB).
-
-#include "formkit/form_loader.h"
-#include "formkit/press.h"
-#include "forms/forms.h"
-
 namespace forms {
 
 namespace {
