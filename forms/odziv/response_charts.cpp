@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -143,6 +144,9 @@ ResponseCharts::ResponseCharts(QWidget* parent)
         chart->legend()->setFont(chartFont());
     }
     for (QChart* chart : {m_phase, m_impedancePhase}) chart->legend()->hide();
+    for (auto [chart, tick] : {std::pair{m_phase, 90.0}, {m_impedancePhase, 45.0}})
+        connect(chart, &QChart::plotAreaChanged, this,
+                [chart, tick] { spaceLabels(chart, tick); });
     for (auto [top, bottom] : {std::pair{m_level, m_phase}, {m_impedance, m_impedancePhase}})
         for (QChart* chart : {top, bottom})
             connect(chart, &QChart::plotAreaChanged, this,
@@ -190,6 +194,19 @@ void ResponseCharts::alignPlots(QChart* top, QChart* bottom) {
                               margin + int(std::lround(right - ownRight)), margin);
         if (chart->margins() != wanted) chart->setMargins(wanted);
     }
+}
+
+// A low chart writes every other label rather than none: Qt Charts shows "..."
+// for each label that has no room, as under Windows' taller faces.
+void ResponseCharts::spaceLabels(QChart* chart, double tick) {
+    auto* axis = static_cast<QValueAxis*>(chart->axes(Qt::Vertical).first());
+    const double range = axis->max() - axis->min();
+    // A line a label: Qt Charts itself writes them out with somewhat less.
+    const qreal room = QFontMetricsF(chartFont()).lineSpacing();
+    double interval = tick;
+    while (interval < range && chart->plotArea().height() / (range / interval + 1) < room)
+        interval *= 2;
+    if (axis->tickInterval() != interval) axis->setTickInterval(interval);
 }
 
 QChart* ResponseCharts::makeChart(const QString& unit, double low, double high, double tick) {

@@ -85,6 +85,7 @@ private:
     QChart* makeChart(const QString& unit, double low, double high, double tick);
     QChartView* makeView(QChart* chart, const QString& name, const QString& description);
     void alignPlots(QChart* top, QChart* bottom);
+    static void spaceLabels(QChart* chart, double tick);
     Lines makeLines(const QColor& colour, bool dashed, qreal width, QChart* chart,
                     QChart* phaseChart, double floor);
     void show(Lines& lines, const std::vector<response::Point>& points, bool visible,
