@@ -145,8 +145,7 @@ ResponseCharts::ResponseCharts(QWidget* parent)
     }
     for (QChart* chart : {m_phase, m_impedancePhase}) chart->legend()->hide();
     for (auto [chart, tick] : {std::pair{m_phase, 90.0}, {m_impedancePhase, 45.0}})
-        connect(chart, &QChart::plotAreaChanged, this,
-                [chart, tick] { spaceLabels(chart, tick); });
+        connect(chart, &QChart::plotAreaChanged, this, [chart, tick] { spaceLabels(chart, tick); });
     for (auto [top, bottom] : {std::pair{m_level, m_phase}, {m_impedance, m_impedancePhase}})
         for (QChart* chart : {top, bottom})
             connect(chart, &QChart::plotAreaChanged, this,
