@@ -40,6 +40,10 @@ listing=$(dpkg-deb -c "$deb")
 shipped=$(awk '$1 !~ /^d/ && $6 !~ /^.\/usr\/share\/icons\// { print $6 }' <<<"$listing" | sort)
 [ "$shipped" = "$expected" ] || fail "files differ:"$'\n'"$shipped"
 grep -q '^-rwxr-xr-x root/root .* ./usr/bin/tav20$' <<<"$listing" || fail "program mode or owner"
+# Qt Charts is the response window's alone, loaded when that window is opened.
+! readelf -d "$root/usr/bin/tav20" | grep -q 'NEEDED.*Charts' || fail "the program itself links Qt Charts"
+readelf -d "$root/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/tav20/odziv.so" | grep -q 'NEEDED.*Charts' ||
+    fail "odziv.so does not link Qt Charts"
 
 # --- the icons are the generator's, the 32-pixel one the program's own
 diff -r "$root/usr/share/icons/hicolor" "$images/hicolor" || fail "icons differ from $images/hicolor"

@@ -29,6 +29,11 @@ while IFS= read -r -d '' file; do
 done < <(find "$release" \( -name '*.exe' -o -name '*.dll' \) -print0)
 [ $status = 0 ] || exit 1
 echo "every import is in the zip or part of Windows"
+# Qt Charts is the response window's alone, loaded when that window is opened.
+if "$root/packaging/windows/imports.sh" "$release/tav20.exe" | grep -qix 'Qt6Charts.dll'; then
+    echo "tav20.exe imports Qt6Charts.dll itself"
+    exit 1
+fi
 
 # A Wine prefix of this build's own, made afresh: Windows as a new user has it.
 export WINEPREFIX=$build/wine
