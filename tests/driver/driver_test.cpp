@@ -156,7 +156,9 @@ TEST(Measurement, MinimumPhaseOfAHighPass) {
 }
 
 // Every shipped file gives its sample driver's model back, at its frequencies and between them;
-// the file without phase its minimum phase, an octave inside its ends. An FRD's level is the model's
+// the file without phase its minimum phase over all it covers. Each file's magnitudes alone give the
+// phase too, but only well inside its ends where the data stops near a resonance (bas-16cm.frd's
+// derived phase is 16 degrees off at its first sample, 20 Hz). An FRD's level is the model's
 // sensitivity, its rolled-off low end aside.
 TEST(Examples, FilesGiveTheModelBack) {
     int derived = 0;
@@ -170,15 +172,22 @@ TEST(Examples, FilesGiveTheModelBack) {
             if (kind == Frd) {
                 EXPECT_NEAR(level(Measured{m, std::nullopt, 8}).value(), example.parameters.sensitivity, 0.1) << name;
             }
+            // The same magnitudes without their phase column, which is then derived.
+            std::string magnitudes;
+            for (const Sample& sample : m.samples())
+                magnitudes += std::to_string(sample.frequency) + ' ' + std::to_string(sample.magnitude) + '\n';
+            const Measurement withoutPhase = read(kind, magnitudes);
+            EXPECT_TRUE(withoutPhase.phaseDerived()) << name;
             const auto s = m.samples();
             for (std::size_t i = 0; i + 1 < s.size(); ++i) {
                 for (double f : {s[i].frequency, std::sqrt(s[i].frequency * s[i + 1].frequency)}) {
                     const Complex model =
                         kind == Frd ? acoustic(example.parameters, f) : impedance(example.parameters, f);
                     EXPECT_NEAR(dB(m.at(f)), dB(model), 0.1) << name << " at " << f;
-                    const bool inside = f > 2 * s.front().frequency && f < s.back().frequency / 2;
-                    if (m.phaseDerived() && !inside) continue;
                     EXPECT_LT(apart(m.at(f), model), m.phaseDerived() ? 5 : 1) << name << " at " << f;
+                    // The slopes run on beyond the data; near a resonance at its end they do not hold.
+                    const bool inside = f > 3 * s.front().frequency && f < s.back().frequency / 1.5;
+                    if (inside) EXPECT_LT(apart(withoutPhase.at(f), model), 5) << name << " without phase at " << f;
                 }
             }
         }

@@ -266,7 +266,7 @@ private slots:
     // the low-pass reaches far above 3000 Hz, in the voltage across it and in its sound against it alone;
     // entered by the parameters that wrote its files (the dialog's defaults), it gives the same. Beyond a
     // file's samples the line is faint; the amplifier's lowest impedance is in the table; a driver removed
-    // leaves its curve on the resistor Z again.
+    // leaves its curve on the resistor Z again. A file without phase says that its phase is derived.
     void realDriversFromFilesAndParameters() {
         Program program;
         odziv::OdzivWindow* window = twoWay(program);
@@ -281,6 +281,8 @@ private slots:
         for (const auto& [kind, name] :
              {std::pair{driver::FileKind::Frd, "/visoki-25mm.frd"}, {driver::FileKind::Zma, "/visoki-25mm.zma"}})
             QVERIFY(dialog->load(kind, TAV20_PRIMERI + QString(name)));
+        QCOMPARE(dialog->findChild<QLabel*>("lblFrd")->text(),
+                 QString("visoki-25mm.frd: 300 do 39525 Hz, faza izracunata iz nivoa"));
         QVERIFY(dialog->add() && enter(window, "cmdZvucnikParametri")->add());
         QCOMPARE(program.window->drivers().index(2).data().toString(), QString("zvucnik 3 (parametri)"));
         driverOf(window, 1)->setCurrentIndex(1);
