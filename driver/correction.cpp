@@ -108,17 +108,20 @@ std::optional<VoiceCoil> fitVoiceCoil(const Measurement& zma) {
     if (!peak) return std::nullopt;
     VoiceCoil coil{0, 0, peak->frequency, 10 * peak->frequency,
                    std::min(20000.0, samples.back().frequency)};
-    // Im(Z)/w = Le + b / w^2, by least squares over the samples in the band.
-    double n = 0, sumRe = 0, sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
+    // Re: the least real part above resonance, which the motion raises below and a lossy
+    // coil's eddy currents above. Le: Im(Z)/w = Le + b / w^2, by least squares in the band.
+    double n = 0, sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
+    coil.re = INFINITY;
     for (const Sample& s : samples) {
-        if (s.frequency < coil.from || s.frequency > coil.to) continue;
+        if (s.frequency <= coil.resonance || s.frequency > coil.to) continue;
         const std::complex<double> z = std::polar(s.magnitude, s.phase * pi / 180);
+        coil.re = std::min(coil.re, z.real());
+        if (s.frequency < coil.from) continue;
         const double w = 2 * pi * s.frequency, x = 1 / (w * w), y = z.imag() / w;
-        n += 1, sumRe += z.real(), sumX += x, sumY += y, sumXX += x * x, sumXY += x * y;
+        n += 1, sumX += x, sumY += y, sumXX += x * x, sumXY += x * y;
     }
     if (n < 3 || coil.to < 2 * coil.from) return std::nullopt;
     const double slope = (n * sumXY - sumX * sumY) / (n * sumXX - sumX * sumX);
-    coil.re = sumRe / n;
     coil.le = (sumY - slope * sumX) / n * 1e3;
     return coil;
 }

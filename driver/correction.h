@@ -96,11 +96,13 @@ std::vector<Component> components(const Correction&);
 // The same correction with its parts' values replaced, in the order components gives them.
 Correction withValues(const Correction&, std::span<const double> values);
 
-// Re and Le as a ZMA shows them well above resonance, from `from` to `to` Hz: from ten times the
-// resonance (where the phase falls through zero at the highest |Z|) up to 20 kHz or the file's end.
-// Re is the mean of Re(Z) there; Le the least-squares intercept of Im(Z)/w against 1/w^2, which
-// takes out the motional impedance's tail, -Re ws / (Qes w). Nothing without a resonance, or with
-// less than an octave or three samples above ten times it.
+// Re and Le as a ZMA shows them above resonance (where the phase falls through zero at the highest
+// |Z|). Re is the least Re(Z) from there up to `to`, 20 kHz or the file's end: the motion adds to
+// it below, a lossy coil's eddy currents above, so a mean would take a lossy woofer's Re for
+// nearly twice its own. Le is the least-squares intercept of Im(Z)/w against 1/w^2 from `from`,
+// ten times the resonance, to `to`, which takes out the motional impedance's tail,
+// -Re ws / (Qes w). Nothing without a resonance, or with less than an octave or three samples
+// above ten times it.
 struct VoiceCoil {
     double re;                   // ohm
     double le;                   // mH

@@ -188,13 +188,15 @@ void KorekcijaWindow::takeFigures() {
     }
     write(zobelKind, 0, coil->re);
     write(zobelKind, 1, coil->le);
-    m_source->setText(QStringLiteral("Iz ZMA zvucnika %1, od %2 do %3 Hz (rezonancija %4 Hz): "
-                                     "Re = %5 oma, Le = %6 mH.")
-                          .arg(entry->name)
-                          .arg(std::lround(coil->from))
-                          .arg(std::lround(coil->to))
-                          .arg(std::lround(coil->resonance))
-                          .arg(number(coil->re, region), number(coil->le, region)));
+    m_source->setText(
+        QStringLiteral("Iz ZMA zvucnika %1 (rezonancija %2 Hz): Re = %3 oma, "
+                       "najmanji realni deo od %2 do %4 Hz; Le = %5 mH, od %6 do %4 Hz.")
+            .arg(entry->name)
+            .arg(std::lround(coil->resonance))
+            .arg(number(coil->re, region))
+            .arg(std::lround(coil->to))
+            .arg(number(coil->le, region))
+            .arg(std::lround(coil->from)));
 }
 
 std::optional<std::vector<double>> KorekcijaWindow::read(std::span<const formkit::Input> inputs) {

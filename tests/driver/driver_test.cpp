@@ -239,11 +239,16 @@ TEST(Correction, ClosedForms) {
     EXPECT_EQ(notch(42, 3.2, 0.42, 1e-200).error(), (BadField{3, OutOfRange}));
 }
 
-// Re and Le read off the sample midrange's ZMA, whose model has no lossy coil, within 0,5 % and 1 %, in the band
-// above ten times its resonance; nothing from a file without a resonance or without an octave above ten times it.
+// Re and Le read off the sample midrange's ZMA, whose model has no lossy coil, within 0,5 % and 1 %, Le in the band
+// above ten times its resonance; the woofer's lossy coil does not take its Re far above its own (the real part's
+// mean there is 11,4 ohm). Nothing from a file without a resonance or without an octave above ten times it.
 TEST(Correction, VoiceCoilFittedFromAZma) {
-    std::ifstream file(TAV20_PRIMERI "/srednji-10cm.zma", std::ios::binary);
-    const VoiceCoil coil = fitVoiceCoil(read(Zma, std::string(std::istreambuf_iterator<char>(file), {}))).value();
+    const auto fitted = [](const std::string& name) {
+        std::ifstream file(TAV20_PRIMERI "/" + name, std::ios::binary);
+        return fitVoiceCoil(read(Zma, std::string(std::istreambuf_iterator<char>(file), {}))).value();
+    };
+    EXPECT_NEAR(fitted("bas-16cm.zma").re, woofer.re, 0.1 * woofer.re);
+    const VoiceCoil coil = fitted("srednji-10cm.zma");
     const Parameters& midrange = examples[1].parameters;
     EXPECT_NEAR(coil.re, midrange.re, 0.005 * midrange.re);
     EXPECT_NEAR(coil.le, midrange.le, 0.01 * midrange.le);
