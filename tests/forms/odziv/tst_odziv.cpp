@@ -261,6 +261,27 @@ private slots:
         QVERIFY(!labels.isEmpty() && labels.first().first->text(QAccessible::Name) == "visokotonci 12db/oct");
     }
 
+    // A driver's acoustic centre d mm behind the other's delays its sound by d / c: 57 mm, half a period at
+    // 3000 Hz, sums there as the reversed polarity does with both centres in line, and reversed as well, nearly
+    // to nothing.
+    void acousticOffsetDelaysTheSound() {
+        Program program;
+        odziv::OdzivWindow* window = twoWay(program);
+        for (const char* offset : {"0", "57"}) {
+            odziv::DriverDialog* dialog = enter(window, "cmdZvucnikParametri");
+            dialog->findChild<QLineEdit*>("txtPomak")->setText(offset);
+            QVERIFY(dialog->add());
+        }
+        driverOf(window, 1)->setCurrentIndex(1);
+        driverOf(window, 5)->setCurrentIndex(1);
+        for (const char* box : {"chkZbir1", "chkZbir5", "chkObrnut5"}) window->findChild<QCheckBox*>(box)->click();
+        const double reversed = levelAt(levelOf(window, "zbir"), 3000);
+        driverOf(window, 5)->setCurrentIndex(2);
+        QVERIFY(levelAt(levelOf(window, "zbir"), 3000) < reversed - 20);
+        window->findChild<QCheckBox*>("chkObrnut5")->click();
+        QVERIFY2(std::abs(levelAt(levelOf(window, "zbir"), 3000) - reversed) < 0.15, qPrintable(QString::number(reversed)));
+    }
+
     // A two-way on the sample drivers: the woofer's FRD chosen by keyboard (its path typed into the file
     // dialog and Enter), the rest read alike, then picked for each curve. Into the woofer's rising impedance
     // the low-pass reaches far above 3000 Hz, in the voltage across it and in its sound against it alone;
