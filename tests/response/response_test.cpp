@@ -274,7 +274,8 @@ TEST(Driver, DrawnImpedanceShowsItsMinimum) {
 // sees 4 times Re by 10 kHz, peaks some 5 dB above its slope into a resistor and is 3 dB down far above 3000 Hz; with
 // it the impedance across the driver stays within 10 % of Re from 1 to 10 kHz, the level within 0,2 dB of the slope
 // and the edge within 2 % of it. A 6 dB L-pad on a tweeter takes exactly 6 dB, leaves the impedance as it was and its
-// edge, counted from the padded level, where it was; a baffle step is 0 dB below its shelf, -A/2 at the step, -A above.
+// edge, counted from the padded level, where it was; a notch brings the peak at resonance to within 10 % of Re; a
+// baffle step is 0 dB below its shelf, -A/2 at the step, -A above.
 TEST(Corrections, StraightenTheLoadAndMatchTheLevel) {
     const driver::Parameters p{.re = 8, .le = 0.5, .fs = 42, .qms = 3.2, .qes = 0.42, .sensitivity = 87};
     const Network resistor = networkOf(*calc::lowPass12db(3000, 8), 8);
@@ -303,6 +304,11 @@ TEST(Corrections, StraightenTheLoadAndMatchTheLevel) {
         EXPECT_NEAR(z(padded, f), z(tweeter, f), 1e-9 * z(tweeter, f)) << f;
     }
     EXPECT_NEAR(halfPowerEdges(padded).lower.value(), halfPowerEdges(tweeter).lower.value(), 1e-6);
+    // A notch across the driver takes its resonance's peak (some 8 times Re) down to Re.
+    Network notched = across;
+    notched.corrections = {driver::notch(p.fs, p.qms, p.qes, p.re).value()};
+    EXPECT_GT(z(across, p.fs), 8 * p.re);
+    EXPECT_NEAR(z(notched, p.fs), p.re, 0.1 * p.re);
     Network step = net(LowPass6db, {0}, 8);
     step.corrections = {driver::baffleStep(0.25, 6, 8).value().parts};
     EXPECT_NEAR(dB(step, 0.01), 0, 1e-6);
