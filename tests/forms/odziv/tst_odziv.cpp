@@ -261,6 +261,41 @@ private slots:
         QVERIFY(!labels.isEmpty() && labels.first().first->text(QAccessible::Name) == "visokotonci 12db/oct");
     }
 
+    // Each driver dialog: Tab visits every control and comes round, each heard by a name of its own, and its
+    // mnemonics are its own.
+    void driverDialogsByKeyboardAndScreenReader() {
+        Program program;
+        odziv::OdzivWindow* window = open(program);
+        for (const char* button : {"cmdZvucnikParametri", "cmdZvucnikMerenje"}) {
+            odziv::DriverDialog* dialog = enter(window, button);
+            dialog->activateWindow();
+            QTRY_VERIFY(dialog->isAncestorOf(QApplication::focusWidget()));
+            qsizetype controls = 0;
+            for (const QWidget* control : dialog->findChildren<QWidget*>())
+                controls += (control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(dialog);
+            QStringList names;
+            QWidget* first = QApplication::focusWidget();
+            do {
+                names << QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            } while (QApplication::focusWidget() != first && names.size() <= controls);
+            QCOMPARE(names.size(), controls);
+            QVERIFY2(!names.contains(QString()) && QSet<QString>(names.begin(), names.end()).size() == names.size(),
+                     qPrintable(names.join('|')));
+            QString mnemonics;
+            for (const QWidget* control : dialog->findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<const QLabel*>(control);
+                const auto* button = qobject_cast<const QAbstractButton*>(control);
+                const QString text = label ? label->text() : button ? button->text() : QString();
+                const qsizetype at = text.indexOf('&');
+                if (at < 0 || !control->isVisibleTo(dialog)) continue;
+                QVERIFY2(!mnemonics.contains(text[at + 1].toLower()), qPrintable(text));
+                mnemonics += text[at + 1].toLower();
+            }
+            dialog->reject();
+        }
+    }
+
     // A driver's acoustic centre d mm behind the other's delays its sound by d / c: 57 mm, half a period at
     // 3000 Hz, sums there as the reversed polarity does with both centres in line, and reversed as well, nearly
     // to nothing.
