@@ -18,12 +18,14 @@ WIN_JOBS   ?= 2
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# The program's build dependencies; with PACKAGE_DEBS, debian/control's Build-Depends.
+# The program's build dependencies and the faces it shows; with PACKAGE_DEBS, debian/control's
+# Build-Depends.
 # Both are installed without the packages they only recommend, as Debian's build
 # machines install Build-Depends: Qt Charts' CMake files need libqt6opengl6-dev,
 # which qt6-base-dev only recommends.
 BUILD_DEBS := cmake ninja-build g++ make pkg-config qt6-base-dev libqt6opengl6-dev libgl-dev \
-              qt6-tools-dev qt6-l10n-tools qt6-charts-dev fonts-liberation2 dpkg-dev
+              qt6-tools-dev qt6-l10n-tools qt6-charts-dev fonts-liberation2 fonts-dejavu-core \
+              dpkg-dev
 PACKAGE_DEBS := debhelper libgtest-dev poppler-utils git
 TEST_DEBS  := googletest libbenchmark-dev xvfb xauth xdotool imagemagick \
               file desktop-file-utils appstream appstream-compose lintian man-db \

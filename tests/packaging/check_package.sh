@@ -16,7 +16,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture"
 depends=$(field Depends)
 names=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }')
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libstdc++6 libc6 fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libstdc++6 libc6 fonts-liberation2 fonts-dejavu-core; do
     grep -qxF "$needed" <<<"$names" || fail "Depends lacks $needed: $depends"
 done
 
