@@ -70,6 +70,17 @@ class OdzivTest : public QObject {
         QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
         return window->findChild<odziv::DriverDialog*>();
     }
+    // The letters taken before, then the mnemonic of each label and button the window shows.
+    static QString mnemonicsOf(const QWidget* window, QString taken) {
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            const auto* button = qobject_cast<const QAbstractButton*>(control);
+            const QString text = label ? label->text() : button ? button->text() : QString();
+            const qsizetype at = text.indexOf('&');
+            if (at >= 0 && control->isVisibleTo(window)) taken += text[at + 1].toLower();
+        }
+        return taken;
+    }
     static QComboBox* driverOf(const odziv::OdzivWindow* window, int half) {
         return window->findChild<QComboBox*>(QString("cboZvucnik%1").arg(half));
     }
@@ -229,16 +240,8 @@ private slots:
                                        "cmdZvucnikMerenje", "cmdUkloniZvucnik", "cboStandardni", "cmdSacuvajSliku",
                                        "cmdIzveziTabelu", "tblDelovi", "chkZbir1", "chkObrnut1"}));
         // Each mnemonic once, and none that the main window's menu takes.
-        QString mnemonics = "ftkzoanec";
-        for (const QWidget* control : window->findChildren<QWidget*>()) {
-            const auto* label = qobject_cast<const QLabel*>(control);
-            const auto* button = qobject_cast<const QAbstractButton*>(control);
-            const QString text = label ? label->text() : button ? button->text() : QString();
-            const qsizetype at = text.indexOf('&');
-            if (at < 0 || !control->isVisibleTo(window)) continue;
-            QVERIFY2(!mnemonics.contains(text[at + 1].toLower()), qPrintable(text));
-            mnemonics += text[at + 1].toLower();
-        }
+        const QString mnemonics = mnemonicsOf(window, "ftkzoanec");
+        QCOMPARE(QSet<QChar>(mnemonics.begin(), mnemonics.end()).size(), 18);
         QCOMPARE(mnemonics.size(), 18);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
@@ -282,16 +285,8 @@ private slots:
             QCOMPARE(names.size(), controls);
             QVERIFY2(!names.contains(QString()) && QSet<QString>(names.begin(), names.end()).size() == names.size(),
                      qPrintable(names.join('|')));
-            QString mnemonics;
-            for (const QWidget* control : dialog->findChildren<QWidget*>()) {
-                const auto* label = qobject_cast<const QLabel*>(control);
-                const auto* button = qobject_cast<const QAbstractButton*>(control);
-                const QString text = label ? label->text() : button ? button->text() : QString();
-                const qsizetype at = text.indexOf('&');
-                if (at < 0 || !control->isVisibleTo(dialog)) continue;
-                QVERIFY2(!mnemonics.contains(text[at + 1].toLower()), qPrintable(text));
-                mnemonics += text[at + 1].toLower();
-            }
+            const QString mnemonics = mnemonicsOf(dialog, {});
+            QCOMPARE(QSet<QChar>(mnemonics.begin(), mnemonics.end()).size(), mnemonics.size());
             dialog->reject();
         }
     }
@@ -314,7 +309,8 @@ private slots:
         driverOf(window, 5)->setCurrentIndex(2);
         QVERIFY(levelAt(levelOf(window, "zbir"), 3000) < reversed - 20);
         window->findChild<QCheckBox*>("chkObrnut5")->click();
-        QVERIFY2(std::abs(levelAt(levelOf(window, "zbir"), 3000) - reversed) < 0.15, qPrintable(QString::number(reversed)));
+        QVERIFY2(std::abs(levelAt(levelOf(window, "zbir"), 3000) - reversed) < 0.15,
+                 qPrintable(QString::number(reversed)));
     }
 
     // A two-way on the sample drivers: the woofer's FRD chosen by keyboard (its path typed into the file
